@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: a plain build with warnings as
+# errors, and the same build under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+jobs=$(nproc)
+
+for config in test asan; do
+    echo "== $config build"
+    cmake --preset "$config"
+    cmake --build --preset "$config" -j "$jobs"
+    ctest --preset "$config" -j "$jobs"
+done

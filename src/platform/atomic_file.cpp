@@ -1,0 +1,50 @@
+#include "platform/atomic_file.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+std::string Reason(const std::string& what, const std::filesystem::path& path) {
+    return what + " " + path.string() + ": " + std::strerror(errno);
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+std::string WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+    std::string pattern = target.string() + ".XXXXXX";
+    const int fd = ::mkstemp(pattern.data());
+    if (fd < 0)
+        return Reason("Cannot create file", target);
+    const std::filesystem::path temporary = pattern;
+
+    // A new file is private to mkstemp's 0600; give it the mode a plain create would.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
+
+    std::string error;
+    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+        error = Reason("Cannot write file", target);
+    if (::close(fd) != 0 && error.empty())
+        error = Reason("Cannot write file", target);
+    if (error.empty() && ::rename(temporary.c_str(), target.c_str()) != 0)
+        error = Reason("Cannot create file", target);
+    if (!error.empty())
+        ::unlink(temporary.c_str());
+    return error;
+}
