@@ -1,0 +1,29 @@
+// Puzzle files (.qvf): one PuzzleRecord of 33248 bytes, little-endian, at fixed offsets.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+
+#include "model/file_read.h"
+#include "model/puzzle_record.h"
+
+constexpr std::size_t PuzzleRecordSize = 33248;
+
+void EncodePuzzleRecord(const PuzzleRecord& record, std::span<std::uint8_t, PuzzleRecordSize> bytes);
+PuzzleRecord DecodePuzzleRecord(std::span<const std::uint8_t, PuzzleRecordSize> bytes);
+
+// The game's reading: a record is taken only with the format's signature, all 33248 bytes and a
+// size of 1..128 each way; bytes past the record are ignored. `into` changes only on Ok.
+FileReadStatus DecodeGamePuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
+FileReadStatus ReadGamePuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
+
+// The editor's reading: any content is taken, a short file replacing only the start of the
+// record. The size is then held to 1..128 each way so that nothing later reaches past the grid.
+void OverlayEditorPuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
+FileReadStatus ReadEditorPuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
+
+// Writes the whole record; the previous file stays whole if anything fails. Returns the reason
+// for a failure, empty on success.
+std::string WritePuzzleFile(const std::filesystem::path& path, const PuzzleRecord& record);

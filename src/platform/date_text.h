@@ -1,0 +1,27 @@
+// OLE dates as local times and as text in the user's language.
+#pragma once
+
+#include <QDateTime>
+#include <QLocale>
+#include <QString>
+#include <QStringView>
+#include <optional>
+
+// The OLE date of the wall-clock time the date-time shows in the local time zone. An invalid
+// date-time, or one outside the years OLE dates cover, gives none.
+std::optional<double> OleDateFromLocal(const QDateTime& dateTime);
+
+// The local time an OLE date names; none for a value that is no date (see CivilFromOleDate).
+std::optional<QDateTime> LocalFromOleDate(double oleDate);
+
+// The clock's reading as an OLE date. Callers pass their clock so that tests can fix it; a
+// reading no OLE date can hold gives 0, the OLE epoch, rather than a value that looks real.
+double OleNow(const QDateTime& now = QDateTime::currentDateTime());
+
+// Writes the date through a pattern of these letters, copying everything else as is:
+//   dd day 01..31, ddd / dddd short / full weekday name, mm month 01..12,
+//   mmm / mmmm short / full month name, yyyy year, hh hour 00..23, nn minute 00..59.
+// "/" and ":" become the locale's date and time separators, taken from its short formats.
+// Minutes are "nn" so that "mm" is always the month. A value that is no date gives "".
+QString FormatOleDate(double oleDate, QStringView pattern,
+                      const QLocale& locale = QLocale::system());
