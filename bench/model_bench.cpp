@@ -1,11 +1,10 @@
 // How long the game's per-load work on the largest puzzle takes: clues and the two file formats.
-#include <benchmark/benchmark.h>
-
-#include <random>
-
 #include "model/derive_clues.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
+
+#include <benchmark/benchmark.h>
+#include <random>
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The program entry: the application and its main window.
-#include <QApplication>
-
 #include "game/mainform.h"
+
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -20,11 +20,13 @@ template <typename T> void Put(std::span<std::uint8_t> bytes, std::size_t offset
     std::memcpy(bytes.data() + offset, &value, sizeof value);
 }
 
-template <typename Array> void GetArray(std::span<const std::uint8_t> bytes, std::size_t offset, Array& into) {
+template <typename Array>
+void GetArray(std::span<const std::uint8_t> bytes, std::size_t offset, Array& into) {
     std::memcpy(into.data(), bytes.data() + offset, sizeof into);
 }
 
-template <typename Array> void PutArray(std::span<std::uint8_t> bytes, std::size_t offset, const Array& from) {
+template <typename Array>
+void PutArray(std::span<std::uint8_t> bytes, std::size_t offset, const Array& from) {
     std::memcpy(bytes.data() + offset, from.data(), sizeof from);
 }
 

@@ -1,10 +1,10 @@
 // A 128 x 128 grid of 16-bit cells stored column by column, as the files hold it.
 #pragma once
 
+#include "model/bounds.h"
+
 #include <array>
 #include <cstdint>
-
-#include "model/bounds.h"
 
 // States of a player's cell. A solution cell holds 0 (empty) or 1 (filled) only.
 enum class CellState : std::uint16_t { Empty = 0, Filled = 1, Excluded = 2, Marked = 3 };

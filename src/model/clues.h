@@ -1,10 +1,10 @@
 // Clue tables: for every line up to 64 run lengths, each with the player's highlight state.
 #pragma once
 
+#include "model/bounds.h"
+
 #include <array>
 #include <cstdint>
-
-#include "model/bounds.h"
 
 // Any other stored value is drawn as Normal.
 enum class ClueState : std::uint16_t { Normal = 0, Marked = 1, Finalised = 2 };

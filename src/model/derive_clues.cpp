@@ -1,8 +1,8 @@
 #include "model/derive_clues.h"
 
-#include <algorithm>
-
 #include "model/game_state.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -39,15 +39,16 @@ void DeriveClues(GameState& game) {
 
     // Rows are derived before columns, each excluding its own cells when it has no clue.
     for (int y = 0; y < height; ++y) {
-        const int count = DeriveLine(width, [&](int x) { return solution.At(x, y); }, game.RowClues[y]);
+        const int count = DeriveLine(
+            width, [&](int x) { return solution.At(x, y); }, game.RowClues[y]);
         game.RowClueSlots = std::max(game.RowClueSlots, count);
         if (count == 0)
             for (int x = 0; x < width; ++x)
                 game.PlayerGrid.Set(x, y, CellState::Excluded);
     }
     for (int x = 0; x < width; ++x) {
-        const int count =
-            DeriveLine(height, [&](int y) { return solution.At(x, y); }, game.ColumnClues[x]);
+        const int count = DeriveLine(
+            height, [&](int y) { return solution.At(x, y); }, game.ColumnClues[x]);
         game.ColumnClueSlots = std::max(game.ColumnClueSlots, count);
         if (count == 0)
             for (int y = 0; y < height; ++y)

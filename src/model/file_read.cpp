@@ -4,14 +4,18 @@
 
 std::string FileReadMessage(FileReadStatus status, const std::string& path) {
     switch (status) {
-    case FileReadStatus::Ok: return {};
-    case FileReadStatus::CannotOpen: return "Cannot open file " + path;
-    case FileReadStatus::Corrupted: return "The file appears to be corrupted.\r\nUnable to open " + path;
+    case FileReadStatus::Ok:
+        return {};
+    case FileReadStatus::CannotOpen:
+        return "Cannot open file " + path;
+    case FileReadStatus::Corrupted:
+        return "The file appears to be corrupted.\r\nUnable to open " + path;
     }
     return {};
 }
 
-std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path, std::uintmax_t limit) {
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path,
+                                                        std::uintmax_t limit) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return std::nullopt;

@@ -13,4 +13,5 @@ enum class FileReadStatus { Ok, CannotOpen, Corrupted };
 std::string FileReadMessage(FileReadStatus status, const std::string& path);
 
 // The first `limit` bytes of a file (fewer when it is shorter); nothing when it cannot be opened.
-std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path, std::uintmax_t limit);
+std::optional<std::vector<std::uint8_t>> ReadFilePrefix(const std::filesystem::path& path,
+                                                        std::uintmax_t limit);

@@ -1,23 +1,23 @@
 // The one game the main window holds: the puzzle, the player's work, the clock and the flags.
 #pragma once
 
+#include "model/clues.h"
+#include "model/history_record.h"
+#include "model/puzzle_record.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
-#include "model/clues.h"
-#include "model/history_record.h"
-#include "model/puzzle_record.h"
-
 struct GameState {
     PuzzleRecord Puzzle;
     CellGrid PlayerGrid;
     std::array<std::uint8_t, 8> Reserved{}; // carried through saved games without meaning
-    ClueTable RowClues;    // RowClues[y]: row y's runs from the left
-    ClueTable ColumnClues; // ColumnClues[x]: column x's runs from the top
-    std::int32_t RowClueSlots = 0;    // most clues in any row
-    std::int32_t ColumnClueSlots = 0; // most clues in any column
+    ClueTable RowClues;                     // RowClues[y]: row y's runs from the left
+    ClueTable ColumnClues;                  // ColumnClues[x]: column x's runs from the top
+    std::int32_t RowClueSlots = 0;          // most clues in any row
+    std::int32_t ColumnClueSlots = 0;       // most clues in any column
     std::int32_t ElapsedSeconds = 0;
     std::vector<HistoryRecord> History;
     std::int32_t HistoryIndex = -1; // the record undo would revert; -1 when there is none

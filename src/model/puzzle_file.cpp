@@ -1,10 +1,10 @@
 #include "model/puzzle_file.h"
 
-#include <algorithm>
-#include <array>
-
 #include "model/byte_layout.h"
 #include "platform/atomic_file.h"
+
+#include <algorithm>
+#include <array>
 
 namespace {
 
@@ -26,12 +26,14 @@ constexpr std::size_t DateCreated = 33240;
 using Bytes = std::span<std::uint8_t, PuzzleRecordSize>;
 using ConstBytes = std::span<const std::uint8_t, PuzzleRecordSize>;
 
-template <std::size_t Capacity> void PutString(Bytes bytes, std::size_t offset, const ShortString<Capacity>& text) {
+template <std::size_t Capacity>
+void PutString(Bytes bytes, std::size_t offset, const ShortString<Capacity>& text) {
     bytes[offset] = text.Length;
     ByteLayout::PutArray(bytes, offset + 1, text.Chars);
 }
 
-template <std::size_t Capacity> void GetString(ConstBytes bytes, std::size_t offset, ShortString<Capacity>& text) {
+template <std::size_t Capacity>
+void GetString(ConstBytes bytes, std::size_t offset, ShortString<Capacity>& text) {
     text.Length = bytes[offset];
     ByteLayout::GetArray(bytes, offset + 1, text.Chars);
 }

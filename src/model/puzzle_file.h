@@ -1,17 +1,18 @@
 // Puzzle files (.qvf): one PuzzleRecord of 33248 bytes, little-endian, at fixed offsets.
 #pragma once
 
+#include "model/file_read.h"
+#include "model/puzzle_record.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 
-#include "model/file_read.h"
-#include "model/puzzle_record.h"
-
 constexpr std::size_t PuzzleRecordSize = 33248;
 
-void EncodePuzzleRecord(const PuzzleRecord& record, std::span<std::uint8_t, PuzzleRecordSize> bytes);
+void EncodePuzzleRecord(const PuzzleRecord& record,
+                        std::span<std::uint8_t, PuzzleRecordSize> bytes);
 PuzzleRecord DecodePuzzleRecord(std::span<const std::uint8_t, PuzzleRecordSize> bytes);
 
 // The game's reading: a record is taken only with the format's signature, all 33248 bytes and a

@@ -1,12 +1,12 @@
 // The stored puzzle: every field of a puzzle file, reserved bytes included.
 #pragma once
 
-#include <array>
-#include <cstdint>
-
 #include "model/cell_grid.h"
 #include "model/guid.h"
 #include "model/short_string.h"
+
+#include <array>
+#include <cstdint>
 
 struct PuzzleRecord {
     Guid Signature;

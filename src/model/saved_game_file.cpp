@@ -1,10 +1,10 @@
 #include "model/saved_game_file.h"
 
-#include <fstream>
-
 #include "model/byte_layout.h"
 #include "model/puzzle_file.h"
 #include "platform/atomic_file.h"
+
+#include <fstream>
 
 namespace {
 
@@ -24,7 +24,8 @@ constexpr std::size_t ClueTableSize = 32768;
 void PutClues(std::span<std::uint8_t> bytes, std::size_t offset, const ClueTable& table) {
     for (int line = 0; line < MaxGridSide; ++line)
         for (std::size_t j = 0; j < MaxCluesPerLine; ++j) {
-            const std::size_t at = offset + 4 * (static_cast<std::size_t>(line) * MaxCluesPerLine + j);
+            const std::size_t at =
+                offset + 4 * (static_cast<std::size_t>(line) * MaxCluesPerLine + j);
             ByteLayout::Put(bytes, at, table[line][j].Value);
             ByteLayout::Put(bytes, at + 2, table[line][j].State);
         }
@@ -33,7 +34,8 @@ void PutClues(std::span<std::uint8_t> bytes, std::size_t offset, const ClueTable
 void GetClues(std::span<const std::uint8_t> bytes, std::size_t offset, ClueTable& table) {
     for (int line = 0; line < MaxGridSide; ++line)
         for (std::size_t j = 0; j < MaxCluesPerLine; ++j) {
-            const std::size_t at = offset + 4 * (static_cast<std::size_t>(line) * MaxCluesPerLine + j);
+            const std::size_t at =
+                offset + 4 * (static_cast<std::size_t>(line) * MaxCluesPerLine + j);
             table[line][j].Value = ByteLayout::Get<std::uint16_t>(bytes, at);
             table[line][j].State = ByteLayout::Get<std::uint16_t>(bytes, at + 2);
         }
@@ -50,7 +52,8 @@ static_assert(Offset::RowClues - Offset::ColumnClues == ClueTableSize);
 static_assert(Offset::ElapsedSeconds - Offset::RowClues == ClueTableSize);
 
 std::vector<std::uint8_t> EncodeSavedGame(const GameState& game) {
-    std::vector<std::uint8_t> bytes(SavedGameHeaderSize + SavedHistoryRecordSize * game.History.size());
+    std::vector<std::uint8_t> bytes(SavedGameHeaderSize +
+                                    SavedHistoryRecordSize * game.History.size());
     EncodePuzzleRecord(game.Puzzle, std::span(bytes).first<PuzzleRecordSize>());
     ByteLayout::PutArray(bytes, Offset::Reserved, game.Reserved);
     ByteLayout::PutArray(bytes, Offset::PlayerGrid, game.PlayerGrid.Cells);
@@ -61,7 +64,8 @@ std::vector<std::uint8_t> EncodeSavedGame(const GameState& game) {
     ByteLayout::Put(bytes, Offset::HistoryCount, static_cast<std::int32_t>(game.History.size()));
     std::size_t at = Offset::History;
     for (const HistoryRecord& record : game.History) {
-        for (const std::int32_t field : {record.Area, record.Col, record.Row, record.OldValue, record.NewValue}) {
+        for (const std::int32_t field :
+             {record.Area, record.Col, record.Row, record.OldValue, record.NewValue}) {
             ByteLayout::Put(bytes, at, field);
             at += 4;
         }
@@ -74,8 +78,8 @@ FileReadStatus DecodeSavedGame(std::span<const std::uint8_t> content, SavedGame&
         return FileReadStatus::Corrupted;
     const auto count = ByteLayout::Get<std::int32_t>(content, Offset::HistoryCount);
     const auto index = ByteLayout::Get<std::int32_t>(content, Offset::HistoryIndex);
-    if (count < 0 || static_cast<std::uint64_t>(count) > RecordsRoom(content.size()) || index < -1 ||
-        index >= count)
+    if (count < 0 || static_cast<std::uint64_t>(count) > RecordsRoom(content.size()) ||
+        index < -1 || index >= count)
         return FileReadStatus::Corrupted;
 
     SavedGame game;
@@ -90,7 +94,8 @@ FileReadStatus DecodeSavedGame(std::span<const std::uint8_t> content, SavedGame&
     game.History.resize(static_cast<std::size_t>(count));
     std::size_t at = Offset::History;
     for (HistoryRecord& record : game.History) {
-        for (std::int32_t* field : {&record.Area, &record.Col, &record.Row, &record.OldValue, &record.NewValue}) {
+        for (std::int32_t* field :
+             {&record.Area, &record.Col, &record.Row, &record.OldValue, &record.NewValue}) {
             *field = ByteLayout::Get<std::int32_t>(content, at);
             at += 4;
         }
@@ -110,7 +115,8 @@ FileReadStatus ReadSavedGameFile(const std::filesystem::path& path, SavedGame& i
         return FileReadStatus::Corrupted;
     // Reading stops at the last record the header announces; DecodeSavedGame then checks that
     // they were all there.
-    const auto content = ReadFilePrefix(path, SavedGameHeaderSize + SavedHistoryRecordSize * std::uint64_t(count));
+    const auto content =
+        ReadFilePrefix(path, SavedGameHeaderSize + SavedHistoryRecordSize * std::uint64_t(count));
     if (!content)
         return FileReadStatus::CannotOpen;
     return DecodeSavedGame(*content, into);

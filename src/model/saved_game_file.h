@@ -1,15 +1,15 @@
 // Saved games (.qvs): the puzzle record, the player's grid and clues, the clock and the history.
 #pragma once
 
+#include "model/file_read.h"
+#include "model/game_state.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
 #include <vector>
-
-#include "model/file_read.h"
-#include "model/game_state.h"
 
 constexpr std::size_t SavedGameHeaderSize = 131572; // everything before the history records
 constexpr std::size_t SavedHistoryRecordSize = 20;

@@ -15,7 +15,9 @@ template <std::size_t Capacity> struct ShortString {
     std::uint8_t Length = 0;
     std::array<char, Capacity> Chars{};
 
-    std::string Text() const { return std::string(Chars.data(), std::min<std::size_t>(Length, Capacity)); }
+    std::string Text() const {
+        return std::string(Chars.data(), std::min<std::size_t>(Length, Capacity));
+    }
 
     // A longer text is cut to the capacity.
     void Assign(std::string_view text) {

@@ -1,8 +1,8 @@
 #include "model/solved_cells.h"
 
-#include <algorithm>
-
 #include "model/game_state.h"
+
+#include <algorithm>
 
 bool GridMatchesSolution(const GameState& game) {
     const int width = std::clamp(game.Puzzle.Width, 0, MaxGridSide);

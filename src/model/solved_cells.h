@@ -8,7 +8,8 @@ struct GameState;
 // A cell is right when it equals the solution, or when the solution is empty and the player
 // excluded or marked it.
 constexpr bool CellIsRight(std::uint16_t playerCell, std::uint16_t solutionCell) {
-    return playerCell == solutionCell || (solutionCell == 0 && (playerCell == 2 || playerCell == 3));
+    return playerCell == solutionCell ||
+           (solutionCell == 0 && (playerCell == 2 || playerCell == 3));
 }
 
 // Every cell of the puzzle's Width x Height is right.

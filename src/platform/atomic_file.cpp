@@ -26,7 +26,8 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 } // namespace
 
-std::string WriteFileAtomically(const std::filesystem::path& target, std::span<const std::uint8_t> bytes) {
+std::string WriteFileAtomically(const std::filesystem::path& target,
+                                std::span<const std::uint8_t> bytes) {
     std::string pattern = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)

@@ -106,10 +106,15 @@ char Cp1252UpperCase(char c) {
     if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7)
         return static_cast<char>(byte - 0x20);
     switch (byte) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: return c;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        return c;
     }
 }

@@ -10,7 +10,9 @@
 
 namespace {
 
-QString Padded(int value, int width) { return QStringLiteral("%1").arg(value, width, 10, u'0'); }
+QString Padded(int value, int width) {
+    return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
+}
 
 int DayOfWeek(const CivilDateTime& civil) {
     return QDate(civil.Year, civil.Month, civil.Day).dayOfWeek();
@@ -23,23 +25,15 @@ struct PatternLetters {
 
 // Longer runs of a letter come before shorter ones so that "dddd" is not read as "dd" twice.
 const std::array<PatternLetters, 9> AllPatternLetters{{
-    {u"dddd",
-     [](const CivilDateTime& c, const QLocale& l) {
-         return l.dayName(DayOfWeek(c), QLocale::LongFormat);
-     }},
-    {u"ddd",
-     [](const CivilDateTime& c, const QLocale& l) {
-         return l.dayName(DayOfWeek(c), QLocale::ShortFormat);
-     }},
+    {u"dddd", [](const CivilDateTime& c,
+                 const QLocale& l) { return l.dayName(DayOfWeek(c), QLocale::LongFormat); }},
+    {u"ddd", [](const CivilDateTime& c,
+                const QLocale& l) { return l.dayName(DayOfWeek(c), QLocale::ShortFormat); }},
     {u"dd", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Day, 2); }},
-    {u"mmmm",
-     [](const CivilDateTime& c, const QLocale& l) {
-         return l.monthName(c.Month, QLocale::LongFormat);
-     }},
-    {u"mmm",
-     [](const CivilDateTime& c, const QLocale& l) {
-         return l.monthName(c.Month, QLocale::ShortFormat);
-     }},
+    {u"mmmm", [](const CivilDateTime& c,
+                 const QLocale& l) { return l.monthName(c.Month, QLocale::LongFormat); }},
+    {u"mmm", [](const CivilDateTime& c,
+                const QLocale& l) { return l.monthName(c.Month, QLocale::ShortFormat); }},
     {u"mm", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Month, 2); }},
     {u"yyyy", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Year, 4); }},
     {u"hh", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Hour, 2); }},
@@ -85,7 +79,9 @@ std::optional<QDateTime> LocalFromOleDate(double oleDate) {
     return QDateTime(date, time, Qt::UTC).addSecs(-dayBefore.offsetFromUtc()).toLocalTime();
 }
 
-double OleNow(const QDateTime& now) { return OleDateFromLocal(now).value_or(0.0); }
+double OleNow(const QDateTime& now) {
+    return OleDateFromLocal(now).value_or(0.0);
+}
 
 QString FormatOleDate(double oleDate, QStringView pattern, const QLocale& locale) {
     const auto civil = CivilFromOleDate(oleDate);

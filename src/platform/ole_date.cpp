@@ -14,7 +14,9 @@ constexpr sys_days OleEpoch = 1899y / December / 30;
 constexpr year_month_day FirstDay = 100y / January / 1;
 constexpr year_month_day LastDay = 9999y / December / 31;
 
-bool InRange(const year_month_day& date) { return date >= FirstDay && date <= LastDay; }
+bool InRange(const year_month_day& date) {
+    return date >= FirstDay && date <= LastDay;
+}
 
 } // namespace
 
@@ -53,13 +55,12 @@ std::optional<double> OleDateFromCivil(const CivilDateTime& civil) {
         return std::nullopt;
     const year_month_day date{year{civil.Year}, month{static_cast<unsigned>(civil.Month)},
                               std::chrono::day{static_cast<unsigned>(civil.Day)}};
-    if (!date.ok() || civil.Hour < 0 || civil.Hour > 23 || civil.Minute < 0 ||
-        civil.Minute > 59 || civil.Second < 0 || civil.Second > 59 || civil.Millisecond < 0 ||
-        civil.Millisecond > 999)
+    if (!date.ok() || civil.Hour < 0 || civil.Hour > 23 || civil.Minute < 0 || civil.Minute > 59 ||
+        civil.Second < 0 || civil.Second > 59 || civil.Millisecond < 0 || civil.Millisecond > 999)
         return std::nullopt;
     const auto wholeDays = static_cast<double>((sys_days{date} - OleEpoch).count());
-    const auto millisecondOfDay = ((civil.Hour * 60 + civil.Minute) * 60 + civil.Second) * 1000 +
-                                  civil.Millisecond;
+    const auto millisecondOfDay =
+        ((civil.Hour * 60 + civil.Minute) * 60 + civil.Second) * 1000 + civil.Millisecond;
     const double fraction =
         static_cast<double>(millisecondOfDay) / static_cast<double>(MillisecondsPerDay);
     return wholeDays < 0 ? wholeDays - fraction : wholeDays + fraction;

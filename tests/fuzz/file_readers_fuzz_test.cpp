@@ -1,14 +1,13 @@
 // Random, mutated and truncated files through the puzzle and saved-game readers: every input is
 // either taken whole or refused with the target untouched, and nothing reads past its buffer.
-#include <gtest/gtest.h>
-
-#include <random>
-
 #include "model/byte_layout.h"
 #include "model/derive_clues.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
+
+#include <gtest/gtest.h>
+#include <random>
 
 namespace {
 
@@ -26,8 +25,9 @@ std::vector<std::uint8_t> Mutate(std::mt19937& random, std::vector<std::uint8_t>
                                  const std::vector<std::size_t>& hotOffsets) {
     const int flips = 1 + static_cast<int>(random() % 4);
     for (int i = 0; i < flips; ++i) {
-        const std::size_t at = random() % 2 == 0 ? hotOffsets[random() % hotOffsets.size()] + random() % 4
-                                                 : random() % bytes.size();
+        const std::size_t at = random() % 2 == 0
+                                   ? hotOffsets[random() % hotOffsets.size()] + random() % 4
+                                   : random() % bytes.size();
         bytes[at] = static_cast<std::uint8_t>(random());
     }
     if (random() % 3 == 0)
@@ -55,13 +55,15 @@ TEST(FileReadersFuzz, PuzzleReaderTakesWholeRecordsOrNothing) {
     int taken = 0;
     for (int i = 0; i < 3000; ++i) {
         const std::vector<std::uint8_t> input =
-            i % 4 == 0 ? RandomBytes(random, random() % (PuzzleRecordSize + 100)) : Mutate(random, valid, hot);
+            i % 4 == 0 ? RandomBytes(random, random() % (PuzzleRecordSize + 100))
+                       : Mutate(random, valid, hot);
         PuzzleRecord record = PuzzleFromPicture({"#"});
         const PuzzleRecord before = record;
         if (DecodeGamePuzzle(input, record) == FileReadStatus::Ok) {
             ++taken;
             ASSERT_EQ(record.Signature, PuzzleSignature) << "case " << i;
-            ASSERT_TRUE(IsValidGridSide(record.Width) && IsValidGridSide(record.Height)) << "case " << i;
+            ASSERT_TRUE(IsValidGridSide(record.Width) && IsValidGridSide(record.Height))
+                << "case " << i;
             std::vector<std::uint8_t> again(PuzzleRecordSize);
             EncodePuzzleRecord(record, std::span(again).first<PuzzleRecordSize>());
             ASSERT_TRUE(std::equal(again.begin(), again.end(), input.begin())) << "case " << i;
@@ -77,10 +79,12 @@ TEST(FileReadersFuzz, PuzzleReaderTakesWholeRecordsOrNothing) {
 TEST(FileReadersFuzz, EditorReaderAlwaysLeavesAGridThatFits) {
     std::mt19937 random(Seed + 1);
     for (int i = 0; i < 2000; ++i) {
-        const std::vector<std::uint8_t> input = RandomBytes(random, random() % (PuzzleRecordSize + 100));
+        const std::vector<std::uint8_t> input =
+            RandomBytes(random, random() % (PuzzleRecordSize + 100));
         GameState game;
         OverlayEditorPuzzle(input, game.Puzzle);
-        ASSERT_TRUE(IsValidGridSide(game.Puzzle.Width) && IsValidGridSide(game.Puzzle.Height)) << "case " << i;
+        ASSERT_TRUE(IsValidGridSide(game.Puzzle.Width) && IsValidGridSide(game.Puzzle.Height))
+            << "case " << i;
         DeriveClues(game);
         ASSERT_LE(game.RowClueSlots, MaxCluesPerLine);
         ASSERT_LE(game.ColumnClueSlots, MaxCluesPerLine);
@@ -103,8 +107,11 @@ TEST(FileReadersFuzz, SavedGameReaderTakesConsistentFilesOrNothing) {
         if (DecodeSavedGame(input, saved) == FileReadStatus::Ok) {
             ++taken;
             ASSERT_GE(saved.HistoryIndex, -1) << "case " << i;
-            ASSERT_LT(saved.HistoryIndex, static_cast<std::int32_t>(saved.History.size())) << "case " << i;
-            ASSERT_LE(SavedGameHeaderSize + SavedHistoryRecordSize * saved.History.size(), input.size()) << "case " << i;
+            ASSERT_LT(saved.HistoryIndex, static_cast<std::int32_t>(saved.History.size()))
+                << "case " << i;
+            ASSERT_LE(SavedGameHeaderSize + SavedHistoryRecordSize * saved.History.size(),
+                      input.size())
+                << "case " << i;
         } else {
             ASSERT_EQ(saved, before) << "case " << i;
         }

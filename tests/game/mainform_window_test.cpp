@@ -1,7 +1,7 @@
 // The main window as it opens before any puzzle is loaded.
-#include <QTest>
-
 #include "game/mainform.h"
+
+#include <QTest>
 
 class MainformWindowTest : public QObject {
     Q_OBJECT

@@ -1,9 +1,9 @@
 // Clues derived from a solution, and the cells they exclude from the start.
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
-
 #include "model/derive_clues.h"
 #include "support/puzzle_pictures.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 
 using testing::ElementsAreArray;
 
@@ -61,7 +61,8 @@ TEST(DeriveClues, AlternatingLinesFillEveryClueSlot) {
     std::string alternating;
     for (int i = 0; i < 128; ++i)
         alternating += i % 2 == 0 ? '#' : '.';
-    GameState game = GameFromPicture({alternating, alternating.substr(0, 64) + std::string(64, '.')});
+    GameState game =
+        GameFromPicture({alternating, alternating.substr(0, 64) + std::string(64, '.')});
     DeriveClues(game);
 
     EXPECT_EQ(RowValues(game, 0), std::vector<int>(MaxCluesPerLine, 1));

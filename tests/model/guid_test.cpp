@@ -1,7 +1,7 @@
 // GUIDs in the Windows byte layout and their registry text.
-#include <gtest/gtest.h>
-
 #include "model/guid.h"
+
+#include <gtest/gtest.h>
 
 TEST(Guid, SignatureBytesAndTextMatchTheFormat) {
     const std::array<std::uint8_t, 16> expected{0x20, 0x5E, 0x90, 0x5B, 0xB8, 0x12, 0xD8, 0x11,

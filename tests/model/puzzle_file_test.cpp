@@ -1,13 +1,12 @@
 // Puzzle files: the byte layout, the game's refusals and the editor's lenient reading.
-#include <gtest/gtest.h>
-
-#include <cstring>
-
 #include "model/byte_layout.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -43,7 +42,9 @@ TEST(PuzzleFile, FieldsSitAtTheirOffsets) {
     EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 376), 7);
     EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 380), 5);
     EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 384), 3);
-    const auto cell = [&](int x, int y) { return ByteLayout::Get<std::uint16_t>(bytes, 388 + 2 * (x * 128 + y)); };
+    const auto cell = [&](int x, int y) {
+        return ByteLayout::Get<std::uint16_t>(bytes, 388 + 2 * (x * 128 + y));
+    };
     EXPECT_EQ(cell(0, 0), 1);
     EXPECT_EQ(cell(1, 0), 0);
     EXPECT_EQ(cell(3, 0), 1);
@@ -148,7 +149,8 @@ TEST(PuzzleFile, MissingFileOrFolderCannotBeOpened) {
 TEST(PuzzleFile, RefusalMessagesNameThePath) {
     EXPECT_EQ(FileReadMessage(FileReadStatus::Corrupted, "/home/ann/Puzzles/x.qvf"),
               "The file appears to be corrupted.\r\nUnable to open /home/ann/Puzzles/x.qvf");
-    EXPECT_EQ(FileReadMessage(FileReadStatus::CannotOpen, "/tmp/x.qvf"), "Cannot open file /tmp/x.qvf");
+    EXPECT_EQ(FileReadMessage(FileReadStatus::CannotOpen, "/tmp/x.qvf"),
+              "Cannot open file /tmp/x.qvf");
     EXPECT_EQ(FileReadMessage(FileReadStatus::Ok, "/tmp/x.qvf"), "");
 }
 
@@ -182,7 +184,8 @@ TEST(PuzzleFile, EditorTakesAnyContentWithinTheGrid) {
     // A short file replaces only the start of the record.
     PuzzleRecord edited = held;
     const std::string start = "0123456789ABCDEF0123456789ABCDEF\x03Sun";
-    OverlayEditorPuzzle(std::span(reinterpret_cast<const std::uint8_t*>(start.data()), start.size()), edited);
+    OverlayEditorPuzzle(
+        std::span(reinterpret_cast<const std::uint8_t*>(start.data()), start.size()), edited);
     EXPECT_EQ(edited.Name.Text(), "Sun");
     EXPECT_EQ(edited.Level, held.Level);
     EXPECT_EQ(edited.Creator, held.Creator);

@@ -1,13 +1,12 @@
 // Saved games: the byte layout, the round trip and the refusal of files that do not add up.
-#include <gtest/gtest.h>
-
-#include <limits>
-
 #include "model/byte_layout.h"
 #include "model/derive_clues.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
+
+#include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -27,7 +26,8 @@ GameState SampleGame(int historyRecords) {
 }
 
 // The file a game writes, with the history count and index set by hand.
-std::vector<std::uint8_t> WithCounts(const GameState& game, std::int32_t count, std::int32_t index) {
+std::vector<std::uint8_t> WithCounts(const GameState& game, std::int32_t count,
+                                     std::int32_t index) {
     std::vector<std::uint8_t> bytes = EncodeSavedGame(game);
     ByteLayout::Put(bytes, 131568, count);
     ByteLayout::Put(bytes, 131564, index);
@@ -62,7 +62,8 @@ TEST(SavedGameFile, FieldsSitAtTheirOffsets) {
     EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 131568), 2);
     const std::int32_t second[] = {1, 1, 2, 1, 2};
     for (int field = 0; field < 5; ++field)
-        EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 131572 + 20 + 4 * field), second[field]) << field;
+        EXPECT_EQ(ByteLayout::Get<std::int32_t>(bytes, 131572 + 20 + 4 * field), second[field])
+            << field;
 }
 
 TEST(SavedGameFile, ReadingGivesBackWhatWasWritten) {

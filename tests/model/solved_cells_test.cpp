@@ -1,9 +1,9 @@
 // When the player's grid counts as the stored solution.
-#include <gtest/gtest.h>
-
 #include "model/derive_clues.h"
 #include "model/solved_cells.h"
 #include "support/puzzle_pictures.h"
+
+#include <gtest/gtest.h>
 
 TEST(SolvedCells, CellRuleForEveryStateAndSolutionValue) {
     struct Case {
@@ -16,7 +16,8 @@ TEST(SolvedCells, CellRuleForEveryStateAndSolutionValue) {
         {0, 1, false}, {1, 1, true},  {2, 1, false}, {3, 1, false},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CellIsRight(c.player, c.solution), c.right) << "player " << c.player << " solution " << c.solution;
+        EXPECT_EQ(CellIsRight(c.player, c.solution), c.right)
+            << "player " << c.player << " solution " << c.solution;
 }
 
 TEST(SolvedCells, GridMatchesOnlyTheStoredWay) {

@@ -1,14 +1,15 @@
 // Replacing a file so that its old content survives a failed write.
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
 #include "platform/atomic_file.h"
 #include "support/temp_folder.h"
 
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
 namespace {
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 } // namespace
 

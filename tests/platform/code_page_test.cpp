@@ -1,7 +1,7 @@
 // Windows-1252 conversion and its upper-case letters.
-#include <gtest/gtest.h>
-
 #include "platform/code_page.h"
+
+#include <gtest/gtest.h>
 
 TEST(CodePage, ConvertsBothWays) {
     struct Case {
@@ -10,11 +10,17 @@ TEST(CodePage, ConvertsBothWays) {
     };
     const Case cases[] = {
         {"Plain ASCII", "Plain ASCII"},
-        {"caf\xC3\xA9", "caf\xE9"},                      // é, Latin-1 range
-        {"\xE2\x82\xAC" "5", "\x80" "5"},                 // €
-        {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"},      // curly quotes
-        {"\xC5\xA0" "\xC5\x93" "\xC5\xB8", "\x8A\x9C\x9F"}, // Š œ Ÿ
-        {"\xC3\xBF", "\xFF"},                            // ÿ
+        {"caf\xC3\xA9", "caf\xE9"}, // é, Latin-1 range
+        {"\xE2\x82\xAC"
+         "5",
+         "\x80"
+         "5"},                                      // €
+        {"\xE2\x80\x9Cq\xE2\x80\x9D", "\x93q\x94"}, // curly quotes
+        {"\xC5\xA0"
+         "\xC5\x93"
+         "\xC5\xB8",
+         "\x8A\x9C\x9F"},     // Š œ Ÿ
+        {"\xC3\xBF", "\xFF"}, // ÿ
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Cp1252FromUtf8(c.utf8), c.cp1252) << c.utf8;
@@ -47,9 +53,9 @@ TEST(CodePage, UpperCaseCoversTheLettersOfThePage) {
     EXPECT_EQ(Cp1252UpperCase('q'), 'Q');
     EXPECT_EQ(Cp1252UpperCase('Q'), 'Q');
     EXPECT_EQ(Cp1252UpperCase('5'), '5');
-    EXPECT_EQ(Cp1252UpperCase('\xE9'), '\xC9');  // é
-    EXPECT_EQ(Cp1252UpperCase('\x9A'), '\x8A');  // š
-    EXPECT_EQ(Cp1252UpperCase('\xFF'), '\x9F');  // ÿ
-    EXPECT_EQ(Cp1252UpperCase('\xF7'), '\xF7');  // ÷ is no letter
-    EXPECT_EQ(Cp1252UpperCase('\xDF'), '\xDF');  // ß has no single upper case
+    EXPECT_EQ(Cp1252UpperCase('\xE9'), '\xC9'); // é
+    EXPECT_EQ(Cp1252UpperCase('\x9A'), '\x8A'); // š
+    EXPECT_EQ(Cp1252UpperCase('\xFF'), '\x9F'); // ÿ
+    EXPECT_EQ(Cp1252UpperCase('\xF7'), '\xF7'); // ÷ is no letter
+    EXPECT_EQ(Cp1252UpperCase('\xDF'), '\xDF'); // ß has no single upper case
 }

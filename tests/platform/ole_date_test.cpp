@@ -50,10 +50,8 @@ TEST(OleDate, KnownValuesGiveTheirCivilDates) {
 
 TEST(OleDate, CivilDatesGiveTheirKnownValues) {
     const KnownDate cases[] = {
-        {0.0, {1899, 12, 30, 0, 0, 0, 0}},
-        {36526.5, {2000, 1, 1, 12, 0, 0, 0}},
-        {-1.25, {1899, 12, 29, 6, 0, 0, 0}},
-        {-657434.0, {100, 1, 1, 0, 0, 0, 0}},
+        {0.0, {1899, 12, 30, 0, 0, 0, 0}},         {36526.5, {2000, 1, 1, 12, 0, 0, 0}},
+        {-1.25, {1899, 12, 29, 6, 0, 0, 0}},       {-657434.0, {100, 1, 1, 0, 0, 0, 0}},
         {2958465.75, {9999, 12, 31, 18, 0, 0, 0}},
     };
     for (const KnownDate& known : cases) {
@@ -73,9 +71,9 @@ TEST(OleDate, ValuesThatAreNoDateAreRefused) {
         std::numeric_limits<double>::lowest(),
         1e19,
         -1e19,
-        -657435.0,                // 31 December 99
-        -657435.5,                // noon on 31 December 99
-        2958466.0,                // 1 January 10000
+        -657435.0,                     // 31 December 99
+        -657435.5,                     // noon on 31 December 99
+        2958466.0,                     // 1 January 10000
         2958466.0 - 0.4 * Millisecond, // rounds up to 1 January 10000
     };
     for (const double value : refused) {

@@ -13,7 +13,8 @@ class TempFolder {
 public:
     TempFolder() {
         std::random_device random;
-        Path_ = std::filesystem::temp_directory_path() / ("quorvane-test-" + std::to_string(random()) + std::to_string(random()));
+        Path_ = std::filesystem::temp_directory_path() /
+                ("quorvane-test-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(Path_);
     }
     ~TempFolder() {
@@ -31,7 +32,9 @@ private:
 };
 
 inline void WriteBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
 }
 
 inline std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path) {
