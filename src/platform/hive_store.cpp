@@ -1,0 +1,128 @@
+// The registry interface answered from a RegistryHive, wherever that hive is kept.
+#include "platform/hive_store.h"
+
+#include "platform/code_page.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using KeyPath = std::vector<std::string>;
+
+// Empty names between separators are passed over: a doubled or trailing '\' changes nothing, and
+// the empty path is HKEY_CURRENT_USER itself.
+std::optional<KeyPath> SplitKeyPath(std::string_view utf8Path) {
+    const std::string path = Cp1252FromUtf8(utf8Path);
+    KeyPath names;
+    std::size_t start = 0;
+    while (start <= path.size()) {
+        std::size_t end = path.find('\\', start);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > start)
+            names.push_back(path.substr(start, end - start));
+        if (names.size() > RegistryHive::MaxDepth)
+            return std::nullopt;
+        start = end + 1;
+    }
+    return names;
+}
+
+} // namespace
+
+class HiveStore::Key final : public RegistryKey {
+public:
+    Key(HiveStore& store, KeyPath path) : Store(store), Path(std::move(path)) {}
+
+    std::optional<std::string> ReadString(std::string_view name) const override {
+        const RegistryValue* value = Find(name, RegistryValueType::String);
+        return value ? std::optional(Utf8FromCp1252(value->Data)) : std::nullopt;
+    }
+
+    std::optional<std::int32_t> ReadInteger(std::string_view name) const override {
+        const RegistryValue* value = Find(name, RegistryValueType::Integer);
+        if (value == nullptr || value->Data.size() != 4)
+            return std::nullopt;
+        return static_cast<std::int32_t>(DwordOf(value->Data));
+    }
+
+    std::optional<std::vector<std::uint8_t>> ReadBinary(std::string_view name) const override {
+        const RegistryValue* value = Find(name, RegistryValueType::Binary);
+        if (value == nullptr)
+            return std::nullopt;
+        return std::vector<std::uint8_t>(value->Data.begin(), value->Data.end());
+    }
+
+    bool WriteString(std::string_view name, std::string_view value) override {
+        return Write(name, RegistryValueType::String, Cp1252FromUtf8(value));
+    }
+
+    bool WriteInteger(std::string_view name, std::int32_t value) override {
+        return Write(name, RegistryValueType::Integer,
+                     DwordData(static_cast<std::uint32_t>(value)));
+    }
+
+    bool WriteBinary(std::string_view name, std::span<const std::uint8_t> value) override {
+        return Write(name, RegistryValueType::Binary, std::string(value.begin(), value.end()));
+    }
+
+    std::vector<std::string> SubkeyNames() const override {
+        std::vector<std::string> names;
+        if (const RegistryHive* key = Store.CurrentHive().FindKey(Path))
+            for (const auto& entry : key->Subkeys())
+                names.push_back(Utf8FromCp1252(entry.second->Name()));
+        return names;
+    }
+
+private:
+    const RegistryValue* Find(std::string_view name, RegistryValueType type) const {
+        const RegistryHive* key = Store.CurrentHive().FindKey(Path);
+        const RegistryValue* value = key ? key->FindValue(Cp1252FromUtf8(name)) : nullptr;
+        return value != nullptr && value->Type == type ? value : nullptr;
+    }
+
+    bool Write(std::string_view name, RegistryValueType type, std::string data) {
+        RegistryValue value{Cp1252FromUtf8(name), type, std::move(data)};
+        return Store.ChangeHive([&](RegistryHive& hive) {
+            RegistryHive* key = hive.FindKey(Path);
+            if (key == nullptr)
+                return HiveChange::Refused;
+            return key->SetValue(value) ? HiveChange::Changed : HiveChange::Unchanged;
+        });
+    }
+
+    HiveStore& Store;
+    const KeyPath Path;
+};
+
+std::unique_ptr<RegistryKey> HiveStore::OpenKey(std::string_view path, bool create) {
+    std::optional<KeyPath> names = SplitKeyPath(path);
+    if (!names)
+        return nullptr;
+    // Most opens find the key already there and need neither the lock nor a write.
+    if (CurrentHive().FindKey(*names) == nullptr) {
+        const bool created =
+            create && ChangeHive([&](RegistryHive& hive) {
+                if (hive.FindKey(*names) != nullptr)
+                    return HiveChange::Unchanged;
+                return hive.CreateKey(*names) ? HiveChange::Changed : HiveChange::Refused;
+            });
+        if (!created)
+            return nullptr;
+    }
+    return std::make_unique<Key>(*this, std::move(*names));
+}
+
+bool HiveStore::KeyExists(std::string_view path) {
+    const std::optional<KeyPath> names = SplitKeyPath(path);
+    return names && CurrentHive().FindKey(*names) != nullptr;
+}
+
+bool HiveStore::DeleteKey(std::string_view path) {
+    const std::optional<KeyPath> names = SplitKeyPath(path);
+    return names && !names->empty() && ChangeHive([&](RegistryHive& hive) {
+               return hive.DeleteKey(*names) ? HiveChange::Changed : HiveChange::Refused;
+           });
+}
