@@ -9,17 +9,10 @@ using testing::ElementsAreArray;
 
 namespace {
 
-std::vector<int> RowValues(const GameState& game, int y) {
+// The clue values of one line, without its empty trailing slots.
+std::vector<int> Values(const ClueLine& line) {
     std::vector<int> values;
-    for (const ClueEntry& entry : game.RowClues[y])
-        if (entry.Value != 0)
-            values.push_back(entry.Value);
-    return values;
-}
-
-std::vector<int> ColumnValues(const GameState& game, int x) {
-    std::vector<int> values;
-    for (const ClueEntry& entry : game.ColumnClues[x])
+    for (const ClueEntry& entry : line)
         if (entry.Value != 0)
             values.push_back(entry.Value);
     return values;
@@ -36,13 +29,13 @@ TEST(DeriveClues, RunsAreListedFromTheLeftAndFromTheTop) {
     });
     DeriveClues(game);
 
-    EXPECT_THAT(RowValues(game, 0), ElementsAreArray({2, 1}));
-    EXPECT_THAT(RowValues(game, 1), ElementsAreArray(std::vector<int>{}));
-    EXPECT_THAT(RowValues(game, 2), ElementsAreArray({5}));
-    EXPECT_THAT(RowValues(game, 3), ElementsAreArray({1, 2}));
-    EXPECT_THAT(ColumnValues(game, 0), ElementsAreArray({1, 2}));
-    EXPECT_THAT(ColumnValues(game, 2), ElementsAreArray({1}));
-    EXPECT_THAT(ColumnValues(game, 3), ElementsAreArray({1, 2}));
+    EXPECT_THAT(Values(game.RowClues[0]), ElementsAreArray({2, 1}));
+    EXPECT_THAT(Values(game.RowClues[1]), ElementsAreArray(std::vector<int>{}));
+    EXPECT_THAT(Values(game.RowClues[2]), ElementsAreArray({5}));
+    EXPECT_THAT(Values(game.RowClues[3]), ElementsAreArray({1, 2}));
+    EXPECT_THAT(Values(game.ColumnClues[0]), ElementsAreArray({1, 2}));
+    EXPECT_THAT(Values(game.ColumnClues[2]), ElementsAreArray({1}));
+    EXPECT_THAT(Values(game.ColumnClues[3]), ElementsAreArray({1, 2}));
     EXPECT_EQ(game.RowClueSlots, 2);
     EXPECT_EQ(game.ColumnClueSlots, 2);
     // A row with fewer clues than the widest keeps zero in its trailing slots.
@@ -53,7 +46,7 @@ TEST(DeriveClues, RunsAreListedFromTheLeftAndFromTheTop) {
 TEST(DeriveClues, FullLineGivesOneClueOfItsLength) {
     GameState game = GameFromPicture({std::string(128, '#')});
     DeriveClues(game);
-    EXPECT_THAT(RowValues(game, 0), ElementsAreArray({128}));
+    EXPECT_THAT(Values(game.RowClues[0]), ElementsAreArray({128}));
     EXPECT_EQ(game.RowClueSlots, 1);
 }
 
@@ -65,8 +58,8 @@ TEST(DeriveClues, AlternatingLinesFillEveryClueSlot) {
         GameFromPicture({alternating, alternating.substr(0, 64) + std::string(64, '.')});
     DeriveClues(game);
 
-    EXPECT_EQ(RowValues(game, 0), std::vector<int>(MaxCluesPerLine, 1));
-    EXPECT_EQ(RowValues(game, 1), std::vector<int>(32, 1));
+    EXPECT_EQ(Values(game.RowClues[0]), std::vector<int>(MaxCluesPerLine, 1));
+    EXPECT_EQ(Values(game.RowClues[1]), std::vector<int>(32, 1));
     EXPECT_EQ(game.RowClueSlots, MaxCluesPerLine);
 }
 
@@ -109,7 +102,7 @@ TEST(DeriveClues, CellsOfOtherValuesNeitherCountNorEndARun) {
         game.Puzzle.Solution.At(x, 0) = cells[x];
     DeriveClues(game);
     // 1, 7, 1 is one run of two; the run after the 2 is still open at the end of the line.
-    EXPECT_THAT(RowValues(game, 0), ElementsAreArray({2, 1}));
+    EXPECT_THAT(Values(game.RowClues[0]), ElementsAreArray({2, 1}));
 }
 
 TEST(DeriveClues, KeepsPlayerClueStates) {
