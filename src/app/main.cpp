@@ -1,12 +1,34 @@
-// The program entry: the application and its main window.
-#include "game/mainform.h"
+// The program entry: the splash, the windows in their order, and the message loop.
+#include "app/library_splash.h"
+#include "app/program_windows.h"
+#include "game/message_boxes.h"
+#include "platform/application_fonts.h"
+#include "platform/event_loop_waiter.h"
+#include "platform/file_registry.h"
 
 #include <QApplication>
+#include <QScreen>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    showsplash();
+    EventLoopWaiter waiter;
+    waiter.Wait(std::chrono::milliseconds(1000));
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
-    Tfmainform mainform;
+
+    FileRegistry registry(DefaultRegistryPath());
+    ApplicationFonts fonts;
+    LibrarySplash splash;
+    MessageBoxes messages;
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+
+    ProgramWindows windows({registry, fonts, waiter, splash, messages,
+                            QApplication::applicationDirPath().toStdString(), arguments});
+    Tfmainform& mainform = *windows.Mainform;
+    mainform.adjustSize();
+    mainform.move(mainform.screen()->availableGeometry().center() - mainform.rect().center());
     mainform.show();
     return QApplication::exec();
 }

@@ -1,8 +1,412 @@
 #include "game/mainform.h"
 
-Tfmainform::Tfmainform(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Quorvane [BETA]"));
-    auto* client = new QWidget(this);
-    client->setFixedSize(DesignedClientWidth, DesignedClientHeight);
-    setCentralWidget(client);
+#include "appearance/qt_colour.h"
+#include "game/command_states.h"
+#include "game/game_lifecycle.h"
+#include "game/message_dialogs.h"
+#include "model/puzzle_file.h"
+#include "platform/font_resources.h"
+#include "platform/waiter.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ToolBarPanelTop = 2;
+constexpr int ToolBarPanelHeight = 26;
+constexpr int SpeedButtonWidth = 23;
+constexpr int SpeedButtonHeight = 22;
+constexpr int PromptPixelSize = 16;   // 12 points at 96 dots per inch
+constexpr int DesignedPixelSize = 11; // 8 points
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QFrame* Bevel(QWidget* parent, int y, int width) {
+    auto* bevel = new QFrame(parent);
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    bevel->setGeometry(0, y, width, 2);
+    return bevel;
+}
+
+} // namespace
+
+Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
+    : QMainWindow(parent), Services(std::move(services)) {
+    // The resources live in a static library, which the linker would otherwise leave out.
+    Q_INIT_RESOURCE(mainform);
+    setWindowTitle(Text(CaptionText(State)));
+    QFont designed(QStringLiteral("Arial"));
+    designed.setPixelSize(DesignedPixelSize);
+    setFont(designed);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setFixedSize(DesignedClientWidth, DesignedClientHeight);
+    Client->setAutoFillBackground(true);
+    Client->installEventFilter(this);
+    setCentralWidget(Client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Tfmainform::Timer1Timer);
+
+    CreateMenus();
+    CreateToolBar();
+    CreateStatusBar();
+
+    // The board's colours come first: everything drawn afterwards uses them.
+    const LoadedColours loaded = LoadBoardColours(Services.Registry);
+    Colours = loaded.BoardColours;
+    SchemeName = loaded.ActiveSchemeName;
+    QPalette palette = Client->palette();
+    palette.setColor(QPalette::Window,
+                     ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]));
+    Client->setPalette(palette);
+
+    Folders = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
+    for (const auto& folder : {Folders.PuzzleFolder, Folders.SavedGamesFolder})
+        if (!EnsureFolder(folder))
+            Services.Messages.Error(QString::fromUtf8(FolderCreationMessage));
+
+    Services.Fonts.AddFontFile(Folders.ProgramFolder / "qvsmall.fnt");
+    Services.Fonts.AddFontFile(Folders.ProgramFolder / "qvmedium.fnt");
+
+    Hand1 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND1")), 8, 2);
+    Hand2 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND2")), 8, 2);
+    Client->setCursor(Hand1);
+
+    UpdateCommandStates();
+}
+
+QAction* Tfmainform::AddAction(QMenu* menu, const char* name, const QString& caption,
+                               const QKeySequence& shortcut) {
+    auto* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    return action;
+}
+
+void Tfmainform::CreateMenus() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
+    StartanewGame1 =
+        AddAction(game, "StartanewGame1", QStringLiteral("Start a new Game"), Qt::Key_F2);
+    game->addSeparator();
+    OpenSavedGame1 = AddAction(game, "OpenSavedGame1", QStringLiteral("&Open Saved Game"),
+                               QKeySequence(Qt::CTRL | Qt::Key_O));
+    SaveGame1 = AddAction(game, "SaveGame1", QStringLiteral("Save Game"),
+                          QKeySequence(Qt::CTRL | Qt::Key_S));
+    SaveGameas1 = AddAction(game, "SaveGameas1", QStringLiteral("Save Game as"));
+    game->addSeparator();
+    SolvedPuzzles1 = AddAction(game, "SolvedPuzzles1", QStringLiteral("Solved Puzzles"));
+    game->addSeparator();
+    Exit1 = AddAction(game, "Exit1", QStringLiteral("&Exit"));
+
+    QMenu* play = menuBar()->addMenu(QStringLiteral("&Play"));
+    Undo1 = AddAction(play, "Undo1", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Redo1 = AddAction(play, "Redo1", QStringLiteral("Redo"));
+    play->addSeparator();
+    Start1 = AddAction(play, "Start1", QStringLiteral("Start"), Qt::Key_F5);
+    Stop1 = AddAction(play, "Stop1", QStringLiteral("&Pause"), Qt::Key_F12);
+    play->addSeparator();
+    ResetBoard1 = AddAction(play, "ResetBoard1", QStringLiteral("Reset Puzzle"),
+                            QKeySequence(Qt::CTRL | Qt::Key_Delete));
+
+    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
+    PuzzleEditor1 = AddAction(options, "PuzzleEditor1", QStringLiteral("Puzzle Editor"));
+    FileInformation1 = AddAction(options, "FileInformation1", QStringLiteral("File Information"));
+    options->addSeparator();
+    Preferences1 = AddAction(options, "Preferences1", QStringLiteral("Preferences"));
+    QMenu* size = options->addMenu(QStringLiteral("Size"));
+    Small1 = AddAction(size, "Small1", QStringLiteral("Small"));
+    Medium1 = AddAction(size, "Medium1", QStringLiteral("&Large"));
+    auto* sizes = new QActionGroup(this);
+    for (QAction* item : {Small1, Medium1}) {
+        item->setCheckable(true);
+        sizes->addAction(item);
+    }
+    Small1->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    Contents1 = AddAction(help, "Contents1", QStringLiteral("&Contents"), Qt::Key_F1);
+    help->addSeparator();
+    About1 = AddAction(help, "About1", QStringLiteral("About"));
+
+    connect(Exit1, &QAction::triggered, this, &Tfmainform::Exit1Click);
+    connect(Start1, &QAction::triggered, this, &Tfmainform::Start1Click);
+    connect(Stop1, &QAction::triggered, this, &Tfmainform::Stop1Click);
+    connect(ResetBoard1, &QAction::triggered, this, &Tfmainform::ResetBoard1Click);
+    connect(Small1, &QAction::triggered, this, &Tfmainform::Small1Click);
+    connect(Medium1, &QAction::triggered, this, &Tfmainform::Medium1Click);
+}
+
+QToolButton* Tfmainform::AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
+                                        QStyle::StandardPixmap icon, int x) {
+    auto* button = new QToolButton(panel);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(hint);
+    button->setIcon(style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    button->setGeometry(x, 2, SpeedButtonWidth, SpeedButtonHeight);
+    return button;
+}
+
+void Tfmainform::CreateToolBar() {
+    Bevel(Client, 0, DesignedClientWidth)->setObjectName(QStringLiteral("Bevel1"));
+    auto* panel = new QWidget(Client);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setGeometry(0, ToolBarPanelTop, DesignedClientWidth, ToolBarPanelHeight);
+    panel->setCursor(Qt::ArrowCursor);
+    Bevel(Client, ToolBarPanelTop + ToolBarPanelHeight, DesignedClientWidth)
+        ->setObjectName(QStringLiteral("Bevel2"));
+
+    // Three groups: files, play, help.
+    SpeedButton1 = AddSpeedButton(panel, "SpeedButton1", QStringLiteral("Start a new game"),
+                                  QStyle::SP_FileIcon, 4);
+    SpeedButton2 = AddSpeedButton(panel, "SpeedButton2", QStringLiteral("Open Saved Game"),
+                                  QStyle::SP_DialogOpenButton, 27);
+    SpeedButton3 =
+        AddSpeedButton(panel, "SpeedButton3", QStringLiteral("Save current game to a file"),
+                       QStyle::SP_DialogSaveButton, 50);
+    SpeedButton4 = AddSpeedButton(panel, "SpeedButton4", QStringLiteral("Start/Resume game"),
+                                  QStyle::SP_MediaPlay, 81);
+    SpeedButton5 = AddSpeedButton(panel, "SpeedButton5", QStringLiteral("Pause game"),
+                                  QStyle::SP_MediaPause, 104);
+    SpeedButton7 = AddSpeedButton(panel, "SpeedButton7", QStringLiteral("Undo Last Action"),
+                                  QStyle::SP_ArrowBack, 127);
+    SpeedButton8 =
+        AddSpeedButton(panel, "SpeedButton8", QStringLiteral("Redo"), QStyle::SP_ArrowForward, 150);
+    SpeedButton6 = AddSpeedButton(panel, "SpeedButton6", QStringLiteral("Quorvane Help"),
+                                  QStyle::SP_DialogHelpButton, 181);
+
+    // The menu items show the pictures of their tool buttons.
+    StartanewGame1->setIcon(SpeedButton1->icon());
+    OpenSavedGame1->setIcon(SpeedButton2->icon());
+    SaveGame1->setIcon(SpeedButton3->icon());
+    Start1->setIcon(SpeedButton4->icon());
+    Stop1->setIcon(SpeedButton5->icon());
+    Undo1->setIcon(SpeedButton7->icon());
+    Redo1->setIcon(SpeedButton8->icon());
+    Contents1->setIcon(SpeedButton6->icon());
+
+    connect(SpeedButton4, &QToolButton::clicked, this, &Tfmainform::StartGame);
+    connect(SpeedButton5, &QToolButton::clicked, this, &Tfmainform::PauseGame);
+}
+
+void Tfmainform::CreateStatusBar() {
+    auto* statusBar = new QStatusBar(Client);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    statusBar->setCursor(Qt::ArrowCursor);
+    statusBar->setGeometry(0, DesignedClientHeight - StatusBarHeight, DesignedClientWidth,
+                           StatusBarHeight);
+    const auto panel = [&](const char* name, int width) {
+        auto* label = new QLabel(statusBar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFixedWidth(width);
+        label->setAlignment(Qt::AlignCenter);
+        statusBar->addWidget(label);
+        return label;
+    };
+    ClockPanel = panel("StatusPanel0", 100);
+    LevelPanel = panel("StatusPanel1", 70);
+    panel("StatusPanel2", 50);
+}
+
+bool Tfmainform::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !Activated)
+        QTimer::singleShot(0, this, &Tfmainform::FormActivate);
+    return QMainWindow::event(event);
+}
+
+bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client && event->type() == QEvent::Paint) {
+        QPainter painter(Client);
+        FormPaint(painter);
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Tfmainform::closeEvent(QCloseEvent* event) {
+    RemoveFonts();
+    event->accept();
+}
+
+void Tfmainform::RemoveFonts() {
+    Services.Fonts.RemoveFontFile(Folders.ProgramFolder / "qvsmall.fnt");
+    Services.Fonts.RemoveFontFile(Folders.ProgramFolder / "qvmedium.fnt");
+}
+
+void Tfmainform::FormActivate() {
+    if (Activated)
+        return;
+    Activated = true;
+    repaint();
+    Services.Waits.Wait(std::chrono::milliseconds(1000));
+    Services.Splash.Hide();
+    if (Services.Arguments.empty())
+        return;
+    const std::filesystem::path path = JoinArguments(Services.Arguments);
+    // Saved games named here open once they can be read.
+    if (StartupFileKindOf(path) == StartupFileKind::Puzzle)
+        LoadPuzzle(path);
+}
+
+void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
+    // The file is read aside: a refused file leaves the loaded game as it was, only paused.
+    PuzzleRecord record;
+    const FileReadStatus status = ReadGamePuzzleFile(path, record);
+    if (status != FileReadStatus::Ok) {
+        Services.Messages.Error(Text(FileReadMessage(status, path.string())));
+        if (status == FileReadStatus::Corrupted) {
+            if (State.GameRunning)
+                PauseGame();
+            RepaintWindow();
+        }
+        return;
+    }
+    BeginGame(State, record);
+    setWindowTitle(Text(CaptionText(State)));
+    ShowClock();
+    LevelPanel->setText(Text(LevelText(State)));
+    PauseGame();
+}
+
+void Tfmainform::StartGame() {
+    State.GameRunning = true;
+    Timer1->start();
+    RepaintWindow();
+    UpdateCommandStates();
+}
+
+void Tfmainform::PauseGame() {
+    State.GameRunning = false;
+    Timer1->stop();
+    RepaintWindow();
+    UpdateCommandStates();
+}
+
+void Tfmainform::ResetGame() {
+    PauseGame();
+    ResetPlay(State);
+    ShowClock();
+    UpdateCommandStates();
+}
+
+void Tfmainform::Start1Click() {
+    if (State.GameLoaded && !State.GameRunning)
+        StartGame();
+}
+
+void Tfmainform::Stop1Click() {
+    if (State.GameLoaded && State.GameRunning)
+        PauseGame();
+}
+
+void Tfmainform::ResetBoard1Click() {
+    if (Services.Messages.ConfirmOkCancel(
+            QStringLiteral("Are you sure you want ot reset this game?")))
+        ResetGame();
+}
+
+void Tfmainform::Exit1Click() {
+    // Leaving by the menu skips the close handling: the process ends at once.
+    QCoreApplication::exit(0);
+}
+
+void Tfmainform::Small1Click() {
+    CellWidth = 15;
+    CellHeight = 14;
+    Small1->setChecked(true);
+    RepaintWindow();
+}
+
+void Tfmainform::Medium1Click() {
+    CellWidth = 18;
+    CellHeight = 18;
+    Medium1->setChecked(true);
+    RepaintWindow();
+}
+
+void Tfmainform::Timer1Timer() {
+    ++State.ElapsedSeconds;
+    ShowClock();
+}
+
+void Tfmainform::ShowClock() {
+    ClockPanel->setText(Text(FormatClock(State.ElapsedSeconds)));
+    ClockPanel->repaint();
+}
+
+void Tfmainform::UpdateCommandStates() {
+    const CommandStates states = CommandStatesFor(State, Timer1->isActive());
+    for (QAction* save : {SaveGame1, SaveGameas1})
+        save->setEnabled(states.Save);
+    SpeedButton3->setEnabled(states.Save);
+    FileInformation1->setEnabled(states.FileInformation);
+    SpeedButton4->setEnabled(states.StartButton);
+    Start1->setEnabled(states.StartMenu);
+    SpeedButton5->setEnabled(states.Pause);
+    Stop1->setEnabled(states.Pause);
+    ResetBoard1->setEnabled(states.Pause);
+    Undo1->setEnabled(states.Undo);
+    SpeedButton7->setEnabled(states.Undo);
+    Redo1->setEnabled(states.Redo);
+    SpeedButton8->setEnabled(states.Redo);
+}
+
+void Tfmainform::RepaintWindow() {
+    Client->update();
+}
+
+void Tfmainform::FormPaint(QPainter& painter) {
+    const std::string prompt = PromptText(State);
+    if (!prompt.empty())
+        DrawMessagePanel(painter, Text(prompt));
+}
+
+void Tfmainform::DrawMessagePanel(QPainter& painter, const QString& text) {
+    QFont font = this->font();
+    font.setPixelSize(PromptPixelSize);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const int sw = metrics.horizontalAdvance(text);
+    const int sh = metrics.height();
+    const int cw = Client->width();
+    const int ch = Client->height();
+
+    // Right and bottom are exclusive.
+    const int left = (cw - (sw + 42)) / 2 - 20;
+    const int right = (cw + sw + 42) / 2 + 20;
+    const int top = (ch - sh) / 2 - 20;
+    const int bottom = (ch + sh) / 2 + 20;
+    painter.fillRect(left, top, right - left, bottom - top, palette().color(QPalette::Button));
+    for (int edge = 0; edge < 2; ++edge) {
+        painter.fillRect(left + edge, top + edge, right - left - 2 * edge, 1, Qt::white);
+        painter.fillRect(left + edge, top + edge, 1, bottom - top - 2 * edge, Qt::white);
+        painter.fillRect(left + edge, bottom - 1 - edge, right - left - 2 * edge, 1,
+                         QColor(128, 128, 128));
+        painter.fillRect(right - 1 - edge, top + edge, 1, bottom - top - 2 * edge,
+                         QColor(128, 128, 128));
+    }
+    painter.setPen(Qt::black);
+    painter.drawText((cw - sw) / 2 + 24, (ch - sh) / 2 + metrics.ascent(), text);
+    painter.drawPixmap(left + 2 + 16, ch / 2 - 16, QPixmap(QStringLiteral(":/icons/quorvane")));
 }

@@ -1,0 +1,29 @@
+// Every window of the program, created once at start-up in a fixed order and kept for the run.
+#pragma once
+
+#include "appearance/preferences.h"
+#include "editor/feditor.h"
+#include "editor/fileinfo.h"
+#include "editor/puzzleinfo.h"
+#include "game/mainform.h"
+#include "library/about.h"
+#include "library/completed.h"
+#include "library/congrats.h"
+#include "library/newgame.h"
+
+#include <memory>
+
+struct ProgramWindows {
+    explicit ProgramWindows(MainformServices services);
+
+    // Declared in creation order; the dialogs belong to the main window and go with it.
+    std::unique_ptr<Tfmainform> Mainform;
+    Tfabout* About = nullptr;
+    Tfpreferences* Preferences = nullptr;
+    Tffileinfo* FileInfo = nullptr;
+    Tfnewgame* NewGame = nullptr;
+    Tffeditor* Editor = nullptr;
+    Tfpuzzleinfo* PuzzleInfo = nullptr;
+    Tfcongrats* Congrats = nullptr;
+    Tfcompleted* Completed = nullptr;
+};

@@ -1,0 +1,50 @@
+// The eleven colour roles of the board, the built-in scheme and how the active scheme is loaded.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class RegistryStore;
+
+// A Windows colour value, 0x00BBGGRR: red in the low byte.
+using ColourValue = std::int32_t;
+
+constexpr ColourValue RgbColour(int red, int green, int blue) {
+    return red | green << 8 | blue << 16;
+}
+
+// The roles in their fixed order; every array of eleven colours is indexed by it.
+enum class ColourRole {
+    WindowBackground,
+    CentralBoard,
+    LeftAndTopBoard,
+    SingleLine,
+    DoubleLine,
+    ExcludedCell,
+    MarkedCell,
+    FinalisedCell,
+    FinalisedAxisFont,
+    MarkedAxisFont,
+    NormalAxisFont,
+};
+constexpr std::size_t ColourRoleCount = 11;
+
+using ColourSet = std::array<ColourValue, ColourRoleCount>;
+
+// "Window Background", "Central Board", ...: the registry value names of a stored scheme.
+std::string_view ColourRoleName(ColourRole role);
+
+extern const ColourSet DefaultScheme;
+
+struct LoadedColours {
+    ColourSet BoardColours;
+    std::string ActiveSchemeName; // as read from ColorSet; empty when there is none
+};
+
+// Reads ColorSet from Software\Quorvane (creating that key when missing, and writing nothing
+// else) and the scheme it names from Software\Quorvane\Color sets\<name>. No value, a value of
+// another type, an empty name, exactly "[Default]" or a missing scheme key give DefaultScheme; a
+// scheme key lacking a value, or holding it as another type, takes that role's default.
+LoadedColours LoadBoardColours(RegistryStore& registry);

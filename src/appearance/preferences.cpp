@@ -1,0 +1,5 @@
+#include "appearance/preferences.h"
+
+Tfpreferences::Tfpreferences(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Preferences"));
+}

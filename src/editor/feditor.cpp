@@ -1,0 +1,5 @@
+#include "editor/feditor.h"
+
+Tffeditor::Tffeditor(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Puzzle Editor"));
+}

@@ -1,0 +1,5 @@
+#include "editor/puzzleinfo.h"
+
+Tfpuzzleinfo::Tfpuzzleinfo(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Puzzle Information"));
+}

@@ -1,0 +1,28 @@
+// What the main window is given from outside: the platform's services and the program's setting.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class FontResources;
+class MessageDialogs;
+class RegistryStore;
+class Waiter;
+
+// Shows and hides the splash window of the start-up.
+class SplashControl {
+public:
+    virtual ~SplashControl() = default;
+    virtual void Hide() = 0;
+};
+
+struct MainformServices {
+    RegistryStore& Registry;
+    FontResources& Fonts;
+    Waiter& Waits;
+    SplashControl& Splash;
+    MessageDialogs& Messages;
+    std::filesystem::path ProgramFolder;
+    std::vector<std::string> Arguments; // the command line, without the program's own name
+};

@@ -1,0 +1,71 @@
+// The folders the main window works with and the file named on the command line.
+#include "game/startup_files.h"
+
+#include "platform/registry_store.h"
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <system_error>
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string AsciiUpper(std::string_view text) {
+    std::string upper(text);
+    std::ranges::transform(upper, upper.begin(),
+                           [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
+    return upper;
+}
+
+} // namespace
+
+ProgramFolders ResolveProgramFolders(RegistryStore& registry,
+                                     const std::filesystem::path& programFolder) {
+    ProgramFolders folders{programFolder, programFolder / "Puzzles", programFolder / "Saved Games"};
+    const std::unique_ptr<RegistryKey> settings = registry.OpenKey("Software\\Quorvane", true);
+    if (!settings)
+        return folders;
+    const std::optional<std::string> lastDir = settings->ReadString("LastPuzzleDir");
+    std::error_code error;
+    if (lastDir && !lastDir->empty() && std::filesystem::is_directory(*lastDir, error))
+        folders.PuzzleFolder = *lastDir;
+    return folders;
+}
+
+bool EnsureFolder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directory(folder, error);
+    return std::filesystem::is_directory(folder, error);
+}
+
+std::string JoinArguments(const std::vector<std::string>& arguments) {
+    std::string joined;
+    for (std::size_t i = 0; i < arguments.size(); ++i)
+        joined += (i == 0 ? "" : " ") + arguments[i];
+    // When nothing but blanks is left, npos + 1 is zero and the whole text goes.
+    joined.erase(joined.find_last_not_of(' ') + 1);
+    return joined;
+}
+
+StartupFileKind StartupFileKindOf(const std::filesystem::path& path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error))
+        return StartupFileKind::None;
+    const std::string name = path.filename().string();
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos)
+        return StartupFileKind::None;
+    const std::string extension = AsciiUpper(TrimBlanks(std::string_view(name).substr(dot)));
+    if (extension == ".QVF")
+        return StartupFileKind::Puzzle;
+    if (extension == ".QVS")
+        return StartupFileKind::SavedGame;
+    return StartupFileKind::None;
+}

@@ -1,0 +1,35 @@
+// The folders the main window works with and the file named on the command line.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+class RegistryStore;
+
+struct ProgramFolders {
+    std::filesystem::path ProgramFolder; // the executable's folder
+    std::filesystem::path PuzzleFolder;
+    std::filesystem::path SavedGamesFolder;
+};
+
+// PuzzleFolder is LastPuzzleDir from Software\Quorvane (created when missing) when that names an
+// existing folder, else "Puzzles" beside the program; SavedGamesFolder is "Saved Games" beside it.
+ProgramFolders ResolveProgramFolders(RegistryStore& registry,
+                                     const std::filesystem::path& programFolder);
+
+// Creates the folder (one level) when it does not exist; false when it could not be made.
+bool EnsureFolder(const std::filesystem::path& folder);
+
+// Shown once for each folder that could not be made.
+inline constexpr const char* FolderCreationMessage =
+    "Could not create \"puzzles\" directory in current file system. Please check drive free space.";
+
+// The arguments joined with single blanks, so a path with blanks that arrived split is whole
+// again; a trailing blank is dropped.
+std::string JoinArguments(const std::vector<std::string>& arguments);
+
+enum class StartupFileKind { None, Puzzle, SavedGame };
+
+// An existing file whose extension, upper-cased and trimmed of blanks, is ".QVF" or ".QVS".
+StartupFileKind StartupFileKindOf(const std::filesystem::path& path);

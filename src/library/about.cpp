@@ -1,0 +1,3 @@
+#include "library/about.h"
+
+Tfabout::Tfabout(QWidget* parent) : QDialog(parent) {}

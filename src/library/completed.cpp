@@ -1,0 +1,5 @@
+#include "library/completed.h"
+
+Tfcompleted::Tfcompleted(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Solved Puzzles"));
+}

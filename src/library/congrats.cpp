@@ -1,0 +1,5 @@
+#include "library/congrats.h"
+
+Tfcongrats::Tfcongrats(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Puzzle Solved"));
+}

@@ -1,0 +1,5 @@
+#include "library/newgame.h"
+
+Tfnewgame::Tfnewgame(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Start New Game"));
+}

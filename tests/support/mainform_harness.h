@@ -1,0 +1,93 @@
+// A main window wired to services of the test's own: an in-memory registry, a temporary program
+// folder, no waiting, and message boxes answered by the test.
+#pragma once
+
+#include "game/mainform.h"
+#include "game/message_dialogs.h"
+#include "model/puzzle_file.h"
+#include "platform/font_resources.h"
+#include "platform/memory_registry.h"
+#include "platform/waiter.h"
+#include "support/puzzle_pictures.h"
+#include "support/temp_folder.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStringList>
+#include <QTest>
+#include <memory>
+
+class RecordingFonts final : public FontResources {
+public:
+    void AddFontFile(const std::filesystem::path& file) override { Added.push_back(file); }
+    void RemoveFontFile(const std::filesystem::path& file) override { Removed.push_back(file); }
+    std::vector<std::filesystem::path> Added;
+    std::vector<std::filesystem::path> Removed;
+};
+
+class CountingWaiter final : public Waiter {
+public:
+    void Wait(std::chrono::milliseconds duration) override { Waited.push_back(duration); }
+    std::vector<std::chrono::milliseconds> Waited;
+};
+
+class CountingSplash final : public SplashControl {
+public:
+    void Hide() override { ++Hides; }
+    int Hides = 0;
+};
+
+class AnsweringMessages final : public MessageDialogs {
+public:
+    void Error(const QString& text) override { Shown.append(text); }
+    bool ConfirmOkCancel(const QString& text) override {
+        Shown.append(text);
+        return Answer;
+    }
+    bool AskYesNo(const QString& text) override {
+        Shown.append(text);
+        return Answer;
+    }
+    QStringList Shown;
+    bool Answer = true;
+};
+
+struct MainformHarness {
+    TempFolder Folder;
+    MemoryRegistry Registry;
+    RecordingFonts Fonts;
+    CountingWaiter Waits;
+    CountingSplash Splash;
+    AnsweringMessages Messages;
+
+    std::unique_ptr<Tfmainform> Create(std::vector<std::string> arguments = {}) {
+        return CreateIn(Folder.Path(), std::move(arguments));
+    }
+    std::unique_ptr<Tfmainform> CreateIn(const std::filesystem::path& programFolder,
+                                         std::vector<std::string> arguments = {}) {
+        return std::make_unique<Tfmainform>(MainformServices{
+            Registry, Fonts, Waits, Splash, Messages, programFolder, std::move(arguments)});
+    }
+
+    // A puzzle file in the program folder.
+    std::filesystem::path WritePuzzle(const std::string& fileName,
+                                      const std::string& name = "Arrow", int level = 3) {
+        PuzzleRecord record = PuzzleFromPicture({"..#..", ".###.", "#####", "..#..", "..#.."});
+        record.Name.Assign(name);
+        record.Level = level;
+        const std::filesystem::path path = Folder / fileName;
+        WritePuzzleFile(path, record);
+        return path;
+    }
+};
+
+template <typename T> T* Control(const Tfmainform& mainform, const char* name) {
+    T* control = mainform.findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr)
+        qFatal("no control %s", name);
+    return control;
+}
+
+inline QString PanelText(const Tfmainform& mainform, const char* panel) {
+    return Control<QLabel>(mainform, panel)->text();
+}
