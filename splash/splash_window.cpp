@@ -61,7 +61,8 @@ QRect CellRect(int row, int column) {
 
 } // namespace
 
-SplashWindow::SplashWindow() : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint) {
+SplashWindow::SplashWindow()
+    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setFixedSize(WindowWidth, WindowHeight);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }

@@ -30,5 +30,6 @@ int main(int argc, char* argv[]) {
     mainform.adjustSize();
     mainform.move(mainform.screen()->availableGeometry().center() - mainform.rect().center());
     mainform.show();
+    mainform.activateWindow();
     return QApplication::exec();
 }

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFrame>
@@ -32,6 +33,14 @@ constexpr int DesignedPixelSize = 11; // 8 points
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
+}
+
+// The tool bar and the status bar keep the system's face colour, whatever the board's scheme.
+void UseFaceColour(QWidget* widget) {
+    QPalette palette = QApplication::palette(widget);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
 }
 
 QFrame* Bevel(QWidget* parent, int y, int width) {
@@ -173,6 +182,7 @@ void Tfmainform::CreateToolBar() {
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(0, ToolBarPanelTop, DesignedClientWidth, ToolBarPanelHeight);
     panel->setCursor(Qt::ArrowCursor);
+    UseFaceColour(panel);
     Bevel(Client, ToolBarPanelTop + ToolBarPanelHeight, DesignedClientWidth)
         ->setObjectName(QStringLiteral("Bevel2"));
 
@@ -214,6 +224,7 @@ void Tfmainform::CreateStatusBar() {
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setSizeGripEnabled(false);
     statusBar->setCursor(Qt::ArrowCursor);
+    UseFaceColour(statusBar);
     statusBar->setGeometry(0, DesignedClientHeight - StatusBarHeight, DesignedClientWidth,
                            StatusBarHeight);
     const auto panel = [&](const char* name, int width) {
