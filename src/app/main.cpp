@@ -2,9 +2,9 @@
 #include "app/library_splash.h"
 #include "app/program_windows.h"
 #include "game/message_boxes.h"
-#include "platform/application_fonts.h"
 #include "platform/event_loop_waiter.h"
 #include "platform/file_registry.h"
+#include "platform/raster_font_library.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quorvane"));
 
     FileRegistry registry(DefaultRegistryPath());
-    ApplicationFonts fonts;
+    RasterFontLibrary fonts;
     LibrarySplash splash;
     MessageBoxes messages;
     std::vector<std::string> arguments;

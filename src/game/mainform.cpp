@@ -1,11 +1,12 @@
 #include "game/mainform.h"
 
 #include "appearance/qt_colour.h"
+#include "board/board_renderer.h"
 #include "game/command_states.h"
 #include "game/game_lifecycle.h"
 #include "game/message_dialogs.h"
 #include "model/puzzle_file.h"
-#include "platform/font_resources.h"
+#include "platform/font_library.h"
 #include "platform/waiter.h"
 
 #include <QAction>
@@ -43,10 +44,10 @@ void UseFaceColour(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QFrame* Bevel(QWidget* parent, int y, int width) {
+QFrame* Bevel(QWidget* parent, const char* name) {
     auto* bevel = new QFrame(parent);
+    bevel->setObjectName(QString::fromLatin1(name));
     bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    bevel->setGeometry(0, y, width, 2);
     return bevel;
 }
 
@@ -66,7 +67,6 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
 
     Client = new QWidget(this);
     Client->setObjectName(QStringLiteral("ClientArea"));
-    Client->setFixedSize(DesignedClientWidth, DesignedClientHeight);
     Client->setAutoFillBackground(true);
     Client->installEventFilter(this);
     setCentralWidget(Client);
@@ -79,15 +79,13 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    LayOutClient(DesignedClientWidth, DesignedClientHeight);
 
     // The board's colours come first: everything drawn afterwards uses them.
     const LoadedColours loaded = LoadBoardColours(Services.Registry);
     Colours = loaded.BoardColours;
     SchemeName = loaded.ActiveSchemeName;
-    QPalette palette = Client->palette();
-    palette.setColor(QPalette::Window,
-                     ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]));
-    Client->setPalette(palette);
+    UseWindowBackground();
 
     Folders = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
     for (const auto& folder : {Folders.PuzzleFolder, Folders.SavedGamesFolder})
@@ -177,14 +175,13 @@ QToolButton* Tfmainform::AddSpeedButton(QWidget* panel, const char* name, const 
 }
 
 void Tfmainform::CreateToolBar() {
-    Bevel(Client, 0, DesignedClientWidth)->setObjectName(QStringLiteral("Bevel1"));
+    Bevel1 = Bevel(Client, "Bevel1");
     auto* panel = new QWidget(Client);
+    Panel1 = panel;
     panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setGeometry(0, ToolBarPanelTop, DesignedClientWidth, ToolBarPanelHeight);
     panel->setCursor(Qt::ArrowCursor);
     UseFaceColour(panel);
-    Bevel(Client, ToolBarPanelTop + ToolBarPanelHeight, DesignedClientWidth)
-        ->setObjectName(QStringLiteral("Bevel2"));
+    Bevel2 = Bevel(Client, "Bevel2");
 
     // Three groups: files, play, help.
     SpeedButton1 = AddSpeedButton(panel, "SpeedButton1", QStringLiteral("Start a new game"),
@@ -221,12 +218,11 @@ void Tfmainform::CreateToolBar() {
 
 void Tfmainform::CreateStatusBar() {
     auto* statusBar = new QStatusBar(Client);
+    StatusBar1 = statusBar;
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setSizeGripEnabled(false);
     statusBar->setCursor(Qt::ArrowCursor);
     UseFaceColour(statusBar);
-    statusBar->setGeometry(0, DesignedClientHeight - StatusBarHeight, DesignedClientWidth,
-                           StatusBarHeight);
     const auto panel = [&](const char* name, int width) {
         auto* label = new QLabel(statusBar);
         label->setObjectName(QString::fromLatin1(name));
@@ -238,6 +234,14 @@ void Tfmainform::CreateStatusBar() {
     ClockPanel = panel("StatusPanel0", 100);
     LevelPanel = panel("StatusPanel1", 70);
     panel("StatusPanel2", 50);
+}
+
+void Tfmainform::LayOutClient(int width, int height) {
+    Client->setFixedSize(width, height);
+    Bevel1->setGeometry(0, 0, width, 2);
+    Panel1->setGeometry(0, ToolBarPanelTop, width, ToolBarPanelHeight);
+    Bevel2->setGeometry(0, ToolBarPanelTop + ToolBarPanelHeight, width, 2);
+    StatusBar1->setGeometry(0, height - StatusBarHeight, width, StatusBarHeight);
 }
 
 bool Tfmainform::event(QEvent* event) {
@@ -297,6 +301,7 @@ void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
     setWindowTitle(Text(CaptionText(State)));
     ShowClock();
     LevelPanel->setText(Text(LevelText(State)));
+    RebuildBoard();
     PauseGame();
 }
 
@@ -318,6 +323,7 @@ void Tfmainform::ResetGame() {
     PauseGame();
     ResetPlay(State);
     ShowClock();
+    RebuildBoard();
     UpdateCommandStates();
 }
 
@@ -343,17 +349,17 @@ void Tfmainform::Exit1Click() {
 }
 
 void Tfmainform::Small1Click() {
-    CellWidth = 15;
-    CellHeight = 14;
-    Small1->setChecked(true);
+    BoardSize_ = BoardSize::Small;
+    RebuildBoard();
     RepaintWindow();
+    Small1->setChecked(true);
 }
 
 void Tfmainform::Medium1Click() {
-    CellWidth = 18;
-    CellHeight = 18;
-    Medium1->setChecked(true);
+    BoardSize_ = BoardSize::Large;
+    RebuildBoard();
     RepaintWindow();
+    Medium1->setChecked(true);
 }
 
 void Tfmainform::Timer1Timer() {
@@ -387,7 +393,38 @@ void Tfmainform::RepaintWindow() {
     Client->update();
 }
 
+void Tfmainform::UseWindowBackground() {
+    QPalette palette = Client->palette();
+    palette.setColor(QPalette::Window,
+                     ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]));
+    Client->setPalette(palette);
+}
+
+void Tfmainform::RebuildBoard() {
+    if (!State.GameLoaded)
+        return;
+    UseWindowBackground();
+    ClueFace =
+        Services.Fonts.Face(BoardSize_ == BoardSize::Small ? QStringLiteral("Quorvane Small")
+                                                           : QStringLiteral("Quorvane Medium"),
+                            5, true);
+    const BoardGeometry geometry = Geometry();
+    Bitmap = DrawBoard({State, geometry, Colours, *ClueFace});
+    LayOutClient(geometry.ClientWidth(), geometry.ClientHeight());
+}
+
+void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
+    const BoardGeometry geometry = Geometry();
+    RedrawBox(Bitmap, {State, geometry, Colours, *ClueFace}, target);
+    const PixelRect rect = geometry.RepaintRect(target);
+    Client->update(rect.Left, rect.Top, rect.Width(), rect.Height());
+}
+
 void Tfmainform::FormPaint(QPainter& painter) {
+    if (State.GameLoaded && State.GameRunning) {
+        painter.drawImage(BoardLeft, BoardTop, Bitmap);
+        return;
+    }
     const std::string prompt = PromptText(State);
     if (!prompt.empty())
         DrawMessagePanel(painter, Text(prompt));

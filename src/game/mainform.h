@@ -2,11 +2,13 @@
 #pragma once
 
 #include "appearance/colour_scheme.h"
+#include "board/board_geometry.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
 #include "model/game_state.h"
 
 #include <QCursor>
+#include <QImage>
 #include <QMainWindow>
 #include <QStyle>
 #include <QTimer>
@@ -15,6 +17,7 @@ class QAction;
 class QLabel;
 class QPainter;
 class QToolButton;
+class TextFace;
 struct CommandStates;
 
 class Tfmainform : public QMainWindow {
@@ -24,7 +27,6 @@ public:
     // The client area below the menu bar as the window is designed, before a puzzle sizes it.
     static constexpr int DesignedClientWidth = 627;
     static constexpr int DesignedClientHeight = 419;
-    static constexpr int StatusBarHeight = 19;
 
     explicit Tfmainform(MainformServices services, QWidget* parent = nullptr);
 
@@ -35,6 +37,9 @@ public:
     const std::filesystem::path& PuzzleFolder() const { return Folders.PuzzleFolder; }
     const std::filesystem::path& SavedGamesFolder() const { return Folders.SavedGamesFolder; }
     QWidget* ClientArea() const { return Client; }
+    BoardSize Size() const { return BoardSize_; }
+    BoardGeometry Geometry() const { return BoardGeometry::Of(State, BoardSize_); }
+    const QImage& BoardBitmap() const { return Bitmap; }
 
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();
@@ -46,6 +51,10 @@ public:
     void Timer1Timer();
     // The whole client area, background included, is painted again.
     void RepaintWindow();
+    // Draws the whole board afresh and fits the window around it; nothing while no game is loaded.
+    void RebuildBoard();
+    // Redraws the one box of a changed cell or clue and repaints only its rectangle.
+    void RedrawBoardBox(const BoardTarget& target);
 
 protected:
     bool event(QEvent* event) override;
@@ -56,6 +65,10 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
+    // Sizes the client area and lays the tool bar band and the status bar across it.
+    void LayOutClient(int width, int height);
+    // The client area's background takes the scheme's window colour.
+    void UseWindowBackground();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
                        const QKeySequence& shortcut = {});
     QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
@@ -79,13 +92,18 @@ private:
     ColourSet Colours{};
     std::string SchemeName;
     ProgramFolders Folders;
-    int CellWidth = 15;
-    int CellHeight = 14;
+    BoardSize BoardSize_ = BoardSize::Small;
+    QImage Bitmap;
+    std::shared_ptr<const TextFace> ClueFace;
     bool Activated = false;
     QCursor Hand1;
     QCursor Hand2;
 
     QWidget* Client = nullptr;
+    QWidget* Panel1 = nullptr;
+    QWidget* Bevel1 = nullptr;
+    QWidget* Bevel2 = nullptr;
+    QWidget* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QLabel* ClockPanel = nullptr;
     QLabel* LevelPanel = nullptr;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-class FontResources;
+class FontLibrary;
 class MessageDialogs;
 class RegistryStore;
 class Waiter;
@@ -19,7 +19,7 @@ public:
 
 struct MainformServices {
     RegistryStore& Registry;
-    FontResources& Fonts;
+    FontLibrary& Fonts;
     Waiter& Waits;
     SplashControl& Splash;
     MessageDialogs& Messages;

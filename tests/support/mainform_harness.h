@@ -5,8 +5,8 @@
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
 #include "model/puzzle_file.h"
-#include "platform/font_resources.h"
 #include "platform/memory_registry.h"
+#include "platform/raster_font_library.h"
 #include "platform/waiter.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
@@ -17,12 +17,25 @@
 #include <QTest>
 #include <memory>
 
-class RecordingFonts final : public FontResources {
+// The real font library, with a record of the files the window adds and removes.
+class RecordingFonts final : public FontLibrary {
 public:
-    void AddFontFile(const std::filesystem::path& file) override { Added.push_back(file); }
-    void RemoveFontFile(const std::filesystem::path& file) override { Removed.push_back(file); }
+    void AddFontFile(const std::filesystem::path& file) override {
+        Added.push_back(file);
+        Library.AddFontFile(file);
+    }
+    void RemoveFontFile(const std::filesystem::path& file) override {
+        Removed.push_back(file);
+        Library.RemoveFontFile(file);
+    }
+    std::shared_ptr<const TextFace> Face(const QString& name, int pointSize, bool bold) override {
+        return Library.Face(name, pointSize, bold);
+    }
     std::vector<std::filesystem::path> Added;
     std::vector<std::filesystem::path> Removed;
+
+private:
+    RasterFontLibrary Library;
 };
 
 class CountingWaiter final : public Waiter {
@@ -59,6 +72,13 @@ struct MainformHarness {
     CountingWaiter Waits;
     CountingSplash Splash;
     AnsweringMessages Messages;
+
+    // The program folder holds the built font files, as beside the real program.
+    MainformHarness() {
+        for (const char* font : {"qvsmall.fnt", "qvmedium.fnt"})
+            std::filesystem::copy_file(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font,
+                                       Folder / font);
+    }
 
     std::unique_ptr<Tfmainform> Create(std::vector<std::string> arguments = {}) {
         return CreateIn(Folder.Path(), std::move(arguments));

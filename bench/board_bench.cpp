@@ -1,0 +1,72 @@
+// How long the board takes to draw: a full rebuild of the largest puzzle, and one box after a
+// press.
+#include "board/board_renderer.h"
+#include "model/derive_clues.h"
+#include "model/game_state.h"
+#include "platform/raster_font_library.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+#include <random>
+
+namespace {
+
+struct LargestBoard {
+    GameState Game;
+    RasterFontLibrary Fonts;
+    std::shared_ptr<const TextFace> Face;
+
+    explicit LargestBoard(BoardSize size) {
+        Game.Puzzle.Width = MaxGridSide;
+        Game.Puzzle.Height = MaxGridSide;
+        std::mt19937 random(11);
+        for (std::uint16_t& cell : Game.Puzzle.Solution.Cells)
+            cell = random() % 3 == 0;
+        DeriveClues(Game);
+        for (std::uint16_t& cell : Game.PlayerGrid.Cells)
+            cell = static_cast<std::uint16_t>(random() % 4);
+        for (const char* font : {"qvsmall.fnt", "qvmedium.fnt"})
+            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font);
+        Face = Fonts.Face(size == BoardSize::Small ? "Quorvane Small" : "Quorvane Medium", 5, true);
+    }
+};
+
+void FullRebuildLargest(benchmark::State& state) {
+    const auto size = static_cast<BoardSize>(state.range(0));
+    LargestBoard board(size);
+    const BoardGeometry geometry = BoardGeometry::Of(board.Game, size);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawBoard({board.Game, geometry, DefaultScheme, *board.Face}));
+}
+BENCHMARK(FullRebuildLargest)
+    ->Arg(static_cast<int>(BoardSize::Small))
+    ->Arg(static_cast<int>(BoardSize::Large))
+    ->Unit(benchmark::kMillisecond);
+
+void OneBoxRedraw(benchmark::State& state) {
+    LargestBoard board(BoardSize::Large);
+    const BoardGeometry geometry = BoardGeometry::Of(board.Game, BoardSize::Large);
+    QImage bitmap = DrawBoard({board.Game, geometry, DefaultScheme, *board.Face});
+    int step = 0;
+    for (auto _ : state) {
+        const BoardTarget target =
+            step % 2 == 0 ? BoardTarget{BoardArea::GridCell, step % 128, step / 128 % 128}
+                          : BoardTarget{BoardArea::RowClueSlot, 0, step % 128};
+        board.Game.PlayerGrid.At(step % 128, step / 128 % 128) =
+            static_cast<std::uint16_t>(step % 4);
+        RedrawBox(bitmap, {board.Game, geometry, DefaultScheme, *board.Face}, target);
+        ++step;
+    }
+}
+BENCHMARK(OneBoxRedraw)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

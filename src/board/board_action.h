@@ -1,0 +1,37 @@
+// The one operation that changes the board: a press on a cell or clue, or a state set by undo.
+#pragma once
+
+#include "board/board_target.h"
+
+#include <cstdint>
+#include <optional>
+
+struct GameState;
+
+// Undo and redo act with Other, so it must leave every state as it is.
+enum class ButtonKind { Other = 0, Left = 1, Right = 2 };
+
+// The assign value of a player's press: the new state follows from the button and is recorded.
+constexpr std::int32_t PlayerPress = -1;
+
+// Left empties anything but an empty cell, which it fills; right never empties a cell but turns
+// it excluded, then toggles between excluded and marked.
+std::uint16_t NextCellState(std::uint16_t state, ButtonKind kind);
+
+// Both buttons step normal, marked, finalised, normal; a state read from a saved game outside
+// these three is drawn as normal and so steps on as normal.
+std::uint16_t NextClueState(std::uint16_t state, ButtonKind kind);
+
+// What an action did, so the window can redraw that one box and report a lost record.
+struct BoardChange {
+    BoardTarget Target;
+    std::uint16_t OldState = 0;
+    std::uint16_t NewState = 0;
+    bool RecordLost = false; // the press changed the board but memory ran out for its record
+};
+
+// assign is PlayerPress for a press, or a state of 0 or more that undo and redo store as is,
+// recording nothing. Every call marks the game as changed. A target outside the puzzle (history
+// records come from files and may hold anything) changes no state and gives no change.
+std::optional<BoardChange> ApplyBoardAction(GameState& game, const BoardTarget& target,
+                                            ButtonKind kind, std::int32_t assign);

@@ -1,0 +1,25 @@
+// Solved-puzzle records in the registry: one key per puzzle identity, keeping the best time.
+#pragma once
+
+#include "model/guid.h"
+
+#include <string>
+#include <string_view>
+
+class RegistryStore;
+struct PuzzleRecord;
+
+// The key holding one subkey per solved puzzle and nothing else.
+constexpr std::string_view SolvedRecordsKey = "Software\\Quorvane\\Completed";
+
+// The record's key: the parent key, a backslash and the puzzle's GUID text.
+std::string SolvedRecordKey(const Guid& puzzleId);
+
+// Writes Time, Puzzlename, Date Completed and Level, in that order, when no usable time is
+// stored or elapsedSeconds beats it strictly; otherwise leaves the record, its date included,
+// untouched. oleNow is the local date and time as an OLE Automation date. True when it wrote.
+bool WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzle, int elapsedSeconds,
+                       double oleNow);
+
+// A puzzle counts as solved when its key exists, whatever the key holds.
+bool SolvedRecordExists(RegistryStore& registry, const Guid& puzzleId);
