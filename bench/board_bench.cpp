@@ -1,8 +1,10 @@
 // How long the board takes to draw: a full rebuild of the largest puzzle, and one box after a
 // press.
+#include "board/board_action.h"
 #include "board/board_renderer.h"
 #include "model/derive_clues.h"
 #include "model/game_state.h"
+#include "model/solved_cells.h"
 #include "platform/raster_font_library.h"
 
 #include <QGuiApplication>
@@ -59,6 +61,22 @@ void OneBoxRedraw(benchmark::State& state) {
     }
 }
 BENCHMARK(OneBoxRedraw)->Unit(benchmark::kMicrosecond);
+
+// Everything a press costs: the action with its record, the box redraw and the solved test.
+void WholeClick(benchmark::State& state) {
+    LargestBoard board(BoardSize::Large);
+    const BoardGeometry geometry = BoardGeometry::Of(board.Game, BoardSize::Large);
+    QImage bitmap = DrawBoard({board.Game, geometry, DefaultScheme, *board.Face});
+    int step = 0;
+    for (auto _ : state) {
+        const BoardTarget target{BoardArea::GridCell, step % 128, step / 128 % 128};
+        const auto change = ApplyBoardAction(board.Game, target, ButtonKind::Left, PlayerPress);
+        RedrawBox(bitmap, {board.Game, geometry, DefaultScheme, *board.Face}, change->Target);
+        benchmark::DoNotOptimize(GridMatchesSolution(board.Game));
+        ++step;
+    }
+}
+BENCHMARK(WholeClick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

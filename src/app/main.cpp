@@ -5,6 +5,7 @@
 #include "platform/event_loop_waiter.h"
 #include "platform/file_registry.h"
 #include "platform/raster_font_library.h"
+#include "platform/system_clock.h"
 
 #include <QApplication>
 #include <QScreen>
@@ -20,11 +21,12 @@ int main(int argc, char* argv[]) {
     RasterFontLibrary fonts;
     LibrarySplash splash;
     MessageBoxes messages;
+    SystemClock clock;
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
-    ProgramWindows windows({registry, fonts, waiter, splash, messages,
+    ProgramWindows windows({registry, fonts, waiter, splash, messages, clock,
                             QApplication::applicationDirPath().toStdString(), arguments});
     Tfmainform& mainform = *windows.Mainform;
     mainform.adjustSize();

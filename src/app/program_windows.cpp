@@ -11,4 +11,5 @@ ProgramWindows::ProgramWindows(MainformServices services)
     PuzzleInfo = new Tfpuzzleinfo(owner);
     Congrats = new Tfcongrats(owner);
     Completed = new Tfcompleted(owner);
+    Mainform->UseCongratulations(*Congrats);
 }

@@ -2,10 +2,16 @@
 
 #include "appearance/qt_colour.h"
 #include "board/board_renderer.h"
+#include "board/history.h"
 #include "game/command_states.h"
+#include "game/completion.h"
 #include "game/game_lifecycle.h"
 #include "game/message_dialogs.h"
+#include "library/congratulations_dialog.h"
+#include "library/solved_records.h"
 #include "model/puzzle_file.h"
+#include "model/solved_cells.h"
+#include "platform/clock.h"
 #include "platform/font_library.h"
 #include "platform/waiter.h"
 
@@ -18,6 +24,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 #include <QStyle>
@@ -159,6 +166,8 @@ void Tfmainform::CreateMenus() {
     connect(Start1, &QAction::triggered, this, &Tfmainform::Start1Click);
     connect(Stop1, &QAction::triggered, this, &Tfmainform::Stop1Click);
     connect(ResetBoard1, &QAction::triggered, this, &Tfmainform::ResetBoard1Click);
+    connect(Undo1, &QAction::triggered, this, &Tfmainform::UndoAction);
+    connect(Redo1, &QAction::triggered, this, &Tfmainform::RedoAction);
     connect(Small1, &QAction::triggered, this, &Tfmainform::Small1Click);
     connect(Medium1, &QAction::triggered, this, &Tfmainform::Medium1Click);
 }
@@ -214,6 +223,8 @@ void Tfmainform::CreateToolBar() {
 
     connect(SpeedButton4, &QToolButton::clicked, this, &Tfmainform::StartGame);
     connect(SpeedButton5, &QToolButton::clicked, this, &Tfmainform::PauseGame);
+    connect(SpeedButton7, &QToolButton::clicked, this, &Tfmainform::UndoAction);
+    connect(SpeedButton8, &QToolButton::clicked, this, &Tfmainform::RedoAction);
 }
 
 void Tfmainform::CreateStatusBar() {
@@ -251,12 +262,27 @@ bool Tfmainform::event(QEvent* event) {
 }
 
 bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Client && event->type() == QEvent::Paint) {
+    if (watched != Client)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint: {
         QPainter painter(Client);
         FormPaint(painter);
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        FormMouseDown(press->button(), press->position().toPoint().x(),
+                      press->position().toPoint().y());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        FormMouseUp();
+        return true;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
 }
 
 void Tfmainform::closeEvent(QCloseEvent* event) {
@@ -360,6 +386,61 @@ void Tfmainform::Medium1Click() {
     RebuildBoard();
     RepaintWindow();
     Medium1->setChecked(true);
+}
+
+void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    Client->setCursor(Hand2);
+    if (!State.GameLoaded || !State.GameRunning)
+        return;
+    const std::optional<BoardTarget> target = Geometry().HitTest(x, y);
+    if (!target)
+        return;
+    const ButtonKind kind = button == Qt::LeftButton    ? ButtonKind::Left
+                            : button == Qt::RightButton ? ButtonKind::Right
+                                                        : ButtonKind::Other;
+    const std::optional<BoardChange> change = ApplyBoardAction(State, *target, kind, PlayerPress);
+    if (change && change->RecordLost)
+        Services.Messages.Error(Text(std::string(NotEnoughMemoryText)));
+    ShowBoardChange(change);
+}
+
+void Tfmainform::FormMouseUp() {
+    Client->setCursor(Hand1);
+}
+
+void Tfmainform::UndoAction() {
+    ShowBoardChange(::UndoAction(State));
+}
+
+void Tfmainform::RedoAction() {
+    ShowBoardChange(::RedoAction(State));
+}
+
+void Tfmainform::ShowBoardChange(const std::optional<BoardChange>& change) {
+    if (change)
+        RedrawBoardBox(change->Target);
+    UpdateCommandStates();
+    CheckSolved();
+}
+
+void Tfmainform::CheckSolved() {
+    if (GridMatchesSolution(State))
+        AnnounceCompletion();
+    else
+        State.CompletionShown = false;
+}
+
+void Tfmainform::AnnounceCompletion() {
+    // The game still counts as running: the board takes presses, only the clock stops.
+    Timer1->stop();
+    UpdateCommandStates();
+    if (State.CompletionShown || Congratulations == nullptr)
+        return;
+    const bool record = Congratulations->Congratulate(Text(CongratulationsText(State)));
+    State.CompletionShown = true;
+    if (record)
+        WriteSolvedRecord(Services.Registry, State.Puzzle, State.ElapsedSeconds,
+                          Services.Time.OleNow());
 }
 
 void Tfmainform::Timer1Timer() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "appearance/colour_scheme.h"
+#include "board/board_action.h"
 #include "board/board_geometry.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
@@ -17,6 +18,7 @@ class QAction;
 class QLabel;
 class QPainter;
 class QToolButton;
+class CongratulationsDialog;
 class TextFace;
 struct CommandStates;
 
@@ -41,6 +43,9 @@ public:
     BoardGeometry Geometry() const { return BoardGeometry::Of(State, BoardSize_); }
     const QImage& BoardBitmap() const { return Bitmap; }
 
+    // The dialog that congratulates on a solved puzzle, created after this window.
+    void UseCongratulations(CongratulationsDialog& dialog) { Congratulations = &dialog; }
+
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();
     void LoadPuzzle(const std::filesystem::path& path);
@@ -51,6 +56,12 @@ public:
     void Timer1Timer();
     // The whole client area, background included, is painted again.
     void RepaintWindow();
+    // A press on the client area at a client point: the cursor shows it, and on the board of a
+    // running game it changes the box under it.
+    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    void FormMouseUp();
+    void UndoAction();
+    void RedoAction();
     // Draws the whole board afresh and fits the window around it; nothing while no game is loaded.
     void RebuildBoard();
     // Redraws the one box of a changed cell or clue and repaints only its rectangle.
@@ -82,12 +93,18 @@ private:
     void Medium1Click();
     // Enables every command as the game's state asks; undo and redo included.
     void UpdateCommandStates();
+    // What follows every change of a cell or clue: its box redrawn, the commands and the test
+    // for a solved grid.
+    void ShowBoardChange(const std::optional<BoardChange>& change);
+    void CheckSolved();
+    void AnnounceCompletion();
     void ShowClock();
     void FormPaint(QPainter& painter);
     void DrawMessagePanel(QPainter& painter, const QString& text);
     void RemoveFonts();
 
     MainformServices Services;
+    CongratulationsDialog* Congratulations = nullptr;
     GameState State;
     ColourSet Colours{};
     std::string SchemeName;

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+class Clock;
 class FontLibrary;
 class MessageDialogs;
 class RegistryStore;
@@ -23,6 +24,7 @@ struct MainformServices {
     Waiter& Waits;
     SplashControl& Splash;
     MessageDialogs& Messages;
+    Clock& Time;
     std::filesystem::path ProgramFolder;
     std::vector<std::string> Arguments; // the command line, without the program's own name
 };

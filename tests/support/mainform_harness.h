@@ -4,7 +4,9 @@
 
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
+#include "library/congratulations_dialog.h"
 #include "model/puzzle_file.h"
+#include "platform/clock.h"
 #include "platform/memory_registry.h"
 #include "platform/raster_font_library.h"
 #include "platform/waiter.h"
@@ -44,6 +46,23 @@ public:
     std::vector<std::chrono::milliseconds> Waited;
 };
 
+class FixedClock final : public Clock {
+public:
+    double OleNow() override { return Now; }
+    double Now = 46000.5;
+};
+
+// Answers the congratulations as the test says, remembering each text it was shown.
+class AnsweringCongratulations final : public CongratulationsDialog {
+public:
+    bool Congratulate(const QString& text) override {
+        Shown.append(text);
+        return KeepTicked;
+    }
+    QStringList Shown;
+    bool KeepTicked = true;
+};
+
 class CountingSplash final : public SplashControl {
 public:
     void Hide() override { ++Hides; }
@@ -72,6 +91,8 @@ struct MainformHarness {
     CountingWaiter Waits;
     CountingSplash Splash;
     AnsweringMessages Messages;
+    FixedClock Time;
+    AnsweringCongratulations Congratulations;
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
@@ -85,8 +106,10 @@ struct MainformHarness {
     }
     std::unique_ptr<Tfmainform> CreateIn(const std::filesystem::path& programFolder,
                                          std::vector<std::string> arguments = {}) {
-        return std::make_unique<Tfmainform>(MainformServices{
-            Registry, Fonts, Waits, Splash, Messages, programFolder, std::move(arguments)});
+        auto mainform = std::make_unique<Tfmainform>(MainformServices{
+            Registry, Fonts, Waits, Splash, Messages, Time, programFolder, std::move(arguments)});
+        mainform->UseCongratulations(Congratulations);
+        return mainform;
     }
 
     // A puzzle file in the program folder.

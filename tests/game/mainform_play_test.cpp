@@ -1,0 +1,215 @@
+// Playing on the main window: presses on the board, undo and redo, and a whole game to the end.
+#include "library/solved_records.h"
+#include "support/mainform_harness.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace {
+
+// Five by five with three clues on each side of the grid.
+const std::vector<std::string> Dots = {"#.#.#", ".....", "#.#.#", ".....", "#.#.#"};
+
+std::filesystem::path WriteDots(MainformHarness& harness,
+                                const std::string& fileName = "dots.qvf") {
+    PuzzleRecord record = PuzzleFromPicture(Dots);
+    record.Name.Assign("Dots");
+    record.Level = 3;
+    record.PuzzleId = Guid{0xD0757, 1, 2, {3, 4, 5, 6, 7, 8, 9, 10}};
+    const std::filesystem::path path = harness.Folder / fileName;
+    WritePuzzleFile(path, record);
+    return path;
+}
+
+std::unique_ptr<Tfmainform> RunningDots(MainformHarness& harness) {
+    auto mainform = harness.Create();
+    mainform->show();
+    [&] { QVERIFY(QTest::qWaitForWindowExposed(mainform.get())); }();
+    mainform->LoadPuzzle(WriteDots(harness));
+    mainform->StartGame();
+    return mainform;
+}
+
+QImage ClientImage(const Tfmainform& mainform) {
+    return mainform.ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void Press(Tfmainform& mainform, Qt::MouseButton button, int x, int y) {
+    QTest::mouseClick(mainform.ClientArea(), button, {}, QPoint(x, y));
+}
+
+// A grid cell's centre in client coordinates.
+QPoint CellCentre(const Tfmainform& mainform, int column, int row) {
+    const PixelRect box = mainform.Geometry().BoxOf({BoardArea::GridCell, column, row});
+    return {BoardLeft + box.Left + box.Width() / 2, BoardTop + box.Top + box.Height() / 2};
+}
+
+// Fills every cell of the solution with left presses.
+void PressTheSolution(Tfmainform& mainform) {
+    for (const int x : {0, 2, 4})
+        for (const int y : {0, 2, 4}) {
+            const QPoint centre = CellCentre(mainform, x, y);
+            Press(mainform, Qt::LeftButton, centre.x(), centre.y());
+        }
+}
+
+} // namespace
+
+class MainformPlayTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void PressLandsOnTheCellUnderIt() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        QCOMPARE(mainform->Geometry().RowClueSlots(), 3);
+        QCOMPARE(mainform->Geometry().ColumnClueSlots(), 3);
+        Press(*mainform, Qt::LeftButton, 10 + 3 * 15, 40 + 3 * 14);
+        QCOMPARE(mainform->Game().PlayerGrid.At(0, 0), std::uint16_t{1});
+        QVERIFY(!mainform->Game().GameSaved);
+        QCOMPARE(mainform->Game().History.size(), 1u);
+    }
+
+    void PressesOffTheBoardChangeNothing() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        const GameState before = mainform->Game();
+        const BoardGeometry geometry = mainform->Geometry();
+        const QPoint misses[] = {
+            {5, 100},
+            {50, 35},
+            {12, 45},
+            {BoardLeft + geometry.Width() - 1, BoardTop + geometry.Height() - 20},
+            {BoardLeft + 60, BoardTop + geometry.Height() - 1}};
+        for (const QPoint& point : misses)
+            Press(*mainform, Qt::LeftButton, point.x(), point.y());
+        QVERIFY(mainform->Game().PlayerGrid == before.PlayerGrid);
+        QVERIFY(mainform->Game().History.empty());
+
+        mainform->PauseGame();
+        const QPoint centre = CellCentre(*mainform, 0, 0);
+        Press(*mainform, Qt::LeftButton, centre.x(), centre.y());
+        QCOMPARE(mainform->Game().PlayerGrid.At(0, 0), std::uint16_t{0});
+        QCOMPARE(mainform->ClientArea()->cursor().pixmap().toImage(),
+                 QPixmap(QStringLiteral(":/cursors/HAND1"))
+                     .toImage()
+                     .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    }
+
+    void ButtonsStepCellsAndCluesThroughTheirStates() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        const QPoint cell = CellCentre(*mainform, 4, 4);
+        std::vector<std::uint16_t> seen;
+        for (int i = 0; i < 3; ++i) {
+            Press(*mainform, Qt::RightButton, cell.x(), cell.y());
+            seen.push_back(mainform->Game().PlayerGrid.At(4, 4));
+        }
+        Press(*mainform, Qt::LeftButton, cell.x(), cell.y());
+        seen.push_back(mainform->Game().PlayerGrid.At(4, 4));
+        QCOMPARE(seen, (std::vector<std::uint16_t>{2, 3, 2, 0}));
+
+        // Row 0's leftmost clue: marked, finalised, normal.
+        const PixelRect clue = mainform->Geometry().BoxOf({BoardArea::RowClueSlot, 0, 0});
+        std::vector<std::uint16_t> states;
+        for (int i = 0; i < 3; ++i) {
+            Press(*mainform, Qt::LeftButton, BoardLeft + clue.Left + 7, BoardTop + clue.Top + 7);
+            states.push_back(mainform->Game().RowClues[0][0].State);
+        }
+        QCOMPARE(states, (std::vector<std::uint16_t>{1, 2, 0}));
+
+        // A middle press records an unchanged state and leaves undo on.
+        Press(*mainform, Qt::MiddleButton, cell.x(), cell.y());
+        const HistoryRecord last = mainform->Game().History.back();
+        QCOMPARE(last.OldValue, last.NewValue);
+        QVERIFY(Control<QAction>(*mainform, "Undo1")->isEnabled());
+    }
+
+    void OnlyThePressedBoxChangesAndUndoRedoRestoreIt() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        const QImage before = ClientImage(*mainform);
+        const QPoint cell = CellCentre(*mainform, 2, 2);
+        Press(*mainform, Qt::LeftButton, cell.x(), cell.y());
+        const QImage after = ClientImage(*mainform);
+
+        // The tool bar's undo button changes too; on the board only the pressed box may.
+        const PixelRect rect = mainform->Geometry().RepaintRect({BoardArea::GridCell, 2, 2});
+        const BoardGeometry geometry = mainform->Geometry();
+        int changed = 0;
+        for (int y = BoardTop; y < BoardTop + geometry.Height(); ++y)
+            for (int x = BoardLeft; x < BoardLeft + geometry.Width(); ++x)
+                if (before.pixel(x, y) != after.pixel(x, y)) {
+                    ++changed;
+                    QVERIFY2(x >= rect.Left && x < rect.Right && y >= rect.Top && y < rect.Bottom,
+                             qPrintable(QStringLiteral("pixel %1,%2").arg(x).arg(y)));
+                }
+        QVERIFY(changed > 0);
+
+        Control<QAction>(*mainform, "Undo1")->trigger();
+        QCOMPARE(ClientImage(*mainform), before);
+        QVERIFY(!Control<QAction>(*mainform, "Undo1")->isEnabled());
+        QVERIFY(Control<QAction>(*mainform, "Redo1")->isEnabled());
+        Control<QAction>(*mainform, "Redo1")->trigger();
+        QCOMPARE(ClientImage(*mainform), after);
+    }
+
+    void WholeGameIsCongratulatedAndRecordsTheBestTime() {
+        MainformHarness harness;
+        const std::filesystem::path path = WriteDots(harness);
+        auto mainform = harness.Create({path.string()});
+        mainform->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainform.get()));
+        mainform->FormActivate();
+        Control<QAction>(*mainform, "Start1")->trigger();
+        QVERIFY(mainform->Game().GameRunning);
+        for (int tick = 0; tick < 59; ++tick)
+            mainform->Timer1Timer();
+        PressTheSolution(*mainform);
+
+        QCOMPARE(harness.Congratulations.Shown,
+                 QStringList{QStringLiteral(
+                     "Congratulations! You 've just completed a level 3 puzzle in 59 seconds")});
+        QVERIFY(mainform->Game().CompletionShown);
+        QVERIFY(!Control<QAction>(*mainform, "Stop1")->isEnabled());
+        QVERIFY(Control<QAction>(*mainform, "Start1")->isEnabled());
+        const std::string key = SolvedRecordKey(mainform->Game().Puzzle.PuzzleId);
+        QCOMPARE(harness.Registry.OpenKey(key, false)->ReadInteger("Time"),
+                 std::optional<std::int32_t>(59));
+
+        // Slower the second time: shown again, the record stays.
+        mainform->LoadPuzzle(path);
+        mainform->StartGame();
+        for (int tick = 0; tick < 70; ++tick)
+            mainform->Timer1Timer();
+        PressTheSolution(*mainform);
+        QCOMPARE(harness.Congratulations.Shown.size(), 2);
+        QVERIFY(harness.Congratulations.Shown.last().endsWith(
+            QStringLiteral("1 minutes and 10 seconds")));
+        QCOMPARE(harness.Registry.OpenKey(key, false)->ReadInteger("Time"),
+                 std::optional<std::int32_t>(59));
+
+        // Faster, but the tick cleared: nothing is written.
+        harness.Congratulations.KeepTicked = false;
+        mainform->LoadPuzzle(path);
+        mainform->StartGame();
+        PressTheSolution(*mainform);
+        QCOMPARE(harness.Congratulations.Shown.size(), 3);
+        QCOMPARE(harness.Registry.OpenKey(key, false)->ReadInteger("Time"),
+                 std::optional<std::int32_t>(59));
+    }
+
+    void BreakingASolvedGridAndSolvingAgainCongratulatesAgain() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        PressTheSolution(*mainform);
+        QCOMPARE(harness.Congratulations.Shown.size(), 1);
+        Control<QAction>(*mainform, "Undo1")->trigger();
+        QVERIFY(!mainform->Game().CompletionShown);
+        Control<QAction>(*mainform, "Redo1")->trigger();
+        QCOMPARE(harness.Congratulations.Shown.size(), 2);
+    }
+};
+
+QTEST_MAIN(MainformPlayTest)
+#include "mainform_play_test.moc"

@@ -1,0 +1,58 @@
+// The congratulations dialog: its text, the tick it shows every time, and what closing returns.
+#include "library/congrats.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs the step once the modal dialog is up, then lets the test's Congratulate call return.
+void WhenShown(Tfcongrats& dialog, std::function<void()> step) {
+    QTimer::singleShot(0, &dialog, [&dialog, step] {
+        QVERIFY(dialog.isVisible());
+        step();
+    });
+}
+
+} // namespace
+
+class CongratsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void ShowsTheTextTickedAndReturnsTheTickOnClosing() {
+        Tfcongrats dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Puzzle Solved"));
+        auto* text = dialog.findChild<QLabel*>(QStringLiteral("StaticText1"));
+        auto* tick = dialog.findChild<QCheckBox*>(QStringLiteral("CheckBox1"));
+        auto* close = dialog.findChild<QPushButton*>(QStringLiteral("Button1"));
+        QVERIFY(text && tick && close);
+        QCOMPARE(tick->text(), QStringLiteral("Register this puzzle as solved."));
+
+        bool tickedWhenShown = false;
+        WhenShown(dialog, [&] {
+            tickedWhenShown = tick->isChecked();
+            QCOMPARE(text->text(), QStringLiteral("Well done"));
+            tick->setChecked(false);
+            close->click();
+        });
+        QVERIFY(!dialog.Congratulate(QStringLiteral("Well done")));
+        QVERIFY(tickedWhenShown);
+
+        // The tick is back at the next showing, whatever the player chose before; the close box
+        // counts like Close.
+        WhenShown(dialog, [&] {
+            tickedWhenShown = tick->isChecked();
+            dialog.close();
+        });
+        QVERIFY(dialog.Congratulate(QStringLiteral("Again")));
+        QVERIFY(tickedWhenShown);
+        QCOMPARE(dialog.size(), QSize(370, 107));
+    }
+};
+
+QTEST_MAIN(CongratsTest)
+#include "congrats_test.moc"
