@@ -159,9 +159,10 @@ private slots:
         const std::filesystem::path path = WriteDots(harness);
         auto mainform = harness.Create({path.string()});
         mainform->show();
-        QVERIFY(QTest::qWaitForWindowExposed(mainform.get()));
-        mainform->FormActivate();
-        Control<QAction>(*mainform, "Start1")->trigger();
+        QApplication::setActiveWindow(mainform.get());
+        QVERIFY(QTest::qWaitForWindowActive(mainform.get()));
+        QTRY_VERIFY(mainform->Game().GameLoaded); // opened by the first activation
+        QTest::keyClick(mainform.get(), Qt::Key_F5);
         QVERIFY(mainform->Game().GameRunning);
         for (int tick = 0; tick < 59; ++tick)
             mainform->Timer1Timer();
