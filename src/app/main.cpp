@@ -1,6 +1,7 @@
 // The program entry: the splash, the windows in their order, and the message loop.
 #include "app/library_splash.h"
 #include "app/program_windows.h"
+#include "game/file_choosers.h"
 #include "game/message_boxes.h"
 #include "platform/event_loop_waiter.h"
 #include "platform/file_registry.h"
@@ -22,11 +23,12 @@ int main(int argc, char* argv[]) {
     LibrarySplash splash;
     MessageBoxes messages;
     SystemClock clock;
+    FileChoosers files;
     std::vector<std::string> arguments;
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
-    ProgramWindows windows({registry, fonts, waiter, splash, messages, clock,
+    ProgramWindows windows({registry, fonts, waiter, splash, messages, clock, files,
                             QApplication::applicationDirPath().toStdString(), arguments});
     Tfmainform& mainform = *windows.Mainform;
     mainform.adjustSize();

@@ -2,6 +2,7 @@
 
 #include "model/derive_clues.h"
 #include "model/game_state.h"
+#include "model/saved_game_file.h"
 #include "platform/clock_text.h"
 #include "platform/code_page.h"
 
@@ -26,6 +27,26 @@ void BeginGame(GameState& game, const PuzzleRecord& puzzle) {
     game.SavedGamePath.clear();
     game.CompletionShown = false;
     FreshPlay(game);
+}
+
+void ResumeSavedGame(GameState& game, const SavedGame& saved, const std::string& path) {
+    game.Puzzle = saved.Puzzle;
+    game.GameSaved = true;
+    game.Reserved = saved.Reserved;
+    game.PlayerGrid = saved.PlayerGrid;
+    game.GameLoaded = true;
+    game.GameRunning = false;
+    game.SavedGamePath = path;
+    game.CompletionShown = false;
+    DeriveClues(game);
+    for (int line = 0; line < MaxGridSide; ++line)
+        for (std::size_t slot = 0; slot < MaxCluesPerLine; ++slot) {
+            game.ColumnClues[line][slot].State = saved.ColumnClues[line][slot].State;
+            game.RowClues[line][slot].State = saved.RowClues[line][slot].State;
+        }
+    game.ElapsedSeconds = saved.ElapsedSeconds;
+    game.History = saved.History;
+    game.HistoryIndex = saved.HistoryIndex;
 }
 
 void ResetPlay(GameState& game) {

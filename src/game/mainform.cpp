@@ -3,13 +3,16 @@
 #include "appearance/qt_colour.h"
 #include "board/board_renderer.h"
 #include "board/history.h"
+#include "editor/fileinfo.h"
 #include "game/command_states.h"
 #include "game/completion.h"
+#include "game/file_dialogs.h"
 #include "game/game_lifecycle.h"
 #include "game/message_dialogs.h"
 #include "library/congratulations_dialog.h"
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
+#include "model/saved_game_file.h"
 #include "model/solved_cells.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
@@ -167,6 +170,10 @@ void Tfmainform::CreateMenus() {
     connect(Stop1, &QAction::triggered, this, &Tfmainform::Stop1Click);
     connect(ResetBoard1, &QAction::triggered, this, &Tfmainform::ResetBoard1Click);
     connect(Undo1, &QAction::triggered, this, &Tfmainform::UndoAction);
+    connect(SaveGame1, &QAction::triggered, this, &Tfmainform::SaveGame);
+    connect(SaveGameas1, &QAction::triggered, this, &Tfmainform::SaveGameAs);
+    connect(OpenSavedGame1, &QAction::triggered, this, [this] { LoadSavedGame({}); });
+    connect(FileInformation1, &QAction::triggered, this, &Tfmainform::FileInformation1Click);
     connect(Redo1, &QAction::triggered, this, &Tfmainform::RedoAction);
     connect(Small1, &QAction::triggered, this, &Tfmainform::Small1Click);
     connect(Medium1, &QAction::triggered, this, &Tfmainform::Medium1Click);
@@ -224,6 +231,8 @@ void Tfmainform::CreateToolBar() {
     connect(SpeedButton4, &QToolButton::clicked, this, &Tfmainform::StartGame);
     connect(SpeedButton5, &QToolButton::clicked, this, &Tfmainform::PauseGame);
     connect(SpeedButton7, &QToolButton::clicked, this, &Tfmainform::UndoAction);
+    connect(SpeedButton2, &QToolButton::clicked, this, [this] { LoadSavedGame({}); });
+    connect(SpeedButton3, &QToolButton::clicked, this, &Tfmainform::SaveGame);
     connect(SpeedButton8, &QToolButton::clicked, this, &Tfmainform::RedoAction);
 }
 
@@ -286,6 +295,7 @@ bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Tfmainform::closeEvent(QCloseEvent* event) {
+    SavePrompt();
     RemoveFonts();
     event->accept();
 }
@@ -305,9 +315,16 @@ void Tfmainform::FormActivate() {
     if (Services.Arguments.empty())
         return;
     const std::filesystem::path path = JoinArguments(Services.Arguments);
-    // Saved games named here open once they can be read.
-    if (StartupFileKindOf(path) == StartupFileKind::Puzzle)
+    switch (StartupFileKindOf(path)) {
+    case StartupFileKind::Puzzle:
         LoadPuzzle(path);
+        break;
+    case StartupFileKind::SavedGame:
+        LoadSavedGame(path);
+        break;
+    case StartupFileKind::None:
+        break;
+    }
 }
 
 void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
@@ -324,11 +341,84 @@ void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
         return;
     }
     BeginGame(State, record);
-    setWindowTitle(Text(CaptionText(State)));
+    ShowLoadedGame();
     ShowClock();
-    LevelPanel->setText(Text(LevelText(State)));
     RebuildBoard();
     PauseGame();
+}
+
+void Tfmainform::ShowLoadedGame() {
+    setWindowTitle(Text(CaptionText(State)));
+    LevelPanel->setText(Text(LevelText(State)));
+    if (FileInfo != nullptr)
+        FileInfo->Fill(State.Puzzle);
+}
+
+void Tfmainform::SaveGame() {
+    if (!State.GameLoaded)
+        return;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(State.SavedGamePath, error)) {
+        if (State.GameRunning)
+            PauseGame();
+        const std::filesystem::path chosen = Services.Files.SaveFileName(
+            Folders.SavedGamesFolder, QStringLiteral("Quorvane Saved  Game|*.qvs"));
+        State.SavedGamePath = chosen.string();
+        if (chosen.empty())
+            return;
+    }
+    // The file is replaced only once the whole game is written, so a failure keeps the old one.
+    const std::string failure = WriteSavedGameFile(State.SavedGamePath, State);
+    if (!failure.empty()) {
+        Services.Messages.Error(Text(failure));
+        return;
+    }
+    State.GameSaved = true;
+}
+
+void Tfmainform::SaveGameAs() {
+    const std::string remembered = State.SavedGamePath;
+    State.SavedGamePath.clear();
+    SaveGame();
+    if (State.SavedGamePath.empty())
+        State.SavedGamePath = remembered;
+}
+
+void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
+    if (State.GameLoaded && State.GameRunning)
+        PauseGame();
+    std::filesystem::path chosen = path;
+    std::error_code error;
+    if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
+        chosen = Services.Files.OpenFileName(Folders.SavedGamesFolder,
+                                             QStringLiteral("Quorvane Saved Games|*.qvs"));
+        if (chosen.empty())
+            return;
+    }
+    // Read aside and checked whole: a refused file leaves the game as it was.
+    SavedGame saved;
+    const FileReadStatus status = ReadSavedGameFile(chosen, saved);
+    if (status != FileReadStatus::Ok) {
+        Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
+        RepaintWindow();
+        return;
+    }
+    ResumeSavedGame(State, saved, chosen.string());
+    ShowLoadedGame();
+    RebuildBoard();
+    ShowClock();
+    PauseGame();
+}
+
+void Tfmainform::SavePrompt() {
+    if (State.GameLoaded && !State.GameSaved &&
+        Services.Messages.AskYesNo(QStringLiteral("Do you want to save the current game?")))
+        SaveGame();
+}
+
+void Tfmainform::FileInformation1Click() {
+    if (FileInfo != nullptr)
+        FileInfo->exec();
 }
 
 void Tfmainform::StartGame() {
@@ -370,6 +460,7 @@ void Tfmainform::ResetBoard1Click() {
 }
 
 void Tfmainform::Exit1Click() {
+    SavePrompt();
     // Leaving by the menu skips the close handling: the process ends at once.
     QCoreApplication::exit(0);
 }

@@ -19,6 +19,7 @@ class QLabel;
 class QPainter;
 class QToolButton;
 class CongratulationsDialog;
+class Tffileinfo;
 class TextFace;
 struct CommandStates;
 
@@ -45,10 +46,17 @@ public:
 
     // The dialog that congratulates on a solved puzzle, created after this window.
     void UseCongratulations(CongratulationsDialog& dialog) { Congratulations = &dialog; }
+    // The dialog showing the loaded puzzle's information, filled at each load.
+    void UseFileInformation(Tffileinfo& dialog) { FileInfo = &dialog; }
 
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();
     void LoadPuzzle(const std::filesystem::path& path);
+    // Writes the game to SavedGamePath, asking for a name first when that names no file.
+    void SaveGame();
+    void SaveGameAs();
+    // Opens a saved game paused; an empty or missing path asks for one.
+    void LoadSavedGame(const std::filesystem::path& path);
     void StartGame();
     void PauseGame();
     void ResetGame();
@@ -89,6 +97,11 @@ private:
     void Stop1Click();
     void ResetBoard1Click();
     void Exit1Click();
+    void FileInformation1Click();
+    // Before the program ends: offers to save a game with unsaved changes.
+    void SavePrompt();
+    // The caption, the level and the file information of a game just loaded.
+    void ShowLoadedGame();
     void Small1Click();
     void Medium1Click();
     // Enables every command as the game's state asks; undo and redo included.
@@ -105,6 +118,7 @@ private:
 
     MainformServices Services;
     CongratulationsDialog* Congratulations = nullptr;
+    Tffileinfo* FileInfo = nullptr;
     GameState State;
     ColourSet Colours{};
     std::string SchemeName;

@@ -6,6 +6,7 @@
 #include <vector>
 
 class Clock;
+class FileDialogs;
 class FontLibrary;
 class MessageDialogs;
 class RegistryStore;
@@ -25,6 +26,7 @@ struct MainformServices {
     SplashControl& Splash;
     MessageDialogs& Messages;
     Clock& Time;
+    FileDialogs& Files;
     std::filesystem::path ProgramFolder;
     std::vector<std::string> Arguments; // the command line, without the program's own name
 };

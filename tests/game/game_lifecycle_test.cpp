@@ -1,6 +1,7 @@
 // Loading, resetting, the clock and the texts of one game.
 #include "game/game_lifecycle.h"
 #include "model/game_state.h"
+#include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
 
 #include <gtest/gtest.h>
@@ -95,4 +96,36 @@ TEST(GameLifecycle, TextsShowTheLevelAndTheNameInUtf8) {
     BeginGame(game, puzzle);
     EXPECT_EQ(LevelText(game), "Level: 10");
     EXPECT_EQ(CaptionText(game), "Quorvane - Caf\xC3\xA9");
+}
+
+TEST(GameLifecycle, ResumedGameTakesTheStatesButDerivesTheClues) {
+    SavedGame saved;
+    saved.Puzzle = PuzzleFromPicture({"##.", "...", "#.#"});
+    saved.PlayerGrid.Set(0, 1, CellState::Empty); // a clue-less row the player had emptied
+    saved.PlayerGrid.Set(0, 0, CellState::Filled);
+    saved.RowClues[0][0] = {7, 2};    // a damaged value beside a real state
+    saved.ColumnClues[2][0] = {0, 1}; // a state on column 2's clue
+    saved.ElapsedSeconds = 90;
+    saved.History = {{0, 0, 0, 0, 1}, {0, 1, 0, 0, 1}};
+    saved.HistoryIndex = 0;
+
+    GameState game;
+    game.CompletionShown = true;
+    ResumeSavedGame(game, saved, "/tmp/s.qvs");
+
+    EXPECT_TRUE(game.GameLoaded);
+    EXPECT_FALSE(game.GameRunning);
+    EXPECT_TRUE(game.GameSaved);
+    EXPECT_FALSE(game.CompletionShown);
+    EXPECT_EQ(game.SavedGamePath, "/tmp/s.qvs");
+    EXPECT_EQ(game.RowClues[0][0].Value, 2);
+    EXPECT_EQ(game.RowClues[0][0].State, 2);
+    EXPECT_EQ(game.ColumnClues[2][0].Value, 1);
+    EXPECT_EQ(game.ColumnClues[2][0].State, 1);
+    EXPECT_EQ(game.PlayerGrid.At(0, 1), static_cast<std::uint16_t>(CellState::Excluded));
+    EXPECT_EQ(game.PlayerGrid.At(0, 0), static_cast<std::uint16_t>(CellState::Filled));
+    EXPECT_EQ(game.ElapsedSeconds, 90);
+    EXPECT_EQ(game.History, saved.History);
+    EXPECT_EQ(game.HistoryIndex, 0);
+    EXPECT_EQ(PromptText(game), "Press F5 to resume game");
 }

@@ -2,6 +2,8 @@
 // folder, no waiting, and message boxes answered by the test.
 #pragma once
 
+#include "editor/fileinfo.h"
+#include "game/file_dialogs.h"
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
 #include "library/congratulations_dialog.h"
@@ -63,6 +65,33 @@ public:
     bool KeepTicked = true;
 };
 
+// Answers each file dialog with the next path the test gave; an empty one cancels.
+class AnsweringFiles final : public FileDialogs {
+public:
+    std::filesystem::path OpenFileName(const std::filesystem::path& folder,
+                                       const QString& filter) override {
+        return Answer(folder, filter);
+    }
+    std::filesystem::path SaveFileName(const std::filesystem::path& folder,
+                                       const QString& filter) override {
+        return Answer(folder, filter);
+    }
+    std::vector<std::filesystem::path> Answers;
+    QStringList Filters;
+    std::vector<std::filesystem::path> Folders;
+
+private:
+    std::filesystem::path Answer(const std::filesystem::path& folder, const QString& filter) {
+        Filters.append(filter);
+        Folders.push_back(folder);
+        if (Answers.empty())
+            return {};
+        std::filesystem::path next = Answers.front();
+        Answers.erase(Answers.begin());
+        return next;
+    }
+};
+
 class CountingSplash final : public SplashControl {
 public:
     void Hide() override { ++Hides; }
@@ -93,6 +122,8 @@ struct MainformHarness {
     AnsweringMessages Messages;
     FixedClock Time;
     AnsweringCongratulations Congratulations;
+    AnsweringFiles Files;
+    Tffileinfo FileInfo;
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
@@ -106,9 +137,11 @@ struct MainformHarness {
     }
     std::unique_ptr<Tfmainform> CreateIn(const std::filesystem::path& programFolder,
                                          std::vector<std::string> arguments = {}) {
-        auto mainform = std::make_unique<Tfmainform>(MainformServices{
-            Registry, Fonts, Waits, Splash, Messages, Time, programFolder, std::move(arguments)});
+        auto mainform = std::make_unique<Tfmainform>(
+            MainformServices{Registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
+                             std::move(arguments)});
         mainform->UseCongratulations(Congratulations);
+        mainform->UseFileInformation(FileInfo);
         return mainform;
     }
 
