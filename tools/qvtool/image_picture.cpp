@@ -1,0 +1,77 @@
+// Pictures from image files (PBM, PNG, BMP): dark, opaque pixels are filled cells.
+#include "image_picture.h"
+
+#include "model/bounds.h"
+#include "tool_error.h"
+
+#include <QImage>
+#include <QImageReader>
+#include <QString>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// Qt's image plugins, and the libpng beneath them, write their own complaints about a damaged
+// file straight to the standard error; the reader's error text is what the tool reports, so the
+// descriptor points at the null device while an image is read.
+class QuietStandardError {
+public:
+    QuietStandardError() : Saved_(dup(STDERR_FILENO)) {
+        const int null = open("/dev/null", O_WRONLY);
+        if (Saved_ >= 0 && null >= 0)
+            dup2(null, STDERR_FILENO);
+        if (null >= 0)
+            close(null);
+    }
+    ~QuietStandardError() {
+        if (Saved_ >= 0) {
+            dup2(Saved_, STDERR_FILENO);
+            close(Saved_);
+        }
+    }
+    QuietStandardError(const QuietStandardError&) = delete;
+    QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+private:
+    int Saved_;
+};
+
+} // namespace
+
+Picture ReadImagePicture(const std::filesystem::path& path) {
+    const std::string name = path.string();
+    QImageReader reader(QString::fromStdString(name));
+    QSize size;
+    QImage image;
+    {
+        const QuietStandardError quiet;
+        size = reader.size();
+        if (size.isValid() && IsValidGridSide(size.width()) && IsValidGridSide(size.height()))
+            image = reader.read().convertToFormat(QImage::Format_ARGB32);
+    }
+    if (size.isValid() && (!IsValidGridSide(size.width()) || !IsValidGridSide(size.height())))
+        throw ToolError(name + " is " + std::to_string(size.width()) + " x " +
+                        std::to_string(size.height()) + " pixels; a puzzle is 1.." +
+                        std::to_string(MaxGridSide) + " cells each way");
+    if (!size.isValid())
+        throw ToolError(name + " is no image that can be read");
+    if (image.isNull() || image.size() != size)
+        throw ToolError(name +
+                        " is no image that can be read: " + reader.errorString().toStdString());
+    Picture picture = Picture::Blank(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            picture.Set(x, y, qAlpha(pixel) >= 128 && qGray(pixel) < 128);
+        }
+    return picture;
+}
+
+bool LooksLikeImage(std::string_view content) {
+    const bool portableBitmap = content.size() >= 3 && content[0] == 'P' && content[1] >= '1' &&
+                                content[1] <= '6' &&
+                                (content[2] == ' ' || content[2] == '\n' || content[2] == '\r' ||
+                                 content[2] == '\t' || content[2] == '#');
+    return content.starts_with("\x89PNG") || content.starts_with("BM") || portableBitmap;
+}

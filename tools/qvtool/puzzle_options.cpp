@@ -1,0 +1,94 @@
+// The puzzle fields that make, import and generate share.
+#include "puzzle_options.h"
+
+#include "guid_parse.h"
+#include "platform/code_page.h"
+#include "platform/ole_date.h"
+#include "puzzle_level.h"
+#include "puzzle_picture.h"
+#include "text_lines.h"
+#include "tool_error.h"
+
+#include <chrono>
+#include <ctime>
+#include <random>
+
+namespace {
+
+// The wall-clock time here, as the game stamps the puzzles its editor saves.
+double OleDateNow() {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const CivilDateTime civil{.Year = local.tm_year + 1900,
+                              .Month = local.tm_mon + 1,
+                              .Day = local.tm_mday,
+                              .Hour = local.tm_hour,
+                              .Minute = local.tm_min,
+                              .Second = local.tm_sec};
+    return OleDateFromCivil(civil).value_or(0.0);
+}
+
+Guid RandomGuid() {
+    std::random_device random;
+    Guid guid;
+    guid.Data1 = random();
+    guid.Data2 = static_cast<std::uint16_t>(random());
+    // Version 4 and the RFC 4122 variant, as the game's own identifiers are.
+    guid.Data3 = static_cast<std::uint16_t>((random() & 0x0FFF) | 0x4000);
+    for (auto& byte : guid.Data4)
+        byte = static_cast<std::uint8_t>(random());
+    guid.Data4[0] = static_cast<std::uint8_t>((guid.Data4[0] & 0x3F) | 0x80);
+    return guid;
+}
+
+template <std::size_t Capacity>
+void AssignText(ShortString<Capacity>& field, const std::string& utf8, const char* what) {
+    const std::string text = Cp1252FromUtf8(utf8);
+    if (text.size() > Capacity)
+        throw ToolError(std::string("the ") + what + " is " + std::to_string(text.size()) +
+                        " characters long; at most " + std::to_string(Capacity) + " fit");
+    field.Assign(text);
+}
+
+int LevelOf(const Picture& picture, const std::string& level, std::optional<SolveReport>& report) {
+    if (level != "auto") {
+        const auto number = ParseNumber(level, 0, 10);
+        if (!number)
+            throw ToolError("--level must be 0..10 or auto, not \"" + level + "\"");
+        return *number;
+    }
+    if (!report)
+        report = SolvePuzzle(CluesOf(picture));
+    const auto automatic = LevelFromReport(*report, picture.Width, picture.Height);
+    if (!automatic)
+        throw ToolError("--level auto needs a picture with a unique solution");
+    return *automatic;
+}
+
+} // namespace
+
+PuzzleRecord NewPuzzle(const Picture& picture, const ToolArguments& arguments,
+                       const PuzzleDefaults& defaults, std::optional<SolveReport> report) {
+    PuzzleRecord record;
+    record.Signature = PuzzleSignature;
+    const std::string idText = arguments.Value("id").value_or(defaults.Id);
+    if (idText.empty()) {
+        record.PuzzleId = RandomGuid();
+    } else {
+        const auto id = ParseGuidText(idText);
+        if (!id)
+            throw ToolError("\"" + idText +
+                            "\" is no GUID such as {01234567-89AB-CDEF-0123-456789ABCDEF}");
+        record.PuzzleId = *id;
+    }
+    AssignText(record.Name, arguments.Value("name").value_or(defaults.Name), "name");
+    AssignText(record.Creator, arguments.Value("creator").value_or(defaults.Creator), "creator");
+    AssignText(record.Comments, arguments.Value("comments").value_or(defaults.Comments),
+               "comments");
+    record.Level = LevelOf(picture, arguments.Value("level").value_or(defaults.Level), report);
+    PutPicture(picture, record);
+    record.DateCreated = OleDateNow();
+    return record;
+}
