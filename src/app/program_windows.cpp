@@ -6,10 +6,11 @@ ProgramWindows::ProgramWindows(MainformServices services)
     About = new Tfabout(owner);
     Preferences = new Tfpreferences(owner);
     FileInfo = new Tffileinfo(owner);
-    NewGame = new Tfnewgame(owner);
+    NewGame = new Tfnewgame(services.Registry, owner);
     Editor = new Tffeditor(owner);
     PuzzleInfo = new Tfpuzzleinfo(owner);
     Congrats = new Tfcongrats(owner);
-    Completed = new Tfcompleted(owner);
+    Completed = new Tfcompleted(services.Registry, owner);
     Mainform->UseCongratulations(*Congrats);
+    Mainform->UseFileInformation(*FileInfo);
 }
