@@ -11,6 +11,5 @@ ProgramWindows::ProgramWindows(MainformServices services)
     PuzzleInfo = new Tfpuzzleinfo(owner);
     Congrats = new Tfcongrats(owner);
     Completed = new Tfcompleted(services.Registry, owner);
-    Mainform->UseCongratulations(*Congrats);
-    Mainform->UseFileInformation(*FileInfo);
+    Mainform->UseDialogs({Congrats, FileInfo, NewGame, Completed});
 }

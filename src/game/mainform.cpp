@@ -9,13 +9,16 @@
 #include "game/file_dialogs.h"
 #include "game/game_lifecycle.h"
 #include "game/message_dialogs.h"
+#include "library/completed.h"
 #include "library/congratulations_dialog.h"
+#include "library/puzzle_chooser.h"
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "model/solved_cells.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
+#include "platform/registry_store.h"
 #include "platform/waiter.h"
 
 #include <QAction>
@@ -174,6 +177,11 @@ void Tfmainform::CreateMenus() {
     connect(SaveGameas1, &QAction::triggered, this, &Tfmainform::SaveGameAs);
     connect(OpenSavedGame1, &QAction::triggered, this, [this] { LoadSavedGame({}); });
     connect(FileInformation1, &QAction::triggered, this, &Tfmainform::FileInformation1Click);
+    connect(StartanewGame1, &QAction::triggered, this, &Tfmainform::StartanewGame1Click);
+    connect(SolvedPuzzles1, &QAction::triggered, this, [this] {
+        if (Dialogs.Completed != nullptr)
+            Dialogs.Completed->ShowList();
+    });
     connect(Redo1, &QAction::triggered, this, &Tfmainform::RedoAction);
     connect(Small1, &QAction::triggered, this, &Tfmainform::Small1Click);
     connect(Medium1, &QAction::triggered, this, &Tfmainform::Medium1Click);
@@ -231,6 +239,7 @@ void Tfmainform::CreateToolBar() {
     connect(SpeedButton4, &QToolButton::clicked, this, &Tfmainform::StartGame);
     connect(SpeedButton5, &QToolButton::clicked, this, &Tfmainform::PauseGame);
     connect(SpeedButton7, &QToolButton::clicked, this, &Tfmainform::UndoAction);
+    connect(SpeedButton1, &QToolButton::clicked, this, &Tfmainform::StartanewGame1Click);
     connect(SpeedButton2, &QToolButton::clicked, this, [this] { LoadSavedGame({}); });
     connect(SpeedButton3, &QToolButton::clicked, this, &Tfmainform::SaveGame);
     connect(SpeedButton8, &QToolButton::clicked, this, &Tfmainform::RedoAction);
@@ -350,8 +359,8 @@ void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
 void Tfmainform::ShowLoadedGame() {
     setWindowTitle(Text(CaptionText(State)));
     LevelPanel->setText(Text(LevelText(State)));
-    if (FileInfo != nullptr)
-        FileInfo->Fill(State.Puzzle);
+    if (Dialogs.FileInfo != nullptr)
+        Dialogs.FileInfo->Fill(State.Puzzle);
 }
 
 void Tfmainform::SaveGame() {
@@ -417,8 +426,18 @@ void Tfmainform::SavePrompt() {
 }
 
 void Tfmainform::FileInformation1Click() {
-    if (FileInfo != nullptr)
-        FileInfo->exec();
+    if (Dialogs.FileInfo != nullptr)
+        Dialogs.FileInfo->exec();
+}
+
+void Tfmainform::StartanewGame1Click() {
+    if (Dialogs.NewGame == nullptr)
+        return;
+    if (const auto chosen = Dialogs.NewGame->ChooseFrom(Folders.PuzzleFolder))
+        LoadPuzzle(*chosen);
+    Folders.PuzzleFolder = Dialogs.NewGame->ShownFolder();
+    if (auto settings = Services.Registry.OpenKey("Software\\Quorvane", false))
+        settings->WriteString("LastPuzzleDir", Folders.PuzzleFolder.string());
 }
 
 void Tfmainform::StartGame() {
@@ -525,9 +544,9 @@ void Tfmainform::AnnounceCompletion() {
     // The game still counts as running: the board takes presses, only the clock stops.
     Timer1->stop();
     UpdateCommandStates();
-    if (State.CompletionShown || Congratulations == nullptr)
+    if (State.CompletionShown || Dialogs.Congratulations == nullptr)
         return;
-    const bool record = Congratulations->Congratulate(Text(CongratulationsText(State)));
+    const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(State)));
     State.CompletionShown = true;
     if (record)
         WriteSolvedRecord(Services.Registry, State.Puzzle, State.ElapsedSeconds,

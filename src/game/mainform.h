@@ -19,7 +19,17 @@ class QLabel;
 class QPainter;
 class QToolButton;
 class CongratulationsDialog;
+class PuzzleChooser;
+class Tfcompleted;
 class Tffileinfo;
+
+// The dialogs the main window shows, created after it.
+struct MainformDialogs {
+    CongratulationsDialog* Congratulations = nullptr;
+    Tffileinfo* FileInfo = nullptr; // filled at each load
+    PuzzleChooser* NewGame = nullptr;
+    Tfcompleted* Completed = nullptr;
+};
 class TextFace;
 struct CommandStates;
 
@@ -44,10 +54,7 @@ public:
     BoardGeometry Geometry() const { return BoardGeometry::Of(State, BoardSize_); }
     const QImage& BoardBitmap() const { return Bitmap; }
 
-    // The dialog that congratulates on a solved puzzle, created after this window.
-    void UseCongratulations(CongratulationsDialog& dialog) { Congratulations = &dialog; }
-    // The dialog showing the loaded puzzle's information, filled at each load.
-    void UseFileInformation(Tffileinfo& dialog) { FileInfo = &dialog; }
+    void UseDialogs(const MainformDialogs& dialogs) { Dialogs = dialogs; }
 
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();
@@ -98,6 +105,8 @@ private:
     void ResetBoard1Click();
     void Exit1Click();
     void FileInformation1Click();
+    // The browser picks a puzzle; the folder it ends on is remembered, OK or Cancel.
+    void StartanewGame1Click();
     // Before the program ends: offers to save a game with unsaved changes.
     void SavePrompt();
     // The caption, the level and the file information of a game just loaded.
@@ -117,8 +126,7 @@ private:
     void RemoveFonts();
 
     MainformServices Services;
-    CongratulationsDialog* Congratulations = nullptr;
-    Tffileinfo* FileInfo = nullptr;
+    MainformDialogs Dialogs;
     GameState State;
     ColourSet Colours{};
     std::string SchemeName;

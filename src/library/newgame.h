@@ -1,6 +1,8 @@
 // The new-game browser over a folder of puzzle files.
 #pragma once
 
+#include "library/puzzle_chooser.h"
+
 #include <QDialog>
 #include <QString>
 #include <filesystem>
@@ -13,7 +15,7 @@ class QPushButton;
 class QTreeWidget;
 class RegistryStore;
 
-class Tfnewgame : public QDialog {
+class Tfnewgame : public QDialog, public PuzzleChooser {
     Q_OBJECT
 
 public:
@@ -26,9 +28,9 @@ public:
 
     // Lists the folder and shows the dialog modally. The chosen file's path when the player
     // closes with OK and the file still exists; none otherwise.
-    std::optional<std::filesystem::path> ChooseFrom(const std::filesystem::path& folder);
+    std::optional<std::filesystem::path> ChooseFrom(const std::filesystem::path& folder) override;
     // The folder the dialog ended on, which Browse may have changed even if it was cancelled.
-    std::filesystem::path ShownFolder() const;
+    std::filesystem::path ShownFolder() const override;
 
     // Replaces the platform's folder dialog, so that tests need not answer it.
     void UseFolderChooser(FolderChooser chooser);

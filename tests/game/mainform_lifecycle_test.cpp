@@ -203,6 +203,34 @@ private slots:
         QVERIFY(Enabled(*mainform, "SpeedButton4"));
     }
 
+    void NewGameLoadsTheChoiceAndAlwaysRemembersTheFolder() {
+        MainformHarness harness;
+        auto mainform = harness.Create();
+        const std::filesystem::path elsewhere = harness.Folder / "elsewhere";
+        std::filesystem::create_directory(elsewhere);
+        harness.NewGame.Choice = harness.WritePuzzle("arrow.qvf", "Arrow");
+        harness.NewGame.EndFolder = elsewhere;
+
+        Control<QAction>(*mainform, "StartanewGame1")->trigger();
+        QCOMPARE(harness.NewGame.ShownFrom.front(), harness.Folder / "Puzzles");
+        QCOMPARE(mainform->windowTitle(), QStringLiteral("Quorvane - Arrow"));
+        QCOMPARE(mainform->PuzzleFolder(), elsewhere);
+        const auto stored = [&] {
+            return harness.Registry.OpenKey("Software\\Quorvane", false)
+                ->ReadString("LastPuzzleDir");
+        };
+        QCOMPARE(stored(), std::optional<std::string>(elsewhere.string()));
+
+        // Cancelled: nothing loads, and the folder shown is still remembered.
+        harness.NewGame.Choice.reset();
+        harness.NewGame.EndFolder = harness.Folder.Path();
+        mainform->StartGame();
+        Control<QToolButton>(*mainform, "SpeedButton1")->click();
+        QVERIFY(mainform->Game().GameRunning); // the browser does not pause the game
+        QCOMPARE(harness.NewGame.ShownFrom.back(), elsewhere);
+        QCOMPARE(stored(), std::optional<std::string>(harness.Folder.Path().string()));
+    }
+
     void SizeItemsAreARadioPair() {
         MainformHarness harness;
         auto mainform = harness.Create();

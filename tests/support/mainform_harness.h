@@ -7,6 +7,7 @@
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
 #include "library/congratulations_dialog.h"
+#include "library/puzzle_chooser.h"
 #include "model/puzzle_file.h"
 #include "platform/clock.h"
 #include "platform/memory_registry.h"
@@ -92,6 +93,19 @@ private:
     }
 };
 
+// Answers the new-game browser with a file, or none, and a folder it ended on.
+class AnsweringPuzzleChooser final : public PuzzleChooser {
+public:
+    std::optional<std::filesystem::path> ChooseFrom(const std::filesystem::path& folder) override {
+        ShownFrom.push_back(folder);
+        return Choice;
+    }
+    std::filesystem::path ShownFolder() const override { return EndFolder; }
+    std::optional<std::filesystem::path> Choice;
+    std::filesystem::path EndFolder;
+    std::vector<std::filesystem::path> ShownFrom;
+};
+
 class CountingSplash final : public SplashControl {
 public:
     void Hide() override { ++Hides; }
@@ -124,6 +138,7 @@ struct MainformHarness {
     AnsweringCongratulations Congratulations;
     AnsweringFiles Files;
     Tffileinfo FileInfo;
+    AnsweringPuzzleChooser NewGame;
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
@@ -140,8 +155,7 @@ struct MainformHarness {
         auto mainform = std::make_unique<Tfmainform>(
             MainformServices{Registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
                              std::move(arguments)});
-        mainform->UseCongratulations(Congratulations);
-        mainform->UseFileInformation(FileInfo);
+        mainform->UseDialogs({&Congratulations, &FileInfo, &NewGame, nullptr});
         return mainform;
     }
 
