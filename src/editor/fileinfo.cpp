@@ -1,5 +1,6 @@
 #include "editor/fileinfo.h"
 
+#include "game/dialog_look.h"
 #include "model/puzzle_record.h"
 #include "platform/code_page.h"
 #include "platform/date_text.h"
@@ -35,21 +36,9 @@ QString Text(const std::string& cp1252) {
 } // namespace
 
 Tffileinfo::Tffileinfo(QWidget* parent) : QDialog(parent) {
-    // The icon is among the program's resources, kept in a static library.
-    Q_INIT_RESOURCE(mainform);
-    setWindowTitle(QStringLiteral("File Information"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(402, 322);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    SetUpFixedDialog(*this, QStringLiteral("File Information"), QSize(402, 322));
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(10, 12, 47, 51);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/icons/quorvane")));
+    AddProgramIcon(*this, QRect(10, 12, 47, 51));
 
     Label(this, "Label1", QStringLiteral("Puzzle Name"), 64, 14);
     Label(this, "Label3", QStringLiteral("Puzzle ID"), 64, 36);

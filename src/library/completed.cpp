@@ -1,6 +1,7 @@
 // The solved-puzzles list: every solved record with its best time, level and date.
 #include "library/completed.h"
 
+#include "game/dialog_look.h"
 #include "library/puzzle_glyph.h"
 #include "library/report_list.h"
 #include "library/row_order.h"
@@ -41,13 +42,7 @@ QTreeWidgetItem* RowItem(const SolvedListRow& row, const QIcon& icon) {
 
 Tfcompleted::Tfcompleted(RegistryStore& registry, QWidget* parent)
     : QDialog(parent), Registry(registry) {
-    setWindowTitle(QStringLiteral("Solved Puzzles"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(549, 382);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    SetUpFixedDialog(*this, QStringLiteral("Solved Puzzles"), QSize(549, 382));
 
     auto* label = new QLabel(QStringLiteral("List of solved Puzzles"), this);
     label->setObjectName(QStringLiteral("Label1"));

@@ -1,25 +1,15 @@
 #include "library/congrats.h"
 
+#include "game/dialog_look.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
 
 Tfcongrats::Tfcongrats(QWidget* parent) : QDialog(parent) {
-    // The icon is among the program's resources, kept in a static library.
-    Q_INIT_RESOURCE(mainform);
-    setWindowTitle(QStringLiteral("Puzzle Solved"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(370, 107);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    SetUpFixedDialog(*this, QStringLiteral("Puzzle Solved"), QSize(370, 107));
 
-    auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image1"));
-    image->setGeometry(14, 10, 51, 51);
-    image->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    image->setPixmap(QPixmap(QStringLiteral(":/icons/quorvane")));
+    AddProgramIcon(*this, QRect(14, 10, 51, 51));
 
     StaticText1 = new QLabel(this);
     StaticText1->setObjectName(QStringLiteral("StaticText1"));

@@ -1,6 +1,7 @@
 // The new-game browser: the folder's puzzle files, their solved marks, sorting and Browse.
 #include "library/newgame.h"
 
+#include "game/dialog_look.h"
 #include "library/puzzle_folder_scan.h"
 #include "library/puzzle_glyph.h"
 #include "library/report_list.h"
@@ -55,13 +56,7 @@ QTreeWidgetItem* RowItem(const PuzzleFolderRow& row, const QString& folderText) 
 
 Tfnewgame::Tfnewgame(RegistryStore& registry, QWidget* parent)
     : QDialog(parent), Registry(registry), ChooseFolder(ChooseWithFileDialog) {
-    setWindowTitle(QStringLiteral("Start New Game"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(478, 294);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    SetUpFixedDialog(*this, QStringLiteral("Start New Game"), QSize(478, 294));
 
     auto* label = new QLabel(QStringLiteral("Browse Folder"), this);
     label->setObjectName(QStringLiteral("Label1"));

@@ -1,0 +1,17 @@
+// The look the program's dialogs share: a fixed frame with a close box, and the program's icon.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QDialog;
+class QLabel;
+class QWidget;
+
+// Caption, a client area of a fixed size that cannot be resized, and Arial of 11 pixels
+// (8 points at 96 dots per inch).
+void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize);
+
+// A picture holding the program's 32 x 32 icon at the top left of the area.
+QLabel* AddProgramIcon(QWidget& parent, const QRect& area);
