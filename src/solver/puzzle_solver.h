@@ -1,0 +1,37 @@
+// Solves a nonogram from its clues: line by line first, then by search, and says whether the
+// solution is unique.
+#pragma once
+
+#include "solver/nonogram.h"
+
+#include <cstdint>
+#include <optional>
+
+enum class Verdict {
+    UniqueByLines,  // one solution, found by line solving alone
+    UniqueBySearch, // one solution, but finding it needed guessing
+    Several,        // at least two solutions; two of them are given
+    None,           // no picture fits the clues
+    Unknown,        // the budget ran out first
+};
+
+// The largest width and height the solver accepts.
+constexpr int MaxSolverSide = 128;
+
+struct SolveBudget {
+    // Guesses and probes made during the search; a probe tries one value of a cell to see
+    // whether it contradicts.
+    std::uint64_t MaxSearchNodes = 2'000'000;
+};
+
+struct SolveReport {
+    Verdict Outcome = Verdict::Unknown;
+    std::optional<Picture> First;  // the solution, or the first of several
+    std::optional<Picture> Second; // another solution, for Several
+    std::uint64_t LinePasses = 0;  // line solver calls, a measure of difficulty
+    std::uint64_t SearchNodes = 0;
+};
+
+// Clues that cannot be laid out at all (a run longer than its line, sizes out of range, a negative
+// run, row and column totals that differ) give None. Runs of 0 are absent, as in SolveLine.
+SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {});
