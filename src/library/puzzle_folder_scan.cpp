@@ -4,6 +4,7 @@
 #include "library/solved_records.h"
 #include "model/byte_layout.h"
 #include "model/puzzle_file.h"
+#include "model/puzzle_layout.h"
 #include "platform/code_page.h"
 #include "platform/registry_store.h"
 
@@ -18,13 +19,8 @@ namespace {
 // A row needs the record's head up to the Width field and its tail from Creator on; the
 // 32 KiB solution between them is never read.
 namespace Offset {
-constexpr std::size_t Signature = 0;
-constexpr std::size_t PuzzleId = 16;
-constexpr std::size_t Name = 32;
-constexpr std::size_t Level = 376;
-constexpr std::size_t HeadEnd = 380;
-constexpr std::size_t Creator = 33156;
-constexpr std::size_t DateCreated = 33240;
+using namespace PuzzleOffset;
+constexpr std::size_t HeadEnd = Width;
 } // namespace Offset
 
 constexpr std::size_t TailSize = PuzzleRecordSize - Offset::Creator;

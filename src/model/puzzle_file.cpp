@@ -1,6 +1,7 @@
 #include "model/puzzle_file.h"
 
 #include "model/byte_layout.h"
+#include "model/puzzle_layout.h"
 #include "platform/atomic_file.h"
 
 #include <algorithm>
@@ -8,20 +9,7 @@
 
 namespace {
 
-namespace Offset {
-constexpr std::size_t Signature = 0;
-constexpr std::size_t PuzzleId = 16;
-constexpr std::size_t Name = 32;
-constexpr std::size_t Comments = 113;
-constexpr std::size_t ReservedAfterComments = 369;
-constexpr std::size_t Level = 376;
-constexpr std::size_t Width = 380;
-constexpr std::size_t Height = 384;
-constexpr std::size_t Solution = 388;
-constexpr std::size_t Creator = 33156;
-constexpr std::size_t ReservedAfterCreator = 33237;
-constexpr std::size_t DateCreated = 33240;
-} // namespace Offset
+namespace Offset = PuzzleOffset;
 
 using Bytes = std::span<std::uint8_t, PuzzleRecordSize>;
 using ConstBytes = std::span<const std::uint8_t, PuzzleRecordSize>;
