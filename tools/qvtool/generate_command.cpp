@@ -42,8 +42,8 @@ int RunGenerate(const ToolArguments& arguments, std::ostream& out) {
         const PuzzleRecord record =
             NewPuzzle(picture, arguments, {name, "qvtool", "", "", "auto"}, report);
         WritePuzzle(arguments.Positional()[0], record);
-        out << arguments.Positional()[0] << ": " << width << " x " << height << ", level "
-            << record.Level << ", seed " << seed << ", attempt " << attempt + 1 << '\n';
+        out << WrittenSummary(arguments.Positional()[0], record) << ", seed " << seed
+            << ", attempt " << attempt + 1 << '\n';
         return 0;
     }
     throw ToolError("no picture of " + std::to_string(attempts) +

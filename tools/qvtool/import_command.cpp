@@ -38,8 +38,7 @@ int RunImport(const ToolArguments& arguments, std::ostream& out) {
     defaults.Creator = defaults.Creator.substr(0, 80);
     const PuzzleRecord record = NewPuzzle(picture, arguments, defaults, report);
     WritePuzzle(output, record);
-    out << output.string() << ": " << record.Width << " x " << record.Height << ", level "
-        << record.Level << '\n';
+    out << WrittenSummary(output, record) << '\n';
     return 0;
 }
 

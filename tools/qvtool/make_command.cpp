@@ -35,8 +35,7 @@ int RunMake(const ToolArguments& arguments, std::ostream& out) {
     }
     const PuzzleRecord record = NewPuzzle(picture, arguments, defaults);
     WritePuzzle(output, record);
-    out << output.string() << ": " << record.Width << " x " << record.Height << ", level "
-        << record.Level << '\n';
+    out << WrittenSummary(output, record) << '\n';
     return 0;
 }
 

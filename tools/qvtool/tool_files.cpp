@@ -52,6 +52,11 @@ void WritePuzzle(const std::filesystem::path& path, const PuzzleRecord& record) 
         throw ToolError("cannot write " + path.string() + ": " + error);
 }
 
+std::string WrittenSummary(const std::filesystem::path& path, const PuzzleRecord& record) {
+    return path.string() + ": " + std::to_string(record.Width) + " x " +
+           std::to_string(record.Height) + ", level " + std::to_string(record.Level);
+}
+
 ClueFile ReadClueFile(const std::filesystem::path& path) {
     const std::string text = ReadInputFile(path);
     PuzzleRecord record;

@@ -17,6 +17,8 @@ void WriteOutputFile(const std::filesystem::path& path, std::string_view content
 // A puzzle file the game would open.
 PuzzleRecord ReadPuzzle(const std::filesystem::path& path);
 void WritePuzzle(const std::filesystem::path& path, const PuzzleRecord& record);
+// "PATH: W x H, level L", the line that tells what a command wrote.
+std::string WrittenSummary(const std::filesystem::path& path, const PuzzleRecord& record);
 
 // Clues from a puzzle file, a ".non" file or an XML puzzle, told apart by their content.
 ClueFile ReadClueFile(const std::filesystem::path& path);
