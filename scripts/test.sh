@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: a plain build with warnings as
-# errors, and the same build under AddressSanitizer and UndefinedBehaviorSanitizer.
+# errors, and the same build under AddressSanitizer and UndefinedBehaviorSanitizer. Last it builds
+# the optimised benchmarks, so that the release build the README gives keeps building.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,3 +17,7 @@ for config in test asan; do
     cmake --build --preset "$config" -j "$jobs"
     ctest --preset "$config" -j "$jobs"
 done
+
+echo "== bench build"
+cmake --preset bench
+cmake --build --preset bench -j "$jobs"

@@ -30,7 +30,9 @@ void PrintClues(std::ostream& out, const char* title, const ClueTable& table, in
         for (const ClueEntry& entry : table[line]) {
             if (entry.Value == 0)
                 break;
-            runs += (runs.empty() ? "" : " ") + std::to_string(entry.Value);
+            if (!runs.empty())
+                runs += ' ';
+            runs += std::to_string(entry.Value);
         }
         out << "  " << (runs.empty() ? "0" : runs) << '\n';
     }

@@ -64,8 +64,11 @@ std::string RunsText(const std::vector<int>& runs) {
     if (runs.empty())
         return "0";
     std::string text;
-    for (const int run : runs)
-        text += (text.empty() ? "" : ",") + std::to_string(run);
+    for (const int run : runs) {
+        if (!text.empty())
+            text += ',';
+        text += std::to_string(run);
+    }
     return text;
 }
 
