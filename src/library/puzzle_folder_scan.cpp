@@ -16,18 +16,24 @@
 
 namespace {
 
-// A row needs the record's head up to the Width field and its tail from Creator on; the
-// 32 KiB solution between them is never read.
-namespace Offset {
-using namespace PuzzleOffset;
-constexpr std::size_t HeadEnd = Width;
-} // namespace Offset
+namespace Offset = PuzzleOffset;
 
-constexpr std::size_t TailSize = PuzzleRecordSize - Offset::Creator;
+// The bytes a row and the game's test need: the head up to the comments, the Level and size
+// fields, and the tail from Creator on. The comments and the 32 KiB solution are never read.
+struct RecordPart {
+    std::size_t Offset;
+    std::size_t Size;
+};
+constexpr std::array<RecordPart, 3> RowParts{{
+    {Offset::Signature, Offset::Comments - Offset::Signature},
+    {Offset::Level, Offset::Solution - Offset::Level},
+    {Offset::Creator, PuzzleRecordSize - Offset::Creator},
+}};
 constexpr std::size_t ShortStringCapacity = 80;
 
-using Head = std::array<std::uint8_t, Offset::HeadEnd>;
-using Tail = std::array<std::uint8_t, TailSize>;
+// The parts sit at their own offsets in a record-sized buffer, so fields are read where the
+// layout puts them; the bytes between the parts are never looked at.
+using RecordBytes = std::array<std::uint8_t, PuzzleRecordSize>;
 
 std::string AsciiUpperCase(std::string text) {
     for (char& c : text)
@@ -60,47 +66,46 @@ Guid GuidAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
     return Guid::FromBytes(bytes.subspan(offset).first<Guid::ByteSize>());
 }
 
-struct FileParts {
-    Head HeadBytes;
-    Tail TailBytes;
-};
-
-// Two reads, head and tail; reading the tail to its end proves the file holds a whole record.
-// The stream is unbuffered so that no more than the two parts comes off the disk.
-std::optional<FileParts> ReadParts(const std::filesystem::path& path, std::uintmax_t& bytesRead) {
+// The file's length comes from the file system, so a file shorter than a record is turned away
+// before any of it is read. The stream is unbuffered so that no more than the parts comes off the
+// disk.
+bool ReadParts(const std::filesystem::directory_entry& entry, RecordBytes& bytes,
+               std::uintmax_t& bytesRead) {
+    std::error_code error;
+    const std::uintmax_t length = entry.file_size(error);
+    if (error || length < PuzzleRecordSize)
+        return false;
     std::ifstream file;
     file.rdbuf()->pubsetbuf(nullptr, 0);
-    file.open(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    FileParts parts;
-    file.read(reinterpret_cast<char*>(parts.HeadBytes.data()), parts.HeadBytes.size());
-    bytesRead += static_cast<std::uintmax_t>(file.gcount());
-    if (!file)
-        return std::nullopt;
-    file.seekg(static_cast<std::streamoff>(Offset::Creator));
-    file.read(reinterpret_cast<char*>(parts.TailBytes.data()), parts.TailBytes.size());
-    bytesRead += static_cast<std::uintmax_t>(file.gcount());
-    if (!file)
-        return std::nullopt;
-    return parts;
+    file.open(entry.path(), std::ios::binary);
+    for (const RecordPart& part : RowParts) {
+        if (!file.seekg(static_cast<std::streamoff>(part.Offset)))
+            return false;
+        file.read(reinterpret_cast<char*>(bytes.data() + part.Offset),
+                  static_cast<std::streamsize>(part.Size));
+        bytesRead += static_cast<std::uintmax_t>(file.gcount());
+        if (!file)
+            return false;
+    }
+    return IsGamePuzzle(GuidAt(bytes, Offset::Signature),
+                        ByteLayout::Get<std::int32_t>(bytes, Offset::Width),
+                        ByteLayout::Get<std::int32_t>(bytes, Offset::Height), length);
 }
 
-std::optional<PuzzleFolderRow> ReadRow(const std::filesystem::path& path,
+std::optional<PuzzleFolderRow> ReadRow(const std::filesystem::directory_entry& entry,
                                        const std::unordered_set<std::string>& solvedIds,
-                                       std::uintmax_t& bytesRead) {
-    const std::optional<FileParts> parts = ReadParts(path, bytesRead);
-    if (!parts || GuidAt(parts->HeadBytes, Offset::Signature) != PuzzleSignature)
+                                       RecordBytes& bytes, std::uintmax_t& bytesRead) {
+    if (!ReadParts(entry, bytes, bytesRead))
         return std::nullopt;
-    const std::span<const std::uint8_t> tail = parts->TailBytes;
+    const std::filesystem::path& path = entry.path();
     PuzzleFolderRow row;
     row.Path = path;
     row.FileName = path.filename().string();
-    row.Name = ShortStringAt(parts->HeadBytes, Offset::Name);
-    row.Level = ByteLayout::Get<std::int32_t>(parts->HeadBytes, Offset::Level);
-    row.Creator = ShortStringAt(tail, 0);
-    row.DateCreated = ByteLayout::Get<double>(tail, Offset::DateCreated - Offset::Creator);
-    row.PuzzleId = GuidAt(parts->HeadBytes, Offset::PuzzleId);
+    row.Name = ShortStringAt(bytes, Offset::Name);
+    row.Level = ByteLayout::Get<std::int32_t>(bytes, Offset::Level);
+    row.Creator = ShortStringAt(bytes, Offset::Creator);
+    row.DateCreated = ByteLayout::Get<double>(bytes, Offset::DateCreated);
+    row.PuzzleId = GuidAt(bytes, Offset::PuzzleId);
     row.Solved = solvedIds.contains(GuidText(row.PuzzleId));
     return row;
 }
@@ -114,13 +119,14 @@ PuzzleFolderScan ScanPuzzleFolder(const std::filesystem::path& folder, RegistryS
     if (error)
         return scan;
     const std::unordered_set<std::string> solvedIds = SolvedIds(registry);
+    auto bytes = std::make_unique<RecordBytes>();
     // A file that vanished or cannot be read is passed over; only a failing listing ends it.
     for (const std::filesystem::directory_iterator end; !error && entries != end;
          entries.increment(error)) {
-        const std::filesystem::path& path = entries->path();
-        if (!IsPuzzleFileName(path))
+        if (!IsPuzzleFileName(entries->path()))
             continue;
-        if (std::optional<PuzzleFolderRow> row = ReadRow(path, solvedIds, scan.BytesRead))
+        if (std::optional<PuzzleFolderRow> row =
+                ReadRow(*entries, solvedIds, *bytes, scan.BytesRead))
             scan.Rows.push_back(std::move(*row));
     }
     return scan;

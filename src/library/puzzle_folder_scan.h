@@ -29,10 +29,10 @@ struct PuzzleFolderScan {
     std::uintmax_t BytesRead = 0;      // over every file looked at, left-out ones included
 };
 
-// Every *.qvf file of the folder (the extension in any case) that holds a whole record with the
-// puzzle signature, marked solved when the registry has a record for its PuzzleId. A file that
-// cannot be read, is shorter than a record or carries another signature is left out; a missing
-// folder gives no rows. The solved records are enumerated once for the whole scan.
+// Every *.qvf file of the folder (the extension in any case) that passes the game's test
+// (IsGamePuzzle), marked solved when the registry has a record for its PuzzleId. A file that
+// cannot be read or fails the test is left out; a missing folder gives no rows. The solved
+// records are enumerated once for the whole scan.
 PuzzleFolderScan ScanPuzzleFolder(const std::filesystem::path& folder, RegistryStore& registry);
 
 // The row's "Location": the folder as shown, a separator and the file name. A folder that already

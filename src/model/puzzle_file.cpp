@@ -64,12 +64,18 @@ PuzzleRecord DecodePuzzleRecord(ConstBytes bytes) {
     return record;
 }
 
+bool IsGamePuzzle(const Guid& signature, std::int32_t width, std::int32_t height,
+                  std::uintmax_t fileLength) {
+    return signature == PuzzleSignature && IsValidGridSide(width) && IsValidGridSide(height) &&
+           fileLength >= PuzzleRecordSize;
+}
+
 FileReadStatus DecodeGamePuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into) {
+    // A short file fails the test anyway; it is turned away first because decoding needs a record.
     if (content.size() < PuzzleRecordSize)
         return FileReadStatus::Corrupted;
     const PuzzleRecord record = DecodePuzzleRecord(content.first<PuzzleRecordSize>());
-    if (record.Signature != PuzzleSignature || !IsValidGridSide(record.Width) ||
-        !IsValidGridSide(record.Height))
+    if (!IsGamePuzzle(record.Signature, record.Width, record.Height, content.size()))
         return FileReadStatus::Corrupted;
     into = record;
     return FileReadStatus::Ok;

@@ -15,8 +15,14 @@ void EncodePuzzleRecord(const PuzzleRecord& record,
                         std::span<std::uint8_t, PuzzleRecordSize> bytes);
 PuzzleRecord DecodePuzzleRecord(std::span<const std::uint8_t, PuzzleRecordSize> bytes);
 
-// The game's reading: a record is taken only with the format's signature, all 33248 bytes and a
-// size of 1..128 each way; bytes past the record are ignored. `into` changes only on Ok.
+// The game's test of a puzzle file: the format's signature, a size of 1..128 each way and at least
+// one whole record. The new-game browser puts every file to it too, so that it lists only files
+// the game opens.
+bool IsGamePuzzle(const Guid& signature, std::int32_t width, std::int32_t height,
+                  std::uintmax_t fileLength);
+
+// The game's reading: a record is taken only when it passes IsGamePuzzle; bytes past the record
+// are ignored. `into` changes only on Ok.
 FileReadStatus DecodeGamePuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
 FileReadStatus ReadGamePuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
 

@@ -95,3 +95,33 @@ TEST(PuzzleFolderScan, ReadsOnlyTheHeadAndTailOfEachRecord) {
     ASSERT_EQ(scan.Rows.size(), 3u);
     EXPECT_LE(scan.BytesRead, 3u * 500u);
 }
+
+// The browser once listed files the game then refused: it lists exactly those the game opens.
+TEST(PuzzleFolderScan, ListsOnlyFilesTheGameOpens) {
+    TempFolder folder;
+    const auto write = [&](const std::string& fileName, int width, int height, std::size_t length) {
+        PuzzleRecord record = TestPuzzle({fileName, "P", 1, "Ann", 0, 1});
+        record.Width = width;
+        record.Height = height;
+        std::vector<std::uint8_t> bytes(std::max(length, PuzzleRecordSize));
+        EncodePuzzleRecord(record, std::span(bytes).first<PuzzleRecordSize>());
+        WriteBytes(folder / fileName, std::span(bytes).first(length));
+    };
+    write("smallest.qvf", 1, 1, PuzzleRecordSize);
+    write("largest.qvf", 128, 128, PuzzleRecordSize + 10);
+    write("width 0.qvf", 0, 5, PuzzleRecordSize);
+    write("width 129.qvf", 129, 5, PuzzleRecordSize);
+    write("height 0.qvf", 5, 0, PuzzleRecordSize);
+    write("height 129.qvf", 5, 129, PuzzleRecordSize);
+    write("a byte short.qvf", 5, 5, PuzzleRecordSize - 1);
+
+    MemoryRegistry registry;
+    const PuzzleFolderScan scan = ScanPuzzleFolder(folder.Path(), registry);
+    EXPECT_EQ(FileNames(scan), (std::vector<std::string>{"largest.qvf", "smallest.qvf"}));
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) {
+        PuzzleRecord loaded;
+        const bool opens = ReadGamePuzzleFile(entry.path(), loaded) == FileReadStatus::Ok;
+        const std::string name = entry.path().filename().string();
+        EXPECT_EQ(RowOf(scan, name) != nullptr, opens) << name;
+    }
+}
