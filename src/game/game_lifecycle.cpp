@@ -26,6 +26,7 @@ void BeginGame(GameState& game, const PuzzleRecord& puzzle) {
     game.GameRunning = false;
     game.SavedGamePath.clear();
     game.CompletionShown = false;
+    game.Reserved = {};
     FreshPlay(game);
 }
 
@@ -33,6 +34,8 @@ void ResumeSavedGame(GameState& game, const SavedGame& saved, const std::string&
     game.Puzzle = saved.Puzzle;
     game.GameSaved = true;
     game.Reserved = saved.Reserved;
+    // Derivation writes only the slots the new picture has: the rest must not keep old runs.
+    game.ClearPlayState();
     game.PlayerGrid = saved.PlayerGrid;
     game.GameLoaded = true;
     game.GameRunning = false;

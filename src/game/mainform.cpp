@@ -18,6 +18,7 @@
 #include "model/solved_cells.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
+#include "platform/registry_failure.h"
 #include "platform/registry_store.h"
 #include "platform/waiter.h"
 
@@ -32,9 +33,12 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 
@@ -92,6 +96,14 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     CreateMenus();
     CreateToolBar();
     CreateStatusBar();
+    HorizontalScroll = new QScrollBar(Qt::Horizontal, Client);
+    HorizontalScroll->setObjectName(QStringLiteral("HorizontalScroll"));
+    VerticalScroll = new QScrollBar(Qt::Vertical, Client);
+    VerticalScroll->setObjectName(QStringLiteral("VerticalScroll"));
+    for (QScrollBar* bar : {HorizontalScroll, VerticalScroll}) {
+        bar->setCursor(Qt::ArrowCursor);
+        connect(bar, &QScrollBar::valueChanged, Client, qOverload<>(&QWidget::update));
+    }
     LayOutClient(DesignedClientWidth, DesignedClientHeight);
 
     // The board's colours come first: everything drawn afterwards uses them.
@@ -266,11 +278,51 @@ void Tfmainform::CreateStatusBar() {
 }
 
 void Tfmainform::LayOutClient(int width, int height) {
-    Client->setFixedSize(width, height);
-    Bevel1->setGeometry(0, 0, width, 2);
-    Panel1->setGeometry(0, ToolBarPanelTop, width, ToolBarPanelHeight);
-    Bevel2->setGeometry(0, ToolBarPanelTop + ToolBarPanelHeight, width, 2);
-    StatusBar1->setGeometry(0, height - StatusBarHeight, width, StatusBarHeight);
+    const QSize available = AvailableClientSize();
+    const int barWidth = VerticalScroll->sizeHint().width();
+    const int barHeight = HorizontalScroll->sizeHint().height();
+    // A bar for one direction takes room from the other, which may then need a bar too.
+    bool scrollsAcross = width > available.width();
+    bool scrollsDown = height > available.height();
+    scrollsDown = scrollsDown || (scrollsAcross && height + barHeight > available.height());
+    scrollsAcross = scrollsAcross || (scrollsDown && width + barWidth > available.width());
+    const int barRight = scrollsDown ? barWidth : 0;
+    const int barBelow = scrollsAcross ? barHeight : 0;
+    const int shownWidth = std::min(width + barRight, available.width());
+    const int shownHeight = std::min(height + barBelow, available.height());
+
+    Client->setFixedSize(shownWidth, shownHeight);
+    Bevel1->setGeometry(0, 0, shownWidth, 2);
+    Panel1->setGeometry(0, ToolBarPanelTop, shownWidth, ToolBarPanelHeight);
+    Bevel2->setGeometry(0, ToolBarPanelTop + ToolBarPanelHeight, shownWidth, 2);
+    StatusBar1->setGeometry(0, shownHeight - StatusBarHeight, shownWidth, StatusBarHeight);
+
+    const int bandBottom = ToolBarPanelTop + ToolBarPanelHeight + 2;
+    const int barsBottom = shownHeight - StatusBarHeight;
+    HorizontalScroll->setGeometry(0, barsBottom - barBelow, shownWidth - barRight, barBelow);
+    VerticalScroll->setGeometry(shownWidth - barRight, bandBottom, barRight,
+                                barsBottom - barBelow - bandBottom);
+    HorizontalScroll->setRange(0, width - (shownWidth - barRight));
+    HorizontalScroll->setPageStep(shownWidth - barRight);
+    VerticalScroll->setRange(0, height - (shownHeight - barBelow));
+    VerticalScroll->setPageStep(barsBottom - barBelow - bandBottom);
+    HorizontalScroll->setVisible(scrollsAcross);
+    VerticalScroll->setVisible(scrollsDown);
+}
+
+QSize Tfmainform::AvailableClientSize() const {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize area = shownOn->availableGeometry().size();
+    return {area.width() - frame.width(),
+            area.height() - frame.height() - menuBar()->sizeHint().height()};
+}
+
+QPoint Tfmainform::ScrollOffset() const {
+    return {HorizontalScroll->isVisible() ? HorizontalScroll->value() : 0,
+            VerticalScroll->isVisible() ? VerticalScroll->value() : 0};
 }
 
 bool Tfmainform::event(QEvent* event) {
@@ -298,6 +350,16 @@ bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         FormMouseUp();
         return true;
+    case QEvent::Wheel: {
+        // The wheel scrolls down and up; a sideways wheel or Shift scrolls across.
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const bool across =
+            wheel->angleDelta().x() != 0 || wheel->modifiers().testFlag(Qt::ShiftModifier);
+        QScrollBar* bar = across ? HorizontalScroll : VerticalScroll;
+        if (bar->isVisible())
+            QCoreApplication::sendEvent(bar, wheel);
+        return true;
+    }
     default:
         return QMainWindow::eventFilter(watched, event);
     }
@@ -394,6 +456,8 @@ void Tfmainform::SaveGameAs() {
 }
 
 void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
+    // Cleared before anything else: a solved grid is congratulated again after a cancelled open.
+    State.CompletionShown = false;
     if (State.GameLoaded && State.GameRunning)
         PauseGame();
     std::filesystem::path chosen = path;
@@ -436,8 +500,11 @@ void Tfmainform::StartanewGame1Click() {
     if (const auto chosen = Dialogs.NewGame->ChooseFrom(Folders.PuzzleFolder))
         LoadPuzzle(*chosen);
     Folders.PuzzleFolder = Dialogs.NewGame->ShownFolder();
-    if (auto settings = Services.Registry.OpenKey("Software\\Quorvane", false))
-        settings->WriteString("LastPuzzleDir", Folders.PuzzleFolder.string());
+    const auto settings = Services.Registry.OpenKey("Software\\Quorvane", false);
+    if (settings == nullptr ||
+        !settings->WriteString("LastPuzzleDir", Folders.PuzzleFolder.string()))
+        Services.Messages.Error(
+            Text(RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)")));
 }
 
 void Tfmainform::StartGame() {
@@ -502,7 +569,8 @@ void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
     Client->setCursor(Hand2);
     if (!State.GameLoaded || !State.GameRunning)
         return;
-    const std::optional<BoardTarget> target = Geometry().HitTest(x, y);
+    const QPoint offset = ScrollOffset();
+    const std::optional<BoardTarget> target = Geometry().HitTest(x + offset.x(), y + offset.y());
     if (!target)
         return;
     const ButtonKind kind = button == Qt::LeftButton    ? ButtonKind::Left
@@ -548,9 +616,9 @@ void Tfmainform::AnnounceCompletion() {
         return;
     const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(State)));
     State.CompletionShown = true;
-    if (record)
-        WriteSolvedRecord(Services.Registry, State.Puzzle, State.ElapsedSeconds,
-                          Services.Time.OleNow());
+    if (record && WriteSolvedRecord(Services.Registry, State.Puzzle, State.ElapsedSeconds,
+                                    Services.Time.OleNow()) == RecordWrite::Failed)
+        Services.Messages.Error(Text(RegistryWriteFailureText("the solved record of this puzzle")));
 }
 
 void Tfmainform::Timer1Timer() {
@@ -608,12 +676,14 @@ void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
     const BoardGeometry geometry = Geometry();
     RedrawBox(Bitmap, {State, geometry, Colours, *ClueFace}, target);
     const PixelRect rect = geometry.RepaintRect(target);
-    Client->update(rect.Left, rect.Top, rect.Width(), rect.Height());
+    const QPoint offset = ScrollOffset();
+    Client->update(rect.Left - offset.x(), rect.Top - offset.y(), rect.Width(), rect.Height());
 }
 
 void Tfmainform::FormPaint(QPainter& painter) {
     if (State.GameLoaded && State.GameRunning) {
-        painter.drawImage(BoardLeft, BoardTop, Bitmap);
+        const QPoint offset = ScrollOffset();
+        painter.drawImage(BoardLeft - offset.x(), BoardTop - offset.y(), Bitmap);
         return;
     }
     const std::string prompt = PromptText(State);

@@ -17,6 +17,7 @@
 class QAction;
 class QLabel;
 class QPainter;
+class QScrollBar;
 class QToolButton;
 class CongratulationsDialog;
 class PuzzleChooser;
@@ -91,8 +92,12 @@ private:
     void CreateMenus();
     void CreateToolBar();
     void CreateStatusBar();
-    // Sizes the client area and lays the tool bar band and the status bar across it.
+    // Sizes the client area and lays the tool bar band and the status bar across it. A board
+    // larger than the screen's free area is capped to it and scrolls; otherwise nothing scrolls.
     void LayOutClient(int width, int height);
+    QSize AvailableClientSize() const;
+    // How far the board is scrolled; zero while the whole board is shown.
+    QPoint ScrollOffset() const;
     // The client area's background takes the scheme's window colour.
     void UseWindowBackground();
     QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
@@ -146,6 +151,8 @@ private:
     QTimer* Timer1 = nullptr;
     QLabel* ClockPanel = nullptr;
     QLabel* LevelPanel = nullptr;
+    QScrollBar* HorizontalScroll = nullptr;
+    QScrollBar* VerticalScroll = nullptr;
 
     QAction* StartanewGame1 = nullptr;
     QAction* OpenSavedGame1 = nullptr;

@@ -35,22 +35,22 @@ std::string SolvedRecordKey(const Guid& puzzleId) {
     return std::string(SolvedRecordsKey) + "\\" + GuidText(puzzleId);
 }
 
-bool WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzle, int elapsedSeconds,
-                       double oleNow) {
+RecordWrite WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzle,
+                              int elapsedSeconds, double oleNow) {
     const std::string path = SolvedRecordKey(puzzle.PuzzleId);
     // A key created here holds no Time, so it reads as absent like a record without one.
     const std::unique_ptr<RegistryKey> key = registry.OpenKey(path, true);
     if (key == nullptr)
-        return false;
+        return RecordWrite::Failed;
     const std::optional<std::int32_t> stored = StoredTime(*key);
     if (stored.has_value() && elapsedSeconds >= *stored)
-        return false;
+        return RecordWrite::Kept;
 
-    key->WriteInteger("Time", elapsedSeconds);
-    key->WriteString("Puzzlename", Utf8FromCp1252(puzzle.Name.Text()));
-    key->WriteBinary("Date Completed", LittleEndianBytes(oleNow));
-    key->WriteInteger("Level", puzzle.Level);
-    return true;
+    const bool written = key->WriteInteger("Time", elapsedSeconds) &&
+                         key->WriteString("Puzzlename", Utf8FromCp1252(puzzle.Name.Text())) &&
+                         key->WriteBinary("Date Completed", LittleEndianBytes(oleNow)) &&
+                         key->WriteInteger("Level", puzzle.Level);
+    return written ? RecordWrite::Written : RecordWrite::Failed;
 }
 
 bool SolvedRecordExists(RegistryStore& registry, const Guid& puzzleId) {

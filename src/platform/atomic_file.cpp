@@ -28,6 +28,13 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
 
 std::string WriteFileAtomically(const std::filesystem::path& target,
                                 std::span<const std::uint8_t> bytes) {
+    // A rename would replace a file its owner marked read-only, which a plain write (and every
+    // other program) refuses; the mode bits are asked directly, as root passes every access test.
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 && (existing.st_mode & S_IWUSR) == 0) {
+        errno = EACCES;
+        return Reason("Cannot create file", target);
+    }
     std::string pattern = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)

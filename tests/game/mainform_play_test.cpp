@@ -1,8 +1,11 @@
 // Playing on the main window: presses on the board, undo and redo, and a whole game to the end.
 #include "library/solved_records.h"
+#include "platform/file_registry.h"
 #include "support/mainform_harness.h"
 
 #include <QAction>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -209,6 +212,79 @@ private slots:
         QVERIFY(!mainform->Game().CompletionShown);
         Control<QAction>(*mainform, "Redo1")->trigger();
         QCOMPARE(harness.Congratulations.Shown.size(), 2);
+    }
+
+    // Opening a saved game forgets the shown congratulations at once, even when it is cancelled.
+    void CancelledOpenLetsASolvedGridBeCongratulatedAgain() {
+        MainformHarness harness;
+        auto mainform = RunningDots(harness);
+        PressTheSolution(*mainform);
+        QCOMPARE(harness.Congratulations.Shown.size(), 1);
+        Control<QAction>(*mainform, "OpenSavedGame1")->trigger(); // no answer: cancelled
+        Control<QAction>(*mainform, "Start1")->trigger();
+        const PixelRect clue = mainform->Geometry().BoxOf({BoardArea::RowClueSlot, 0, 0});
+        Press(*mainform, Qt::LeftButton, BoardLeft + clue.Left + 3, BoardTop + clue.Top + 3);
+        QCOMPARE(harness.Congratulations.Shown.size(), 2);
+    }
+
+    // A registry file the player made read-only keeps its content; each refused write is named
+    // in a message and the game goes on.
+    void RefusedRegistryWritesAreReportedAndTheFileKept() {
+        MainformHarness harness;
+        const std::filesystem::path file = harness.Folder / "HKCU.reg";
+        FileRegistry registry(file);
+        registry.OpenKey("Software\\Quorvane", true);
+        std::filesystem::permissions(file, std::filesystem::perms::owner_read);
+        const std::vector<std::uint8_t> before = ReadBytes(file);
+
+        auto mainform = harness.CreateOn(registry, harness.Folder.Path());
+        mainform->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainform.get()));
+        mainform->LoadPuzzle(WriteDots(harness));
+        mainform->StartGame();
+        PressTheSolution(*mainform);
+        QCOMPARE(harness.Congratulations.Shown.size(), 1);
+        QVERIFY(harness.Messages.Shown.last().contains(QStringLiteral("solved record")));
+
+        harness.NewGame.EndFolder = harness.Folder / "elsewhere";
+        Control<QAction>(*mainform, "StartanewGame1")->trigger();
+        QVERIFY(harness.Messages.Shown.last().contains(QStringLiteral("LastPuzzleDir")));
+        QCOMPARE(ReadBytes(file), before);
+        QVERIFY(mainform->Game().GameLoaded);
+    }
+
+    // A board larger than the screen is capped to it and scrolls; a press lands on the cell
+    // drawn under it, wherever the board is scrolled to.
+    void BoardLargerThanTheScreenScrollsToItsLastCell() {
+        MainformHarness harness;
+        auto mainform = harness.Create();
+        mainform->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainform.get()));
+        std::vector<std::string> diagonal(60, std::string(60, '.'));
+        for (std::size_t i = 0; i < diagonal.size(); ++i)
+            diagonal[i][i] = '#';
+        const std::filesystem::path path = harness.Folder / "diagonal.qvf";
+        WritePuzzleFile(path, PuzzleFromPicture(diagonal));
+        mainform->LoadPuzzle(path);
+        Control<QAction>(*mainform, "Medium1")->trigger();
+        mainform->StartGame();
+
+        const QRect available = mainform->screen()->availableGeometry();
+        QVERIFY(mainform->frameGeometry().width() <= available.width());
+        QVERIFY(mainform->frameGeometry().height() <= available.height());
+        auto* across = Control<QScrollBar>(*mainform, "HorizontalScroll");
+        auto* down = Control<QScrollBar>(*mainform, "VerticalScroll");
+        QVERIFY(across->isVisible() && down->isVisible());
+        across->setValue(across->maximum());
+        down->setValue(down->maximum());
+
+        const QPoint centre =
+            CellCentre(*mainform, 59, 59) - QPoint(across->value(), down->value());
+        QVERIFY(mainform->ClientArea()->rect().contains(centre));
+        Press(*mainform, Qt::LeftButton, centre.x(), centre.y());
+        QCOMPARE(mainform->Game().PlayerGrid.At(59, 59),
+                 static_cast<std::uint16_t>(CellState::Filled));
+        QCOMPARE(mainform->Game().History.size(), 1u);
     }
 };
 

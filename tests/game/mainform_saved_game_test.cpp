@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -258,6 +259,77 @@ private slots:
             QVERIFY(mainform->Game().GameLoaded);
             QVERIFY(!mainform->Game().GameRunning);
         }
+    }
+
+    // Every part of a saved game replaces the loaded game's: a puzzle with more runs per line
+    // must leave no clue behind, and a save straight afterwards writes the very same file.
+    void SavedGameReplacesEveryPartOfTheLoadedGame() {
+        MainformHarness harness;
+        GameState flag;
+        PuzzleRecord record = PuzzleFromPicture(Flag);
+        record.Name.Assign("Flag");
+        BeginGame(flag, record);
+        flag.Reserved = {1, 2, 3, 4, 5, 6, 7, 8};
+        flag.PlayerGrid.Set(3, 2, CellState::Marked);
+        flag.RowClues[2][1].State = 2;
+        flag.ElapsedSeconds = 42;
+        flag.History = {{0, 3, 2, 0, 3}, {1, 0, 2, 0, 2}};
+        flag.HistoryIndex = 0;
+        const std::filesystem::path path = harness.Folder / "flag.qvs";
+        QCOMPARE(WriteSavedGameFile(path, flag), std::string());
+
+        auto mainform = harness.Create();
+        PuzzleRecord stripes = PuzzleFromPicture(
+            {"#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#", ".#.#.#.", "#.#.#.#"});
+        const std::filesystem::path stripesPath = harness.Folder / "stripes.qvf";
+        WritePuzzleFile(stripesPath, stripes);
+        mainform->LoadPuzzle(stripesPath);
+        mainform->StartGame();
+        PressClue(*mainform, {BoardArea::RowClueSlot, 0, 0});
+        Press(*mainform, Qt::LeftButton, 6, 6);
+        mainform->Timer1Timer();
+
+        mainform->LoadSavedGame(path);
+        SavedGame saved;
+        QCOMPARE(ReadSavedGameFile(path, saved), FileReadStatus::Ok);
+        GameState expected;
+        ResumeSavedGame(expected, saved, path.string());
+        const GameState& game = mainform->Game();
+        QVERIFY(game.RowClues == expected.RowClues);
+        QVERIFY(game.ColumnClues == expected.ColumnClues);
+        QCOMPARE(game.RowClueSlots, expected.RowClueSlots);
+        QCOMPARE(game.ColumnClueSlots, expected.ColumnClueSlots);
+        QVERIFY(game.PlayerGrid == expected.PlayerGrid);
+        QCOMPARE(game.Reserved, flag.Reserved);
+        QCOMPARE(game.ElapsedSeconds, 42);
+        QCOMPARE(game.History, flag.History);
+        QCOMPARE(game.HistoryIndex, 0);
+        QVERIFY(game.GameLoaded && game.GameSaved && !game.GameRunning && !game.CompletionShown);
+
+        const std::filesystem::path again = harness.Folder / "again.qvs";
+        harness.Files.Answers = {again};
+        Trigger(*mainform, "SaveGameas1");
+        QCOMPARE(ReadBytes(again), ReadBytes(path));
+    }
+
+    // Only a game loaded from a saved game carries reserved bytes; a puzzle starts with zeros.
+    void PuzzleAfterASavedGameSavesZeroReservedBytes() {
+        MainformHarness harness;
+        GameState flag;
+        BeginGame(flag, PuzzleFromPicture(Flag));
+        flag.Reserved = {9, 9, 9, 9, 9, 9, 9, 9};
+        const std::filesystem::path path = harness.Folder / "reserved.qvs";
+        QCOMPARE(WriteSavedGameFile(path, flag), std::string());
+
+        auto mainform = harness.Create();
+        mainform->LoadSavedGame(path);
+        mainform->LoadPuzzle(WriteFlag(harness));
+        const std::filesystem::path fresh = harness.Folder / "fresh.qvs";
+        harness.Files.Answers = {fresh};
+        Trigger(*mainform, "SaveGame1");
+        const std::vector<std::uint8_t> bytes = ReadBytes(fresh);
+        QVERIFY(std::all_of(bytes.begin() + 33248, bytes.begin() + 33256,
+                            [](std::uint8_t byte) { return byte == 0; }));
     }
 
     void SavedGameOnTheCommandLineOpensPaused() {

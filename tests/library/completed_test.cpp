@@ -37,7 +37,8 @@ void ClickHeader(const QTreeWidget& list, int column) {
 
 void Solve(RegistryStore& registry, const char* name, int level, std::uint32_t id, int seconds,
            double date) {
-    QVERIFY(WriteSolvedRecord(registry, TestPuzzle({"", name, level, "", 0, id}), seconds, date));
+    QCOMPARE(WriteSolvedRecord(registry, TestPuzzle({"", name, level, "", 0, id}), seconds, date),
+             RecordWrite::Written);
 }
 
 } // namespace

@@ -113,7 +113,8 @@ private slots:
         QCOMPARE(WriteTestPuzzle(folder, {"a.qvf", "Anchor", 1, "Ann", 0, 1}), "");
         QCOMPARE(WriteTestPuzzle(folder, {"b.qvf", "Bell", 1, "Ann", 0, 2}), "");
         MemoryRegistry registry;
-        QVERIFY(WriteSolvedRecord(registry, TestPuzzle({"", "Bell", 1, "", 0, 2}), 60, 0));
+        QCOMPARE(WriteSolvedRecord(registry, TestPuzzle({"", "Bell", 1, "", 0, 2}), 60, 0),
+                 RecordWrite::Written);
         Tfnewgame dialog(registry);
         Controls controls(dialog);
 
@@ -132,7 +133,8 @@ private slots:
         QCOMPARE(dialog.ChooseFrom(folder.Path()), std::nullopt);
 
         // The tick stays for the next showing, and then every puzzle is solved.
-        QVERIFY(WriteSolvedRecord(registry, TestPuzzle({"", "Anchor", 1, "", 0, 1}), 60, 0));
+        QCOMPARE(WriteSolvedRecord(registry, TestPuzzle({"", "Anchor", 1, "", 0, 1}), 60, 0),
+                 RecordWrite::Written);
         WhenShown(dialog, [&] {
             QVERIFY(controls.CheckBox1->isChecked());
             QCOMPARE(controls.ListView1->topLevelItemCount(), 0);

@@ -70,7 +70,8 @@ TEST(PuzzleFolderScan, SolvedWhenARecordKeyNamesThePuzzleInAnyCase) {
     ASSERT_EQ(WriteTestPuzzle(folder, {"lower.qvf", "B", 1, "Ann", 0, 0xB2}), "");
     ASSERT_EQ(WriteTestPuzzle(folder, {"open.qvf", "C", 1, "Ann", 0, 0xC3}), "");
     MemoryRegistry registry;
-    ASSERT_TRUE(WriteSolvedRecord(registry, TestPuzzle({"", "A", 1, "Ann", 0, 0xA1}), 5, 0));
+    ASSERT_EQ(WriteSolvedRecord(registry, TestPuzzle({"", "A", 1, "Ann", 0, 0xA1}), 5, 0),
+              RecordWrite::Written);
     std::string lowerKey = SolvedRecordKey(TestPuzzleId(0xB2));
     std::transform(lowerKey.begin(), lowerKey.end(), lowerKey.begin(),
                    [](char c) { return static_cast<char>(std::tolower(c)); });

@@ -46,7 +46,8 @@ TEST(SolvedRecords, FirstSolveCreatesTheKeyWithAllFourValues) {
     MemoryRegistry registry;
     EXPECT_FALSE(SolvedRecordExists(registry, PuzzleId));
 
-    EXPECT_TRUE(WriteSolvedRecord(registry, Puzzle("Caf\xE9", 4), 95, SolvedAt));
+    EXPECT_EQ(WriteSolvedRecord(registry, Puzzle("Caf\xE9", 4), 95, SolvedAt),
+              RecordWrite::Written);
     EXPECT_TRUE(SolvedRecordExists(registry, PuzzleId));
     const StoredRecord expected{95, "Caf\xC3\xA9", SolvedAtBytes, 4};
     EXPECT_EQ(ReadRecord(registry), expected);
@@ -65,7 +66,7 @@ TEST(SolvedRecords, OnlyAStrictlyFasterSolveReplacesTheRecord) {
         const StoredRecord first = ReadRecord(registry);
 
         EXPECT_EQ(WriteSolvedRecord(registry, Puzzle("New", 7), c.seconds, SolvedAt + 3),
-                  c.replaces);
+                  c.replaces ? RecordWrite::Written : RecordWrite::Kept);
         const StoredRecord second = ReadRecord(registry);
         if (c.replaces) {
             const StoredRecord expected{c.seconds, "New", second.Date, 7};
@@ -80,7 +81,7 @@ TEST(SolvedRecords, OnlyAStrictlyFasterSolveReplacesTheRecord) {
 TEST(SolvedRecords, ZeroSecondsCanNeverBeImproved) {
     MemoryRegistry registry;
     WriteSolvedRecord(registry, Puzzle("Quick", 1), 0, SolvedAt);
-    EXPECT_FALSE(WriteSolvedRecord(registry, Puzzle("Quick", 1), 0, SolvedAt + 1));
+    EXPECT_EQ(WriteSolvedRecord(registry, Puzzle("Quick", 1), 0, SolvedAt + 1), RecordWrite::Kept);
     EXPECT_EQ(ReadRecord(registry).Time, 0);
     EXPECT_EQ(ReadRecord(registry).Date, SolvedAtBytes);
 }
@@ -100,7 +101,8 @@ TEST(SolvedRecords, UnusableStoredTimeCountsAsAbsent) {
         MemoryRegistry registry;
         c.store(*registry.OpenKey(RecordKey, true));
 
-        EXPECT_TRUE(WriteSolvedRecord(registry, Puzzle("Slow", 5), 86400, SolvedAt));
+        EXPECT_EQ(WriteSolvedRecord(registry, Puzzle("Slow", 5), 86400, SolvedAt),
+                  RecordWrite::Written);
         const StoredRecord expected{86400, "Slow", SolvedAtBytes, 5};
         EXPECT_EQ(ReadRecord(registry), expected);
     }
@@ -113,7 +115,7 @@ TEST(SolvedRecords, EachPuzzleIdentityHasItsOwnRecord) {
     PuzzleRecord resaved = Puzzle("Same name", 1);
     resaved.PuzzleId.Data4[7] = 0xEE;
     EXPECT_FALSE(SolvedRecordExists(registry, resaved.PuzzleId));
-    EXPECT_TRUE(WriteSolvedRecord(registry, resaved, 50, SolvedAt));
+    EXPECT_EQ(WriteSolvedRecord(registry, resaved, 50, SolvedAt), RecordWrite::Written);
     EXPECT_TRUE(SolvedRecordExists(registry, resaved.PuzzleId));
     EXPECT_EQ(ReadRecord(registry).Time, 10);
 }

@@ -51,3 +51,16 @@ TEST(AtomicFile, MissingFolderIsReported) {
     const std::string reason = WriteFileAtomically(folder / "no" / "file", Bytes("x"));
     EXPECT_NE(reason.find("no/file"), std::string::npos) << reason;
 }
+
+// Root passes every permission test, so the rule must hold by the mode bits alone.
+TEST(AtomicFile, ReadOnlyTargetIsRefusedAndKept) {
+    TempFolder folder;
+    const auto target = folder / "locked";
+    ASSERT_EQ(WriteFileAtomically(target, Bytes("kept")), "");
+    std::filesystem::permissions(target, std::filesystem::perms::owner_read |
+                                             std::filesystem::perms::group_read);
+    const std::string reason = WriteFileAtomically(target, Bytes("lost"));
+    EXPECT_NE(reason.find("Cannot create file"), std::string::npos) << reason;
+    EXPECT_EQ(ReadBytes(target), Bytes("kept"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}

@@ -18,6 +18,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QStringList>
 #include <QTest>
 #include <memory>
@@ -127,7 +128,17 @@ public:
     bool Answer = true;
 };
 
+// Windows write dates in the default locale; pinning it gives every machine the same texts.
+struct PinnedLocale {
+    PinnedLocale() { QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom)); }
+    ~PinnedLocale() { QLocale::setDefault(Previous); }
+    PinnedLocale(const PinnedLocale&) = delete;
+    PinnedLocale& operator=(const PinnedLocale&) = delete;
+    QLocale Previous;
+};
+
 struct MainformHarness {
+    PinnedLocale Locale;
     TempFolder Folder;
     MemoryRegistry Registry;
     RecordingFonts Fonts;
@@ -152,8 +163,13 @@ struct MainformHarness {
     }
     std::unique_ptr<Tfmainform> CreateIn(const std::filesystem::path& programFolder,
                                          std::vector<std::string> arguments = {}) {
+        return CreateOn(Registry, programFolder, std::move(arguments));
+    }
+    std::unique_ptr<Tfmainform> CreateOn(RegistryStore& registry,
+                                         const std::filesystem::path& programFolder,
+                                         std::vector<std::string> arguments = {}) {
         auto mainform = std::make_unique<Tfmainform>(
-            MainformServices{Registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
+            MainformServices{registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
                              std::move(arguments)});
         mainform->UseDialogs({&Congratulations, &FileInfo, &NewGame, nullptr});
         return mainform;
