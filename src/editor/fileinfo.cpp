@@ -72,7 +72,7 @@ Tffileinfo::Tffileinfo(QWidget* parent) : QDialog(parent) {
 void Tffileinfo::Fill(const PuzzleRecord& puzzle) {
     SetValue(Label2, Text(puzzle.Name.Text()));
     SetValue(Label9, Text(puzzle.Creator.Text()));
-    SetValue(Label6, FormatOleDate(puzzle.DateCreated, u"dd/mm/yyyy"));
+    SetValue(Label6, FormatOleDate(puzzle.DateCreated, u"dd/mm/yyyy", QLocale()));
     StaticText1->setText(
         Text(puzzle.Comments.Text()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     SetValue(Label4, QString::fromStdString(GuidText(puzzle.PuzzleId)));

@@ -23,5 +23,5 @@ double OleNow(const QDateTime& now = QDateTime::currentDateTime());
 //   mmm / mmmm short / full month name, yyyy year, hh hour 00..23, nn minute 00..59.
 // "/" and ":" become the locale's date and time separators, taken from its short formats.
 // Minutes are "nn" so that "mm" is always the month. A value that is no date gives "".
-QString FormatOleDate(double oleDate, QStringView pattern,
-                      const QLocale& locale = QLocale::system());
+// Windows pass QLocale(): the user's locale, unless a test has pinned another.
+QString FormatOleDate(double oleDate, QStringView pattern, const QLocale& locale);
