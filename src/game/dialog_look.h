@@ -10,7 +10,8 @@ class QLabel;
 class QWidget;
 
 // Caption, a client area of a fixed size that cannot be resized, and Arial of 11 pixels
-// (8 points at 96 dots per inch).
+// (8 points at 96 dots per inch). Each time the dialog is shown its frame is centred on the
+// available area of the screen its owner is on.
 void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize);
 
 // A picture holding the program's 32 x 32 icon at the top left of the area.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -54,6 +55,28 @@ private slots:
         QVERIFY(dialog.Congratulate(QStringLiteral("Again")));
         QVERIFY(tickedWhenShown);
         QCOMPARE(dialog.size(), QSize(370, 107));
+    }
+
+    // Every dialog of the program sets up its frame the same way: each showing puts it in the
+    // middle of its owner's screen, not over the owner, and not where it was moved to before.
+    void ShownCentredOnTheOwnersScreen() {
+        QWidget owner;
+        owner.setGeometry(20, 30, 200, 100);
+        owner.show();
+        const QRect area = owner.screen()->availableGeometry();
+        QVERIFY(!owner.frameGeometry().contains(area.center()));
+        Tfcongrats dialog(&owner);
+
+        QPoint centre;
+        WhenShown(dialog, [&] {
+            centre = dialog.frameGeometry().center();
+            dialog.move(area.topLeft());
+        });
+        dialog.Congratulate(QStringLiteral("Well done"));
+        QCOMPARE(centre, area.center());
+        WhenShown(dialog, [&] { centre = dialog.frameGeometry().center(); });
+        dialog.Congratulate(QStringLiteral("Again"));
+        QCOMPARE(centre, area.center());
     }
 };
 
