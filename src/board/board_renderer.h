@@ -7,6 +7,7 @@
 #include <QImage>
 
 class TextFace;
+struct CellGrid;
 struct GameState;
 
 // Everything a drawing of the board reads.
@@ -23,3 +24,17 @@ QImage DrawBoard(const BoardScene& scene);
 
 // Redraws one grid cell or clue slot through its interior only, so the rules around it stay.
 void RedrawBox(QImage& bitmap, const BoardScene& scene, const BoardTarget& target);
+
+// A grid alone, without clue areas, as the puzzle editor shows a solution: the cells as the board
+// draws them and the same rules.
+struct GridScene {
+    const CellGrid& Cells;
+    const BoardGeometry& Geometry; // no clue slots
+    const ColourSet& Colours;
+    const TextFace& MarkFace; // the "?" of a marked cell
+};
+
+QImage DrawGrid(const GridScene& scene);
+
+// Redraws one cell through its interior, as RedrawBox does on the board.
+void RedrawGridCell(QImage& bitmap, const GridScene& scene, int column, int row);

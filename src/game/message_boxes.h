@@ -6,6 +6,7 @@
 class MessageBoxes final : public MessageDialogs {
 public:
     void Error(const QString& text) override;
+    void Inform(const QString& text) override;
     bool ConfirmOkCancel(const QString& text) override;
     bool AskYesNo(const QString& text) override;
 };

@@ -1,0 +1,111 @@
+#include "ui/command_table.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolButton>
+
+namespace {
+
+template <typename T> T* Find(const std::map<std::string, T*>& items, const std::string& name) {
+    const auto found = items.find(name);
+    if (found == items.end())
+        qFatal("no command item %s", name.c_str());
+    return found->second;
+}
+
+QString ObjectName(const char* name) {
+    return QString::fromLatin1(name);
+}
+
+} // namespace
+
+CommandEntry MenuItem(const char* name, const QString& caption, const QKeySequence& shortcut,
+                      std::function<void()> handler, std::optional<ToolButtonEntry> button) {
+    CommandEntry entry;
+    entry.Name = name;
+    entry.Caption = caption;
+    entry.Shortcut = shortcut;
+    entry.Handler = std::move(handler);
+    entry.Button = std::move(button);
+    return entry;
+}
+
+CommandEntry SubMenu(const char* name, const QString& caption, std::vector<CommandEntry> items) {
+    CommandEntry entry;
+    entry.Name = name;
+    entry.Caption = caption;
+    entry.Items = std::move(items);
+    return entry;
+}
+
+CommandEntry MenuSeparator() {
+    return {};
+}
+
+QAction* CommandTable::Action(const std::string& name) const {
+    return Find(Actions, name);
+}
+
+QMenu* CommandTable::Menu(const std::string& name) const {
+    return Find(Menus, name);
+}
+
+QToolButton* CommandTable::Button(const std::string& name) const {
+    return Find(Buttons, name);
+}
+
+void CommandTable::SetMenuEnabled(const std::string& name, bool enabled) const {
+    QMenu* menu = Menu(name);
+    menu->menuAction()->setEnabled(enabled);
+    // The items' own states count too: a shortcut of an item stays live in a disabled menu.
+    for (QAction* item : menu->actions())
+        if (!item->isSeparator())
+            item->setEnabled(enabled);
+}
+
+CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSize,
+                               const std::vector<CommandEntry>& menus) {
+    CommandTable table;
+    const std::function<void(QMenu&, const CommandEntry&)> addItem = [&](QMenu& menu,
+                                                                         const CommandEntry& item) {
+        if (item.Name == nullptr) {
+            menu.addSeparator();
+            return;
+        }
+        if (!item.Items.empty()) {
+            QMenu* submenu = menu.addMenu(item.Caption);
+            submenu->setObjectName(ObjectName(item.Name));
+            table.Menus[item.Name] = submenu;
+            for (const CommandEntry& subitem : item.Items)
+                addItem(*submenu, subitem);
+            return;
+        }
+        QAction* action = menu.addAction(item.Caption);
+        action->setObjectName(ObjectName(item.Name));
+        action->setShortcut(item.Shortcut);
+        action->setCheckable(item.Checkable);
+        if (item.Handler)
+            QObject::connect(action, &QAction::triggered, action,
+                             [handler = item.Handler] { handler(); });
+        table.Actions[item.Name] = action;
+        if (!item.Button)
+            return;
+        action->setIcon(toolPanel.style()->standardIcon(item.Button->Icon));
+        action->setToolTip(item.Button->Hint);
+        auto* button = new QToolButton(&toolPanel);
+        button->setObjectName(ObjectName(item.Button->Name));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setGeometry(item.Button->X, 2, buttonSize.width(), buttonSize.height());
+        table.Buttons[item.Button->Name] = button;
+    };
+    for (const CommandEntry& entry : menus) {
+        QMenu* menu = bar.addMenu(entry.Caption);
+        menu->setObjectName(ObjectName(entry.Name));
+        table.Menus[entry.Name] = menu;
+        for (const CommandEntry& item : entry.Items)
+            addItem(*menu, item);
+    }
+    return table;
+}

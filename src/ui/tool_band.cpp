@@ -1,0 +1,36 @@
+#include "ui/tool_band.h"
+
+#include <QApplication>
+#include <QFrame>
+
+namespace {
+
+constexpr int BevelHeight = 2;
+constexpr int PanelHeight = 26;
+
+QFrame* Bevel(QWidget& parent, const char* name) {
+    auto* bevel = new QFrame(&parent);
+    bevel->setObjectName(QString::fromLatin1(name));
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    return bevel;
+}
+
+} // namespace
+
+void ToolBand::LayOut(int width) const {
+    Bevel1->setGeometry(0, 0, width, BevelHeight);
+    Panel1->setGeometry(0, BevelHeight, width, PanelHeight);
+    Bevel2->setGeometry(0, BevelHeight + PanelHeight, width, BevelHeight);
+}
+
+ToolBand CreateToolBand(QWidget& client) {
+    QFrame* bevel1 = Bevel(client, "Bevel1");
+    auto* panel = new QWidget(&client);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setCursor(Qt::ArrowCursor);
+    QPalette palette = QApplication::palette(panel);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    panel->setPalette(palette);
+    panel->setAutoFillBackground(true);
+    return {bevel1, panel, Bevel(client, "Bevel2")};
+}
