@@ -70,7 +70,7 @@ void WholeClick(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         const BoardTarget target{BoardArea::GridCell, step % 128, step / 128 % 128};
-        const auto change = ApplyBoardAction(board.Game, target, ButtonKind::Left, PlayerPress);
+        const auto change = PressBox(board.Game, target, ButtonKind::Left);
         RedrawBox(bitmap, {board.Game, geometry, DefaultScheme, *board.Face}, change->Target);
         benchmark::DoNotOptimize(GridMatchesSolution(board.Game));
         ++step;

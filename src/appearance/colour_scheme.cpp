@@ -2,14 +2,13 @@
 #include "appearance/colour_scheme.h"
 
 #include "platform/registry_store.h"
+#include "platform/settings_keys.h"
 
 #include <memory>
 #include <optional>
 
 namespace {
 
-constexpr std::string_view SettingsKey = "Software\\Quorvane";
-constexpr std::string_view SchemesKey = "Software\\Quorvane\\Color sets\\";
 // The name the options dialog stores for the built-in scheme; only this exact spelling means it.
 constexpr std::string_view DefaultSchemeName = "[Default]";
 
@@ -51,7 +50,7 @@ LoadedColours LoadBoardColours(RegistryStore& registry) {
     if (name.empty() || name == DefaultSchemeName)
         return loaded;
     const std::unique_ptr<RegistryKey> scheme =
-        registry.OpenKey(std::string(SchemesKey) + name, false);
+        registry.OpenKey(std::string(SchemesKey) + "\\" + name, false);
     if (!scheme)
         return loaded;
     for (std::size_t role = 0; role < ColourRoleCount; ++role)

@@ -65,25 +65,28 @@ std::uint16_t NextClueState(std::uint16_t state, ButtonKind kind) {
     }
 }
 
-std::optional<BoardChange> ApplyBoardAction(GameState& game, const BoardTarget& target,
-                                            ButtonKind kind, std::int32_t assign) {
+std::optional<BoardChange> PressBox(GameState& game, const BoardTarget& target, ButtonKind kind) {
     game.GameSaved = false;
     std::uint16_t* const state = StateAt(game, target);
     if (state == nullptr)
         return std::nullopt;
-
     BoardChange change{target, *state, *state, false};
-    if (assign >= 0) {
-        // States are 16 bits wide wherever they are kept; a larger value keeps its low bits.
-        change.NewState = static_cast<std::uint16_t>(assign);
-        *state = change.NewState;
-        return change;
-    }
     change.NewState = target.Area == BoardArea::GridCell ? NextCellState(*state, kind)
                                                          : NextClueState(*state, kind);
     *state = change.NewState;
     const HistoryRecord record{static_cast<std::int32_t>(target.Area), target.Col, target.Row,
                                change.OldState, change.NewState};
     change.RecordLost = !PushHistory(game, record);
+    return change;
+}
+
+std::optional<BoardChange> SetBoxState(GameState& game, const BoardTarget& target,
+                                       std::uint16_t state) {
+    game.GameSaved = false;
+    std::uint16_t* const stored = StateAt(game, target);
+    if (stored == nullptr)
+        return std::nullopt;
+    const BoardChange change{target, *stored, state, false};
+    *stored = state;
     return change;
 }

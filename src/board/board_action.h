@@ -8,11 +8,8 @@
 
 struct GameState;
 
-// Undo and redo act with Other, so it must leave every state as it is.
+// Any button but the left and the right one leaves every state as it is.
 enum class ButtonKind { Other = 0, Left = 1, Right = 2 };
-
-// The assign value of a player's press: the new state follows from the button and is recorded.
-constexpr std::int32_t PlayerPress = -1;
 
 // Left empties anything but an empty cell, which it fills; right never empties a cell but turns
 // it excluded, then toggles between excluded and marked.
@@ -30,8 +27,12 @@ struct BoardChange {
     bool RecordLost = false; // the press changed the board but memory ran out for its record
 };
 
-// assign is PlayerPress for a press, or a state of 0 or more that undo and redo store as is,
-// recording nothing. Every call marks the game as changed. A target outside the puzzle (history
-// records come from files and may hold anything) changes no state and gives no change.
-std::optional<BoardChange> ApplyBoardAction(GameState& game, const BoardTarget& target,
-                                            ButtonKind kind, std::int32_t assign);
+// Both calls mark the game as changed. A target outside the puzzle (history records come from
+// files and may hold anything) changes no state and gives no change.
+
+// A player's press: the new state follows from the button, and the change is recorded.
+std::optional<BoardChange> PressBox(GameState& game, const BoardTarget& target, ButtonKind kind);
+
+// Undo and redo store a state as it is, recording nothing.
+std::optional<BoardChange> SetBoxState(GameState& game, const BoardTarget& target,
+                                       std::uint16_t state);

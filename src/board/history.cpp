@@ -11,9 +11,9 @@ namespace {
 std::optional<BoardChange> StoreRecordValue(GameState& game, const HistoryRecord& record,
                                             std::int32_t value) {
     const BoardTarget target{static_cast<BoardArea>(record.Area), record.Col, record.Row};
-    // The value was a 16-bit state widened without sign; a negative one from a damaged file
-    // must not turn into PlayerPress, so it keeps its low 16 bits.
-    return ApplyBoardAction(game, target, ButtonKind::Other, value & 0xFFFF);
+    // The value was a 16-bit state widened without sign; one from a damaged file keeps its low
+    // 16 bits, as every stored state is 16 bits wide.
+    return SetBoxState(game, target, static_cast<std::uint16_t>(value & 0xFFFF));
 }
 
 } // namespace

@@ -2,21 +2,17 @@
 
 #include "model/game_state.h"
 
-CommandStates CommandStatesFor(const GameState& game, bool clockRunning) {
+CommandStates CommandStatesFor(GamePhase phase, const GameState& game) {
     CommandStates states;
     // A refused file never unloads a game, so a game once loaded keeps these on for good.
-    states.Save = game.GameLoaded;
-    states.FileInformation = game.GameLoaded;
-    if (!game.GameLoaded)
-        return states;
-
-    const bool playing = game.GameRunning && clockRunning;
-    states.StartButton = !game.GameRunning;
+    states.Save = phase != GamePhase::NoPuzzle;
+    states.FileInformation = states.Save;
+    states.StartButton = phase == GamePhase::Paused;
     // A solved game still counts as running; its Start does nothing then.
-    states.StartMenu = !playing;
-    states.Pause = playing;
-    if (game.GameRunning) {
-        const auto count = static_cast<std::int32_t>(game.History.size());
+    states.StartMenu = phase == GamePhase::Paused || phase == GamePhase::Solved;
+    states.Pause = phase == GamePhase::Running;
+    if (phase == GamePhase::Running || phase == GamePhase::Solved) {
+        const auto count = static_cast<int>(game.History.size());
         states.Undo = game.HistoryIndex >= 0;
         states.Redo = game.HistoryIndex < count - 1;
     }

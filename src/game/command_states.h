@@ -1,10 +1,12 @@
-// Which of the main window's commands are enabled, from the state of the game alone.
+// Which of the main window's commands are enabled, from the phase of the game and its history.
 #pragma once
+
+#include "game/game_phase.h"
 
 struct GameState;
 
 // Commands not listed here (new game, open, solved list, exit, editor, preferences, size, help,
-// about) are enabled in every state.
+// about) are enabled in every phase.
 struct CommandStates {
     bool Save = false;            // SpeedButton3, SaveGame1, SaveGameas1
     bool FileInformation = false; // FileInformation1
@@ -17,5 +19,4 @@ struct CommandStates {
     bool operator==(const CommandStates&) const = default;
 };
 
-// clockRunning: the one-second timer is on. A solved game runs with its clock stopped.
-CommandStates CommandStatesFor(const GameState& game, bool clockRunning);
+CommandStates CommandStatesFor(GamePhase phase, const GameState& game);

@@ -2,11 +2,10 @@
 #include "game/completion.h"
 
 #include "model/game_state.h"
+#include "platform/clock_text.h"
 
 std::string DurationText(int seconds) {
-    const int hours = seconds / 3600;
-    const int minutes = seconds % 3600 / 60;
-    const int rest = seconds % 60;
+    const auto [hours, minutes, rest] = SplitSeconds(seconds);
     std::string text;
     if (hours > 0)
         text = std::to_string(hours) + " hours";

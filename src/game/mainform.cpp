@@ -7,7 +7,7 @@
 #include "game/command_states.h"
 #include "game/completion.h"
 #include "game/file_dialogs.h"
-#include "game/game_lifecycle.h"
+#include "game/game_texts.h"
 #include "game/message_dialogs.h"
 #include "library/completed.h"
 #include "library/congratulations_dialog.h"
@@ -20,6 +20,7 @@
 #include "platform/font_library.h"
 #include "platform/registry_failure.h"
 #include "platform/registry_store.h"
+#include "platform/settings_keys.h"
 #include "platform/waiter.h"
 
 #include <QAction>
@@ -74,7 +75,7 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     : QMainWindow(parent), Services(std::move(services)) {
     // The resources live in a static library, which the linker would otherwise leave out.
     Q_INIT_RESOURCE(mainform);
-    setWindowTitle(Text(CaptionText(State)));
+    setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
     QFont designed(QStringLiteral("Arial"));
     designed.setPixelSize(DesignedPixelSize);
     setFont(designed);
@@ -181,8 +182,8 @@ void Tfmainform::CreateMenus() {
     About1 = AddAction(help, "About1", QStringLiteral("About"));
 
     connect(Exit1, &QAction::triggered, this, &Tfmainform::Exit1Click);
-    connect(Start1, &QAction::triggered, this, &Tfmainform::Start1Click);
-    connect(Stop1, &QAction::triggered, this, &Tfmainform::Stop1Click);
+    connect(Start1, &QAction::triggered, this, &Tfmainform::StartGame);
+    connect(Stop1, &QAction::triggered, this, &Tfmainform::PauseGame);
     connect(ResetBoard1, &QAction::triggered, this, &Tfmainform::ResetBoard1Click);
     connect(Undo1, &QAction::triggered, this, &Tfmainform::UndoAction);
     connect(SaveGame1, &QAction::triggered, this, &Tfmainform::SaveGame);
@@ -195,8 +196,8 @@ void Tfmainform::CreateMenus() {
             Dialogs.Completed->ShowList();
     });
     connect(Redo1, &QAction::triggered, this, &Tfmainform::RedoAction);
-    connect(Small1, &QAction::triggered, this, &Tfmainform::Small1Click);
-    connect(Medium1, &QAction::triggered, this, &Tfmainform::Medium1Click);
+    connect(Small1, &QAction::triggered, this, [this] { UseBoardSize(BoardSize::Small); });
+    connect(Medium1, &QAction::triggered, this, [this] { UseBoardSize(BoardSize::Large); });
 }
 
 QToolButton* Tfmainform::AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
@@ -405,61 +406,55 @@ void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
     if (status != FileReadStatus::Ok) {
         Services.Messages.Error(Text(FileReadMessage(status, path.string())));
         if (status == FileReadStatus::Corrupted) {
-            if (State.GameRunning)
-                PauseGame();
+            Show(Session_.Pause());
             RepaintWindow();
         }
         return;
     }
-    BeginGame(State, record);
-    ShowLoadedGame();
-    ShowClock();
-    RebuildBoard();
-    PauseGame();
+    Show(Session_.LoadPuzzle(record));
 }
 
 void Tfmainform::ShowLoadedGame() {
-    setWindowTitle(Text(CaptionText(State)));
-    LevelPanel->setText(Text(LevelText(State)));
+    setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
+    LevelPanel->setText(Text(LevelText(Game().Puzzle)));
     if (Dialogs.FileInfo != nullptr)
-        Dialogs.FileInfo->Fill(State.Puzzle);
+        Dialogs.FileInfo->Fill(Game().Puzzle);
 }
 
 void Tfmainform::SaveGame() {
-    if (!State.GameLoaded)
+    if (!Session_.Loaded())
         return;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(State.SavedGamePath, error)) {
-        if (State.GameRunning)
-            PauseGame();
+    if (!std::filesystem::is_regular_file(Game().SavedGamePath, error)) {
+        Show(Session_.Pause());
         const std::filesystem::path chosen = Services.Files.SaveFileName(
             Folders.SavedGamesFolder, QStringLiteral("Quorvane Saved  Game|*.qvs"));
-        State.SavedGamePath = chosen.string();
+        Session_.UseSavedGamePath(chosen.string());
         if (chosen.empty())
             return;
     }
     // The file is replaced only once the whole game is written, so a failure keeps the old one.
-    const std::string failure = WriteSavedGameFile(State.SavedGamePath, State);
+    const std::string failure = WriteSavedGameFile(Game().SavedGamePath, Game());
     if (!failure.empty()) {
         Services.Messages.Error(Text(failure));
         return;
     }
-    State.GameSaved = true;
+    Session_.MarkSaved();
 }
 
 void Tfmainform::SaveGameAs() {
-    const std::string remembered = State.SavedGamePath;
-    State.SavedGamePath.clear();
+    const std::string remembered = Game().SavedGamePath;
+    Session_.UseSavedGamePath({});
     SaveGame();
-    if (State.SavedGamePath.empty())
-        State.SavedGamePath = remembered;
+    if (Game().SavedGamePath.empty())
+        Session_.UseSavedGamePath(remembered);
 }
 
 void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
-    // Cleared before anything else: a solved grid is congratulated again after a cancelled open.
-    State.CompletionShown = false;
-    if (State.GameLoaded && State.GameRunning)
-        PauseGame();
+    // Forgotten before anything else: a solved grid is congratulated again after a cancelled
+    // open.
+    Session_.ForgetCompletion();
+    Show(Session_.Pause());
     std::filesystem::path chosen = path;
     std::error_code error;
     if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
@@ -476,15 +471,11 @@ void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
         RepaintWindow();
         return;
     }
-    ResumeSavedGame(State, saved, chosen.string());
-    ShowLoadedGame();
-    RebuildBoard();
-    ShowClock();
-    PauseGame();
+    Show(Session_.LoadSavedGame(saved, chosen.string()));
 }
 
 void Tfmainform::SavePrompt() {
-    if (State.GameLoaded && !State.GameSaved &&
+    if (Session_.Loaded() && !Game().GameSaved &&
         Services.Messages.AskYesNo(QStringLiteral("Do you want to save the current game?")))
         SaveGame();
 }
@@ -500,43 +491,21 @@ void Tfmainform::StartanewGame1Click() {
     if (const auto chosen = Dialogs.NewGame->ChooseFrom(Folders.PuzzleFolder))
         LoadPuzzle(*chosen);
     Folders.PuzzleFolder = Dialogs.NewGame->ShownFolder();
-    const auto settings = Services.Registry.OpenKey("Software\\Quorvane", false);
-    if (settings == nullptr ||
-        !settings->WriteString("LastPuzzleDir", Folders.PuzzleFolder.string()))
+    if (!StoreSetting(Services.Registry, "LastPuzzleDir", Folders.PuzzleFolder.string()))
         Services.Messages.Error(
             Text(RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)")));
 }
 
 void Tfmainform::StartGame() {
-    State.GameRunning = true;
-    Timer1->start();
-    RepaintWindow();
-    UpdateCommandStates();
+    Show(Session_.Start());
 }
 
 void Tfmainform::PauseGame() {
-    State.GameRunning = false;
-    Timer1->stop();
-    RepaintWindow();
-    UpdateCommandStates();
+    Show(Session_.Pause());
 }
 
 void Tfmainform::ResetGame() {
-    PauseGame();
-    ResetPlay(State);
-    ShowClock();
-    RebuildBoard();
-    UpdateCommandStates();
-}
-
-void Tfmainform::Start1Click() {
-    if (State.GameLoaded && !State.GameRunning)
-        StartGame();
-}
-
-void Tfmainform::Stop1Click() {
-    if (State.GameLoaded && State.GameRunning)
-        PauseGame();
+    Show(Session_.Reset());
 }
 
 void Tfmainform::ResetBoard1Click() {
@@ -551,24 +520,15 @@ void Tfmainform::Exit1Click() {
     QCoreApplication::exit(0);
 }
 
-void Tfmainform::Small1Click() {
-    BoardSize_ = BoardSize::Small;
+void Tfmainform::UseBoardSize(BoardSize size) {
+    BoardSize_ = size;
     RebuildBoard();
     RepaintWindow();
-    Small1->setChecked(true);
-}
-
-void Tfmainform::Medium1Click() {
-    BoardSize_ = BoardSize::Large;
-    RebuildBoard();
-    RepaintWindow();
-    Medium1->setChecked(true);
+    (size == BoardSize::Small ? Small1 : Medium1)->setChecked(true);
 }
 
 void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
     Client->setCursor(Hand2);
-    if (!State.GameLoaded || !State.GameRunning)
-        return;
     const QPoint offset = ScrollOffset();
     const std::optional<BoardTarget> target = Geometry().HitTest(x + offset.x(), y + offset.y());
     if (!target)
@@ -576,10 +536,7 @@ void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
     const ButtonKind kind = button == Qt::LeftButton    ? ButtonKind::Left
                             : button == Qt::RightButton ? ButtonKind::Right
                                                         : ButtonKind::Other;
-    const std::optional<BoardChange> change = ApplyBoardAction(State, *target, kind, PlayerPress);
-    if (change && change->RecordLost)
-        Services.Messages.Error(Text(std::string(NotEnoughMemoryText)));
-    ShowBoardChange(change);
+    Show(Session_.Press(*target, kind));
 }
 
 void Tfmainform::FormMouseUp() {
@@ -587,52 +544,59 @@ void Tfmainform::FormMouseUp() {
 }
 
 void Tfmainform::UndoAction() {
-    ShowBoardChange(::UndoAction(State));
+    Show(Session_.Undo());
 }
 
 void Tfmainform::RedoAction() {
-    ShowBoardChange(::RedoAction(State));
+    Show(Session_.Redo());
 }
 
-void Tfmainform::ShowBoardChange(const std::optional<BoardChange>& change) {
-    if (change)
-        RedrawBoardBox(change->Target);
+void Tfmainform::Timer1Timer() {
+    Show(Session_.Tick());
+}
+
+void Tfmainform::Show(const SessionChange& change) {
+    if (!change.Accepted)
+        return;
+    if (change.GameReplaced)
+        ShowLoadedGame();
+    if (change.ClockChanged)
+        ShowClock();
+    if (change.BoardRebuilt)
+        RebuildBoard();
+    if (change.Box)
+        RedrawBoardBox(*change.Box);
+    if (change.PhaseChanged) {
+        // The clock runs only while the game is played; a solved game keeps its time.
+        if (Session_.Phase() == GamePhase::Running)
+            Timer1->start();
+        else
+            Timer1->stop();
+        RepaintWindow();
+    }
     UpdateCommandStates();
-    CheckSolved();
-}
-
-void Tfmainform::CheckSolved() {
-    if (GridMatchesSolution(State))
+    if (change.RecordLost)
+        Services.Messages.Error(Text(std::string(NotEnoughMemoryText)));
+    if (change.AnnounceCompletion)
         AnnounceCompletion();
-    else
-        State.CompletionShown = false;
 }
 
 void Tfmainform::AnnounceCompletion() {
-    // The game still counts as running: the board takes presses, only the clock stops.
-    Timer1->stop();
-    UpdateCommandStates();
-    if (State.CompletionShown || Dialogs.Congratulations == nullptr)
+    if (Dialogs.Congratulations == nullptr)
         return;
-    const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(State)));
-    State.CompletionShown = true;
-    if (record && WriteSolvedRecord(Services.Registry, State.Puzzle, State.ElapsedSeconds,
+    const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(Game())));
+    if (record && WriteSolvedRecord(Services.Registry, Game().Puzzle, Game().ElapsedSeconds,
                                     Services.Time.OleNow()) == RecordWrite::Failed)
         Services.Messages.Error(Text(RegistryWriteFailureText("the solved record of this puzzle")));
 }
 
-void Tfmainform::Timer1Timer() {
-    ++State.ElapsedSeconds;
-    ShowClock();
-}
-
 void Tfmainform::ShowClock() {
-    ClockPanel->setText(Text(FormatClock(State.ElapsedSeconds)));
+    ClockPanel->setText(Text(FormatClock(Game().ElapsedSeconds)));
     ClockPanel->repaint();
 }
 
 void Tfmainform::UpdateCommandStates() {
-    const CommandStates states = CommandStatesFor(State, Timer1->isActive());
+    const CommandStates states = CommandStatesFor(Session_.Phase(), Game());
     for (QAction* save : {SaveGame1, SaveGameas1})
         save->setEnabled(states.Save);
     SpeedButton3->setEnabled(states.Save);
@@ -660,7 +624,7 @@ void Tfmainform::UseWindowBackground() {
 }
 
 void Tfmainform::RebuildBoard() {
-    if (!State.GameLoaded)
+    if (!Session_.Loaded())
         return;
     UseWindowBackground();
     ClueFace =
@@ -668,27 +632,26 @@ void Tfmainform::RebuildBoard() {
                                                            : QStringLiteral("Quorvane Medium"),
                             5, true);
     const BoardGeometry geometry = Geometry();
-    Bitmap = DrawBoard({State, geometry, Colours, *ClueFace});
+    Bitmap = DrawBoard({Game(), geometry, Colours, *ClueFace});
     LayOutClient(geometry.ClientWidth(), geometry.ClientHeight());
 }
 
 void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
     const BoardGeometry geometry = Geometry();
-    RedrawBox(Bitmap, {State, geometry, Colours, *ClueFace}, target);
+    RedrawBox(Bitmap, {Game(), geometry, Colours, *ClueFace}, target);
     const PixelRect rect = geometry.RepaintRect(target);
     const QPoint offset = ScrollOffset();
     Client->update(rect.Left - offset.x(), rect.Top - offset.y(), rect.Width(), rect.Height());
 }
 
 void Tfmainform::FormPaint(QPainter& painter) {
-    if (State.GameLoaded && State.GameRunning) {
+    const std::string prompt = PromptText(Session_.Phase(), Game().ElapsedSeconds);
+    if (prompt.empty()) {
         const QPoint offset = ScrollOffset();
         painter.drawImage(BoardLeft - offset.x(), BoardTop - offset.y(), Bitmap);
         return;
     }
-    const std::string prompt = PromptText(State);
-    if (!prompt.empty())
-        DrawMessagePanel(painter, Text(prompt));
+    DrawMessagePanel(painter, Text(prompt));
 }
 
 void Tfmainform::DrawMessagePanel(QPainter& painter, const QString& text) {

@@ -4,9 +4,9 @@
 #include "appearance/colour_scheme.h"
 #include "board/board_action.h"
 #include "board/board_geometry.h"
+#include "game/game_session.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
-#include "model/game_state.h"
 
 #include <QCursor>
 #include <QImage>
@@ -44,7 +44,8 @@ public:
 
     explicit Tfmainform(MainformServices services, QWidget* parent = nullptr);
 
-    const GameState& Game() const { return State; }
+    const GameSession& Session() const { return Session_; }
+    const GameState& Game() const { return Session_.Game(); }
     const ColourSet& BoardColours() const { return Colours; }
     const std::string& ActiveSchemeName() const { return SchemeName; }
     const std::filesystem::path& ProgramFolder() const { return Folders.ProgramFolder; }
@@ -52,7 +53,7 @@ public:
     const std::filesystem::path& SavedGamesFolder() const { return Folders.SavedGamesFolder; }
     QWidget* ClientArea() const { return Client; }
     BoardSize Size() const { return BoardSize_; }
-    BoardGeometry Geometry() const { return BoardGeometry::Of(State, BoardSize_); }
+    BoardGeometry Geometry() const { return BoardGeometry::Of(Game(), BoardSize_); }
     const QImage& BoardBitmap() const { return Bitmap; }
 
     void UseDialogs(const MainformDialogs& dialogs) { Dialogs = dialogs; }
@@ -105,8 +106,6 @@ private:
     QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
                                 QStyle::StandardPixmap icon, int x);
 
-    void Start1Click();
-    void Stop1Click();
     void ResetBoard1Click();
     void Exit1Click();
     void FileInformation1Click();
@@ -116,14 +115,12 @@ private:
     void SavePrompt();
     // The caption, the level and the file information of a game just loaded.
     void ShowLoadedGame();
-    void Small1Click();
-    void Medium1Click();
+    void UseBoardSize(BoardSize size);
     // Enables every command as the game's state asks; undo and redo included.
     void UpdateCommandStates();
-    // What follows every change of a cell or clue: its box redrawn, the commands and the test
-    // for a solved grid.
-    void ShowBoardChange(const std::optional<BoardChange>& change);
-    void CheckSolved();
+    // Shows what a session operation changed: caption, clock, board, box, timer and commands,
+    // then the congratulations it calls for.
+    void Show(const SessionChange& change);
     void AnnounceCompletion();
     void ShowClock();
     void FormPaint(QPainter& painter);
@@ -132,7 +129,7 @@ private:
 
     MainformServices Services;
     MainformDialogs Dialogs;
-    GameState State;
+    GameSession Session_;
     ColourSet Colours{};
     std::string SchemeName;
     ProgramFolders Folders;

@@ -2,6 +2,7 @@
 #include "game/startup_files.h"
 
 #include "platform/registry_store.h"
+#include "platform/settings_keys.h"
 
 #include <algorithm>
 #include <memory>
@@ -29,7 +30,7 @@ std::string AsciiUpper(std::string_view text) {
 ProgramFolders ResolveProgramFolders(RegistryStore& registry,
                                      const std::filesystem::path& programFolder) {
     ProgramFolders folders{programFolder, programFolder / "Puzzles", programFolder / "Saved Games"};
-    const std::unique_ptr<RegistryKey> settings = registry.OpenKey("Software\\Quorvane", true);
+    const std::unique_ptr<RegistryKey> settings = registry.OpenKey(SettingsKey, true);
     if (!settings)
         return folders;
     const std::optional<std::string> lastDir = settings->ReadString("LastPuzzleDir");

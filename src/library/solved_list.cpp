@@ -38,6 +38,5 @@ std::vector<SolvedListRow> ReadSolvedList(RegistryStore& registry) {
 }
 
 std::string SolvedTimeText(std::int32_t seconds) {
-    return TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds % 3600 / 60) + ":" +
-           TwoDigits(seconds % 60);
+    return ClockText(seconds);
 }

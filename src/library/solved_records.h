@@ -2,15 +2,13 @@
 #pragma once
 
 #include "model/guid.h"
+#include "platform/settings_keys.h"
 
 #include <string>
 #include <string_view>
 
 class RegistryStore;
 struct PuzzleRecord;
-
-// The key holding one subkey per solved puzzle and nothing else.
-constexpr std::string_view SolvedRecordsKey = "Software\\Quorvane\\Completed";
 
 // The record's key: the parent key, a backslash and the puzzle's GUID text.
 std::string SolvedRecordKey(const Guid& puzzleId);

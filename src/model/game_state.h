@@ -21,8 +21,6 @@ struct GameState {
     std::int32_t ElapsedSeconds = 0;
     std::vector<HistoryRecord> History;
     std::int32_t HistoryIndex = -1; // the record undo would revert; -1 when there is none
-    bool GameLoaded = false;
-    bool GameRunning = false;
     bool GameSaved = false;
     bool CompletionShown = false;
     std::string SavedGamePath;

@@ -1,4 +1,3 @@
-// The two-digit pieces that clock texts such as "01:02:05" and "100:00:00" are built from.
 #include "platform/clock_text.h"
 
 #include <cstdio>
@@ -8,4 +7,13 @@ std::string TwoDigits(int value) {
     char text[16];
     std::snprintf(text, sizeof text, "%2.2d", value);
     return text;
+}
+
+ClockParts SplitSeconds(int seconds) {
+    return {seconds / 3600, seconds % 3600 / 60, seconds % 60};
+}
+
+std::string ClockText(int seconds) {
+    const ClockParts parts = SplitSeconds(seconds);
+    return TwoDigits(parts.Hours) + ":" + TwoDigits(parts.Minutes) + ":" + TwoDigits(parts.Seconds);
 }

@@ -17,7 +17,7 @@ BoardTarget Cell(int col, int row) {
 
 void Press(GameState& game, const BoardTarget& target, ButtonKind kind, int times = 1) {
     for (int i = 0; i < times; ++i)
-        ApplyBoardAction(game, target, kind, PlayerPress);
+        PressBox(game, target, kind);
 }
 
 } // namespace
@@ -71,8 +71,7 @@ TEST(BoardAction, PressChangesTheNamedBoxRecordsItAndMarksTheGameChanged) {
     GameState game = GameFromPicture({"#..", ".#."});
     game.GameSaved = true;
 
-    const std::optional<BoardChange> cell =
-        ApplyBoardAction(game, Cell(2, 1), ButtonKind::Left, PlayerPress);
+    const std::optional<BoardChange> cell = PressBox(game, Cell(2, 1), ButtonKind::Left);
     ASSERT_TRUE(cell.has_value());
     EXPECT_EQ(cell->Target, Cell(2, 1));
     EXPECT_EQ(cell->OldState, Empty);
@@ -134,8 +133,8 @@ TEST(BoardAction, TargetsOutsideThePuzzleChangeAndRecordNothing) {
         SCOPED_TRACE(testing::Message() << "area " << static_cast<int>(target.Area) << " col "
                                         << target.Col << " row " << target.Row);
         GameState game = before;
-        EXPECT_FALSE(ApplyBoardAction(game, target, ButtonKind::Left, PlayerPress).has_value());
-        EXPECT_FALSE(ApplyBoardAction(game, target, ButtonKind::Other, Marked).has_value());
+        EXPECT_FALSE(PressBox(game, target, ButtonKind::Left).has_value());
+        EXPECT_FALSE(SetBoxState(game, target, Marked).has_value());
         EXPECT_EQ(game.PlayerGrid, before.PlayerGrid);
         EXPECT_EQ(game.RowClues, before.RowClues);
         EXPECT_EQ(game.ColumnClues, before.ColumnClues);
@@ -148,11 +147,9 @@ TEST(BoardAction, DamagedPuzzleSizeNeverReachesBeyondTheGrid) {
     GameState game = GameFromPicture({"#"});
     game.Puzzle.Width = 100000;
     game.Puzzle.Height = 100000;
-    EXPECT_FALSE(ApplyBoardAction(game, Cell(MaxGridSide, 0), ButtonKind::Left, PlayerPress));
-    EXPECT_FALSE(ApplyBoardAction(game, {BoardArea::RowClueSlot, 0, MaxGridSide}, ButtonKind::Left,
-                                  PlayerPress));
-    EXPECT_TRUE(ApplyBoardAction(game, Cell(MaxGridSide - 1, MaxGridSide - 1), ButtonKind::Left,
-                                 PlayerPress));
+    EXPECT_FALSE(PressBox(game, Cell(MaxGridSide, 0), ButtonKind::Left));
+    EXPECT_FALSE(PressBox(game, {BoardArea::RowClueSlot, 0, MaxGridSide}, ButtonKind::Left));
+    EXPECT_TRUE(PressBox(game, Cell(MaxGridSide - 1, MaxGridSide - 1), ButtonKind::Left));
 }
 
 TEST(BoardAction, PressesSolveWithAnyMixOfUnfilledCellsButNotWithAMarkedPictureCell) {

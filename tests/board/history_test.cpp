@@ -13,7 +13,7 @@ BoardTarget Cell(int col, int row) {
 }
 
 void Click(GameState& game, const BoardTarget& target, ButtonKind kind = ButtonKind::Left) {
-    ASSERT_TRUE(ApplyBoardAction(game, target, kind, PlayerPress).has_value());
+    ASSERT_TRUE(PressBox(game, target, kind).has_value());
 }
 
 std::vector<HistoryRecord> NumberedRecords(int count) {

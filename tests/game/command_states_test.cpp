@@ -1,4 +1,4 @@
-// The enabled commands in each state of a game.
+// The enabled commands in each phase of a game.
 #include "game/command_states.h"
 #include "model/game_state.h"
 
@@ -6,10 +6,8 @@
 
 namespace {
 
-GameState WithFlags(bool loaded, bool running, int records = 0, int index = -1) {
+GameState WithHistory(int records = 0, int index = -1) {
     GameState game;
-    game.GameLoaded = loaded;
-    game.GameRunning = running;
     game.History.resize(static_cast<std::size_t>(records));
     game.HistoryIndex = index;
     return game;
@@ -17,48 +15,44 @@ GameState WithFlags(bool loaded, bool running, int records = 0, int index = -1) 
 
 } // namespace
 
-TEST(CommandStates, FollowTheStateTable) {
+TEST(CommandStates, FollowThePhaseTable) {
     struct Case {
         const char* state;
+        GamePhase phase;
         GameState game;
-        bool clockRunning;
         CommandStates expected;
     };
     //                 Save   Info   SB4    Start1 Pause  Undo   Redo
     const Case cases[] = {
         {"start-up",
-         WithFlags(false, false),
-         false,
+         GamePhase::NoPuzzle,
+         WithHistory(),
          {false, false, false, false, false, false, false}},
         {"paused",
-         WithFlags(true, false, 3, 1),
-         false,
+         GamePhase::Paused,
+         WithHistory(3, 1),
          {true, true, true, true, false, false, false}},
         {"running, empty history",
-         WithFlags(true, true),
-         true,
+         GamePhase::Running,
+         WithHistory(),
          {true, true, false, false, true, false, false}},
         {"running, middle of history",
-         WithFlags(true, true, 3, 1),
-         true,
+         GamePhase::Running,
+         WithHistory(3, 1),
          {true, true, false, false, true, true, true}},
         {"running, all undone",
-         WithFlags(true, true, 3, -1),
-         true,
+         GamePhase::Running,
+         WithHistory(3, -1),
          {true, true, false, false, true, false, true}},
         {"running, nothing to redo",
-         WithFlags(true, true, 3, 2),
-         true,
+         GamePhase::Running,
+         WithHistory(3, 2),
          {true, true, false, false, true, true, false}},
         {"solved",
-         WithFlags(true, true, 2, 1),
-         false,
+         GamePhase::Solved,
+         WithHistory(2, 1),
          {true, true, false, true, false, true, false}},
-        {"clock started with nothing loaded",
-         WithFlags(false, true),
-         true,
-         {false, false, false, false, false, false, false}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CommandStatesFor(c.game, c.clockRunning), c.expected) << c.state;
+        EXPECT_EQ(CommandStatesFor(c.phase, c.game), c.expected) << c.state;
 }

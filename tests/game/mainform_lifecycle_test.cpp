@@ -1,5 +1,4 @@
 // The life of one game in the main window: the enabled commands, the keys, the clock and reset.
-#include "game/game_lifecycle.h"
 #include "support/mainform_harness.h"
 
 #include <QAction>
@@ -106,7 +105,7 @@ private slots:
             QVERIFY2(Enabled(*mainform, name), name);
 
         Control<QToolButton>(*mainform, "SpeedButton5")->click();
-        QVERIFY(!mainform->Game().GameRunning);
+        QVERIFY(!BoardLive(*mainform));
         QVERIFY(Enabled(*mainform, "SpeedButton4"));
     }
 
@@ -116,26 +115,23 @@ private slots:
         Activate(*mainform);
 
         QTest::keyClick(mainform.get(), Qt::Key_F5);
-        QVERIFY(!mainform->Game().GameRunning);
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F2 to start a new game"));
+        QVERIFY(!BoardLive(*mainform));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F2 to start a new game"));
 
         mainform->LoadPuzzle(harness.WritePuzzle("arrow.qvf"));
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F5 to start game"));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F5 to start game"));
         QTest::keyClick(mainform.get(), Qt::Key_F12);
-        QVERIFY(!mainform->Game().GameRunning);
+        QVERIFY(!BoardLive(*mainform));
 
         QTest::keyClick(mainform.get(), Qt::Key_F5);
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
         QTest::keyClick(mainform.get(), Qt::Key_F5);
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
         mainform->Timer1Timer();
 
         QTest::keyClick(mainform.get(), Qt::Key_F12);
-        QVERIFY(!mainform->Game().GameRunning);
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F5 to resume game"));
+        QVERIFY(!BoardLive(*mainform));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F5 to resume game"));
         QCOMPARE(mainform->Game().ElapsedSeconds, 1);
     }
 
@@ -167,16 +163,15 @@ private slots:
         Control<QAction>(*mainform, "ResetBoard1")->trigger();
         QCOMPARE(harness.Messages.Shown.last(),
                  QStringLiteral("Are you sure you want ot reset this game?"));
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
         QCOMPARE(mainform->Game().ElapsedSeconds, 300);
 
         harness.Messages.Answer = true;
         Control<QAction>(*mainform, "ResetBoard1")->trigger();
-        QVERIFY(!mainform->Game().GameRunning);
+        QVERIFY(!BoardLive(*mainform));
         QCOMPARE(mainform->Game().ElapsedSeconds, 0);
         QCOMPARE(PanelText(*mainform, "StatusPanel0"), QStringLiteral("Time: 00:00:00"));
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F5 to start game"));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F5 to start game"));
         QCOMPARE(mainform->windowTitle(), QStringLiteral("Quorvane - Arrow"));
         QVERIFY(Enabled(*mainform, "SpeedButton4"));
         QVERIFY(!Enabled(*mainform, "ResetBoard1"));
@@ -195,8 +190,8 @@ private slots:
         QCOMPARE(harness.Messages.Shown.last(),
                  QStringLiteral("The file appears to be corrupted.\r\nUnable to open ") +
                      QString::fromStdString(bad.string()));
-        QVERIFY(mainform->Game().GameLoaded);
-        QVERIFY(!mainform->Game().GameRunning);
+        QVERIFY(mainform->Session().Loaded());
+        QVERIFY(!BoardLive(*mainform));
         QCOMPARE(mainform->Game().Puzzle.Name.Text(), std::string("Arrow"));
         QCOMPARE(mainform->Game().ElapsedSeconds, 1);
         QCOMPARE(mainform->windowTitle(), QStringLiteral("Quorvane - Arrow"));
@@ -226,7 +221,7 @@ private slots:
         harness.NewGame.EndFolder = harness.Folder.Path();
         mainform->StartGame();
         Control<QToolButton>(*mainform, "SpeedButton1")->click();
-        QVERIFY(mainform->Game().GameRunning); // the browser does not pause the game
+        QVERIFY(BoardLive(*mainform)); // the browser does not pause the game
         QCOMPARE(harness.NewGame.ShownFrom.back(), elsewhere);
         QCOMPARE(stored(), std::optional<std::string>(harness.Folder.Path().string()));
     }

@@ -164,9 +164,9 @@ private slots:
         mainform->show();
         QApplication::setActiveWindow(mainform.get());
         QVERIFY(QTest::qWaitForWindowActive(mainform.get()));
-        QTRY_VERIFY(mainform->Game().GameLoaded); // opened by the first activation
+        QTRY_VERIFY(mainform->Session().Loaded()); // opened by the first activation
         QTest::keyClick(mainform.get(), Qt::Key_F5);
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
         for (int tick = 0; tick < 59; ++tick)
             mainform->Timer1Timer();
         PressTheSolution(*mainform);
@@ -250,7 +250,7 @@ private slots:
         Control<QAction>(*mainform, "StartanewGame1")->trigger();
         QVERIFY(harness.Messages.Shown.last().contains(QStringLiteral("LastPuzzleDir")));
         QCOMPARE(ReadBytes(file), before);
-        QVERIFY(mainform->Game().GameLoaded);
+        QVERIFY(mainform->Session().Loaded());
     }
 
     // A board larger than the screen is capped to it and scrolls; a press lands on the cell

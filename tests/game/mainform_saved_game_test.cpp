@@ -1,5 +1,4 @@
 // Saving and reopening games on the main window, the save prompt and the file information.
-#include "game/game_lifecycle.h"
 #include "model/saved_game_file.h"
 #include "support/mainform_harness.h"
 
@@ -26,6 +25,13 @@ std::filesystem::path WriteFlag(MainformHarness& harness) {
     const std::filesystem::path path = harness.Folder / "flag.qvf";
     WritePuzzleFile(path, record);
     return path;
+}
+
+// A game as loading the puzzle starts it.
+GameState FreshGame(const PuzzleRecord& puzzle) {
+    GameSession session;
+    session.LoadPuzzle(puzzle);
+    return session.Game();
 }
 
 void Press(Tfmainform& mainform, Qt::MouseButton button, int column, int row) {
@@ -76,14 +82,13 @@ private slots:
         harness.Files.Answers = {first};
         Trigger(*mainform, "SaveGame1");
         QVERIFY(mainform->Game().GameSaved);
-        QVERIFY(!mainform->Game().GameRunning); // the first save asks for a name and pauses
+        QVERIFY(!BoardLive(*mainform)); // the first save asks for a name and pauses
         QCOMPARE(harness.Files.Filters, QStringList{QStringLiteral("Quorvane Saved  Game|*.qvs")});
         QCOMPARE(harness.Files.Folders.back(), harness.Folder / "Saved Games");
 
         auto reopened = harness.Create();
         reopened->LoadSavedGame(first);
-        QCOMPARE(QString::fromStdString(PromptText(reopened->Game())),
-                 QStringLiteral("Press F5 to resume game"));
+        QCOMPARE(Prompt(*reopened), QStringLiteral("Press F5 to resume game"));
         QCOMPARE(reopened->windowTitle(), QStringLiteral("Quorvane - Flag"));
         QCOMPARE(PanelText(*reopened, "StatusPanel0"), QStringLiteral("Time: 00:02:05"));
         QCOMPARE(reopened->Game().HistoryIndex, mainform->Game().HistoryIndex);
@@ -136,8 +141,7 @@ private slots:
         harness.Files.Answers = {harness.Folder / "empty.qvs"};
         Trigger(*fresh, "SaveGame1");
         QCOMPARE(std::filesystem::file_size(harness.Folder / "empty.qvs"), std::uintmax_t{131572});
-        QCOMPARE(QString::fromStdString(PromptText(fresh->Game())),
-                 QStringLiteral("Press F5 to start game"));
+        QCOMPARE(Prompt(*fresh), QStringLiteral("Press F5 to start game"));
     }
 
     void SaveAsCancelledKeepsTheEarlierPath() {
@@ -156,7 +160,7 @@ private slots:
         const qsizetype asked = harness.Files.Filters.size();
         Trigger(*mainform, "SaveGame1");
         QCOMPARE(harness.Files.Filters.size(), asked);
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
         QVERIFY(mainform->Game().GameSaved);
 
         // A cancelled first save writes nothing and keeps the game unsaved.
@@ -256,8 +260,8 @@ private slots:
             QCOMPARE(mainform->Game().ElapsedSeconds, before.ElapsedSeconds);
             QCOMPARE(mainform->Game().SavedGamePath, before.SavedGamePath);
             QVERIFY(mainform->Game().Puzzle == before.Puzzle);
-            QVERIFY(mainform->Game().GameLoaded);
-            QVERIFY(!mainform->Game().GameRunning);
+            QVERIFY(mainform->Session().Loaded());
+            QVERIFY(!BoardLive(*mainform));
         }
     }
 
@@ -265,10 +269,9 @@ private slots:
     // must leave no clue behind, and a save straight afterwards writes the very same file.
     void SavedGameReplacesEveryPartOfTheLoadedGame() {
         MainformHarness harness;
-        GameState flag;
         PuzzleRecord record = PuzzleFromPicture(Flag);
         record.Name.Assign("Flag");
-        BeginGame(flag, record);
+        GameState flag = FreshGame(record);
         flag.Reserved = {1, 2, 3, 4, 5, 6, 7, 8};
         flag.PlayerGrid.Set(3, 2, CellState::Marked);
         flag.RowClues[2][1].State = 2;
@@ -292,8 +295,9 @@ private slots:
         mainform->LoadSavedGame(path);
         SavedGame saved;
         QCOMPARE(ReadSavedGameFile(path, saved), FileReadStatus::Ok);
-        GameState expected;
-        ResumeSavedGame(expected, saved, path.string());
+        GameSession fresh;
+        fresh.LoadSavedGame(saved, path.string());
+        const GameState& expected = fresh.Game();
         const GameState& game = mainform->Game();
         QVERIFY(game.RowClues == expected.RowClues);
         QVERIFY(game.ColumnClues == expected.ColumnClues);
@@ -304,7 +308,8 @@ private slots:
         QCOMPARE(game.ElapsedSeconds, 42);
         QCOMPARE(game.History, flag.History);
         QCOMPARE(game.HistoryIndex, 0);
-        QVERIFY(game.GameLoaded && game.GameSaved && !game.GameRunning && !game.CompletionShown);
+        QCOMPARE(mainform->Session().Phase(), GamePhase::Paused);
+        QVERIFY(game.GameSaved && !game.CompletionShown);
 
         const std::filesystem::path again = harness.Folder / "again.qvs";
         harness.Files.Answers = {again};
@@ -315,8 +320,7 @@ private slots:
     // Only a game loaded from a saved game carries reserved bytes; a puzzle starts with zeros.
     void PuzzleAfterASavedGameSavesZeroReservedBytes() {
         MainformHarness harness;
-        GameState flag;
-        BeginGame(flag, PuzzleFromPicture(Flag));
+        GameState flag = FreshGame(PuzzleFromPicture(Flag));
         flag.Reserved = {9, 9, 9, 9, 9, 9, 9, 9};
         const std::filesystem::path path = harness.Folder / "reserved.qvs";
         QCOMPARE(WriteSavedGameFile(path, flag), std::string());
@@ -342,10 +346,9 @@ private slots:
         }
         auto mainform = harness.Create({path.string()});
         mainform->FormActivate();
-        QVERIFY(mainform->Game().GameLoaded);
-        QVERIFY(!mainform->Game().GameRunning);
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F5 to start game"));
+        QVERIFY(mainform->Session().Loaded());
+        QVERIFY(!BoardLive(*mainform));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F5 to start game"));
     }
 
     void FileInformationShowsTheLastLoadedPuzzle() {

@@ -1,7 +1,6 @@
 // How the main window starts: registry, colours, folders, fonts, cursors, the splash and the
 // file named on the command line.
 #include "appearance/qt_colour.h"
-#include "game/game_lifecycle.h"
 #include "support/mainform_harness.h"
 
 #include <QTest>
@@ -32,8 +31,7 @@ private slots:
         QCOMPARE(cursor.shape(), Qt::BitmapCursor);
         QCOMPARE(cursor.hotSpot(), QPoint(8, 2));
         QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F2 to start a new game"));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F2 to start a new game"));
     }
 
     void StoredSchemeIsFoundInAnyLetterCase() {
@@ -78,16 +76,15 @@ private slots:
         QCOMPARE(harness.Waits.Waited,
                  (std::vector<std::chrono::milliseconds>{std::chrono::milliseconds(1000)}));
         QCOMPARE(harness.Splash.Hides, 1);
-        QVERIFY(mainform->Game().GameLoaded);
-        QVERIFY(!mainform->Game().GameRunning);
+        QVERIFY(mainform->Session().Loaded());
+        QVERIFY(!BoardLive(*mainform));
         QCOMPARE(mainform->windowTitle(), QStringLiteral("Quorvane - Arrow"));
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F5 to start game"));
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F5 to start game"));
 
         mainform->StartGame();
         mainform->FormActivate();
         QCOMPARE(harness.Splash.Hides, 1);
-        QVERIFY(mainform->Game().GameRunning);
+        QVERIFY(BoardLive(*mainform));
     }
 
     void ShowingTheWindowActivatesItOnce() {
@@ -106,7 +103,7 @@ private slots:
              {(harness.Folder / "notes.txt").string(), (harness.Folder / "absent.qvf").string()}) {
             auto mainform = harness.Create({argument});
             mainform->FormActivate();
-            QVERIFY2(!mainform->Game().GameLoaded, argument.c_str());
+            QVERIFY2(!mainform->Session().Loaded(), argument.c_str());
         }
         QVERIFY(harness.Messages.Shown.isEmpty());
     }
@@ -121,9 +118,8 @@ private slots:
             harness.Messages.Shown,
             QStringList{QStringLiteral("The file appears to be corrupted.\r\nUnable to open ") +
                         QString::fromStdString(bad.string())});
-        QVERIFY(!mainform->Game().GameLoaded);
-        QCOMPARE(QString::fromStdString(PromptText(mainform->Game())),
-                 QStringLiteral("Press F2 to start a new game"));
+        QVERIFY(!mainform->Session().Loaded());
+        QCOMPARE(Prompt(*mainform), QStringLiteral("Press F2 to start a new game"));
         QVERIFY(!Control<QToolButton>(*mainform, "SpeedButton4")->isEnabled());
     }
 

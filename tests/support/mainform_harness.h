@@ -4,6 +4,7 @@
 
 #include "editor/fileinfo.h"
 #include "game/file_dialogs.h"
+#include "game/game_texts.h"
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
 #include "library/congratulations_dialog.h"
@@ -196,4 +197,15 @@ template <typename T> T* Control(const Tfmainform& mainform, const char* name) {
 
 inline QString PanelText(const Tfmainform& mainform, const char* panel) {
     return Control<QLabel>(mainform, panel)->text();
+}
+
+// The board shows and takes presses: the game runs, or is solved with its clock stopped.
+inline bool BoardLive(const Tfmainform& mainform) {
+    return mainform.Session().Phase() == GamePhase::Running ||
+           mainform.Session().Phase() == GamePhase::Solved;
+}
+
+inline QString Prompt(const Tfmainform& mainform) {
+    return QString::fromStdString(
+        PromptText(mainform.Session().Phase(), mainform.Game().ElapsedSeconds));
 }

@@ -7,7 +7,7 @@
 #include "platform/clock_text.h"
 #include "platform/code_page.h"
 #include "platform/ole_date.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "text_picture.h"
 #include "tool_files.h"
 
@@ -61,9 +61,7 @@ int RunInfo(const ToolArguments& arguments, std::ostream& out) {
         game->ColumnClues = saved->ColumnClues;
         out << "Saved game: " << path.string() << '\n';
         PrintPuzzle(out, game->Puzzle);
-        const int seconds = saved->ElapsedSeconds;
-        out << "Elapsed time: " << TwoDigits(seconds / 3600) << ':' << TwoDigits(seconds / 60 % 60)
-            << ':' << TwoDigits(seconds % 60) << '\n'
+        out << "Elapsed time: " << ClockText(saved->ElapsedSeconds) << '\n'
             << "History: " << saved->History.size() << " records, index " << saved->HistoryIndex
             << '\n';
     } else {
