@@ -1,6 +1,7 @@
 // The folders the main window works with and the file named on the command line.
 #include "game/startup_files.h"
 
+#include "base/text.h"
 #include "platform/registry_store.h"
 #include "platform/settings_keys.h"
 
@@ -9,23 +10,7 @@
 #include <optional>
 #include <system_error>
 
-namespace {
-
-std::string_view TrimBlanks(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string AsciiUpper(std::string_view text) {
-    std::string upper(text);
-    std::ranges::transform(upper, upper.begin(),
-                           [](char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; });
-    return upper;
-}
-
-} // namespace
+namespace {} // namespace
 
 ProgramFolders ResolveProgramFolders(RegistryStore& registry,
                                      const std::filesystem::path& programFolder) {
@@ -63,7 +48,8 @@ StartupFileKind StartupFileKindOf(const std::filesystem::path& path) {
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return StartupFileKind::None;
-    const std::string extension = AsciiUpper(TrimBlanks(std::string_view(name).substr(dot)));
+    const std::string extension =
+        AsciiUpperCase(TrimmedOf(std::string_view(name).substr(dot), " "));
     if (extension == ".QVF")
         return StartupFileKind::Puzzle;
     if (extension == ".QVS")

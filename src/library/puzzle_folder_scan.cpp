@@ -1,6 +1,7 @@
 // Scanning a folder of puzzle files for the new-game browser.
 #include "library/puzzle_folder_scan.h"
 
+#include "base/text.h"
 #include "library/solved_records.h"
 #include "model/byte_layout.h"
 #include "model/puzzle_file.h"
@@ -35,20 +36,13 @@ constexpr std::size_t ShortStringCapacity = 80;
 // layout puts them; the bytes between the parts are never looked at.
 using RecordBytes = std::array<std::uint8_t, PuzzleRecordSize>;
 
-std::string AsciiUpperCase(std::string text) {
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 // Key names compare without regard to case, and GUID texts are ASCII, so upper-casing the ASCII
 // letters is enough to match them against GuidText.
 std::unordered_set<std::string> SolvedIds(RegistryStore& registry) {
     std::unordered_set<std::string> ids;
     if (const std::unique_ptr<RegistryKey> key = registry.OpenKey(SolvedRecordsKey, false))
-        for (std::string& name : key->SubkeyNames())
-            ids.insert(AsciiUpperCase(std::move(name)));
+        for (const std::string& name : key->SubkeyNames())
+            ids.insert(AsciiUpperCase(name));
     return ids;
 }
 

@@ -1,6 +1,7 @@
 // Registry contents as the text of a REGEDIT4 export, which Windows' registry editor imports.
 #include "platform/regedit_format.h"
 
+#include "base/text.h"
 #include "platform/code_page.h"
 
 #include <algorithm>
@@ -41,11 +42,7 @@ bool IsHexPair(std::string_view text, std::size_t at) {
 }
 
 std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return TrimmedOf(text, SpacesAndTabs);
 }
 
 bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {

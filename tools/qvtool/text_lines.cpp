@@ -1,6 +1,8 @@
 // Line and number helpers shared by the text formats the tool reads.
 #include "text_lines.h"
 
+#include "base/text.h"
+
 #include <charconv>
 
 std::vector<std::string_view> SplitLines(std::string_view text) {
@@ -22,11 +24,7 @@ std::string_view TrimSpaces(std::string_view text) {
     constexpr std::string_view byteOrderMark = "\xEF\xBB\xBF";
     if (text.starts_with(byteOrderMark))
         text.remove_prefix(byteOrderMark.size());
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
+    return TrimmedOf(text, SpacesAndTabs);
 }
 
 std::optional<int> ParseNumber(std::string_view text, int min, int max) {

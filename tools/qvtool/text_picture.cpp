@@ -1,6 +1,7 @@
 // Reading and writing pictures drawn as text.
 #include "text_picture.h"
 
+#include "base/text.h"
 #include "model/bounds.h"
 #include "text_lines.h"
 
@@ -18,13 +19,6 @@ namespace {
 
 bool IsPictureRow(std::string_view line) {
     return line.find_first_not_of("#.") == std::string_view::npos;
-}
-
-std::string LowerCase(std::string_view text) {
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
 }
 
 } // namespace
@@ -63,7 +57,7 @@ std::optional<TextPicture> ParseTextPicture(std::string_view text, std::string& 
                     (rows.empty() ? std::string(" or a \"key: value\" line") : std::string());
             return std::nullopt;
         }
-        result.Header.emplace_back(LowerCase(TrimSpaces(line.substr(0, colon))),
+        result.Header.emplace_back(AsciiLowerCase(TrimSpaces(line.substr(0, colon))),
                                    std::string(TrimSpaces(line.substr(colon + 1))));
     }
     if (rows.empty()) {
