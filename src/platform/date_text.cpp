@@ -79,10 +79,6 @@ std::optional<QDateTime> LocalFromOleDate(double oleDate) {
     return QDateTime(date, time, Qt::UTC).addSecs(-dayBefore.offsetFromUtc()).toLocalTime();
 }
 
-double OleNow(const QDateTime& now) {
-    return OleDateFromLocal(now).value_or(0.0);
-}
-
 QString FormatOleDate(double oleDate, QStringView pattern, const QLocale& locale) {
     const auto civil = CivilFromOleDate(oleDate);
     if (!civil)

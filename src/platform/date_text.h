@@ -14,10 +14,6 @@ std::optional<double> OleDateFromLocal(const QDateTime& dateTime);
 // The local time an OLE date names; none for a value that is no date (see CivilFromOleDate).
 std::optional<QDateTime> LocalFromOleDate(double oleDate);
 
-// The clock's reading as an OLE date. Callers pass their clock so that tests can fix it; a
-// reading no OLE date can hold gives 0, the OLE epoch, rather than a value that looks real.
-double OleNow(const QDateTime& now = QDateTime::currentDateTime());
-
 // Writes the date through a pattern of these letters, copying everything else as is:
 //   dd day 01..31, ddd / dddd short / full weekday name, mm month 01..12,
 //   mmm / mmmm short / full month name, yyyy year, hh hour 00..23, nn minute 00..59.

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <ctime>
 
 namespace {
 
@@ -64,4 +65,18 @@ std::optional<double> OleDateFromCivil(const CivilDateTime& civil) {
     const double fraction =
         static_cast<double>(millisecondOfDay) / static_cast<double>(MillisecondsPerDay);
     return wholeDays < 0 ? wholeDays - fraction : wholeDays + fraction;
+}
+
+double OleDateNow() {
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    const CivilDateTime civil{.Year = local.tm_year + 1900,
+                              .Month = local.tm_mon + 1,
+                              .Day = local.tm_mday,
+                              .Hour = local.tm_hour,
+                              .Minute = local.tm_min,
+                              .Second = local.tm_sec};
+    return OleDateFromCivil(civil).value_or(0.0);
 }

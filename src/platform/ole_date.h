@@ -24,3 +24,6 @@ std::optional<CivilDateTime> CivilFromOleDate(double oleDate);
 
 // The inverse; a field out of its range (31 February, hour 24, year 10000) gives no value.
 std::optional<double> OleDateFromCivil(const CivilDateTime& civil);
+
+// The local wall-clock date and time now, as the game stamps records and new puzzles.
+double OleDateNow();

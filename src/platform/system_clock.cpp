@@ -1,9 +1,7 @@
 #include "platform/system_clock.h"
 
-#include "platform/date_text.h"
-
-#include <QDateTime>
+#include "platform/ole_date.h"
 
 double SystemClock::OleNow() {
-    return ::OleNow(QDateTime::currentDateTime());
+    return OleDateNow();
 }

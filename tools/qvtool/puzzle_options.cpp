@@ -4,44 +4,13 @@
 #include "guid_parse.h"
 #include "platform/code_page.h"
 #include "platform/ole_date.h"
+#include "platform/random_guid.h"
 #include "puzzle_level.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "text_lines.h"
 #include "tool_error.h"
 
-#include <chrono>
-#include <ctime>
-#include <random>
-
 namespace {
-
-// The wall-clock time here, as the game stamps the puzzles its editor saves.
-double OleDateNow() {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    std::tm local{};
-    localtime_r(&seconds, &local);
-    const CivilDateTime civil{.Year = local.tm_year + 1900,
-                              .Month = local.tm_mon + 1,
-                              .Day = local.tm_mday,
-                              .Hour = local.tm_hour,
-                              .Minute = local.tm_min,
-                              .Second = local.tm_sec};
-    return OleDateFromCivil(civil).value_or(0.0);
-}
-
-Guid RandomGuid() {
-    std::random_device random;
-    Guid guid;
-    guid.Data1 = random();
-    guid.Data2 = static_cast<std::uint16_t>(random());
-    // Version 4 and the RFC 4122 variant, as the game's own identifiers are.
-    guid.Data3 = static_cast<std::uint16_t>((random() & 0x0FFF) | 0x4000);
-    for (auto& byte : guid.Data4)
-        byte = static_cast<std::uint8_t>(random());
-    guid.Data4[0] = static_cast<std::uint8_t>((guid.Data4[0] & 0x3F) | 0x80);
-    return guid;
-}
 
 template <std::size_t Capacity>
 void AssignText(ShortString<Capacity>& field, const std::string& utf8, const char* what) {

@@ -1,0 +1,7 @@
+// New random identifiers for puzzles and saved games.
+#pragma once
+
+#include "model/guid.h"
+
+// Version 4 with the RFC 4122 variant, from the system's random device.
+Guid RandomGuid();
