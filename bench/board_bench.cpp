@@ -2,6 +2,7 @@
 // press.
 #include "board/board_action.h"
 #include "board/board_renderer.h"
+#include "board/clue_fonts.h"
 #include "model/derive_clues.h"
 #include "model/game_state.h"
 #include "model/solved_cells.h"
@@ -27,9 +28,9 @@ struct LargestBoard {
         DeriveClues(Game);
         for (std::uint16_t& cell : Game.PlayerGrid.Cells)
             cell = static_cast<std::uint16_t>(random() % 4);
-        for (const char* font : {"qvsmall.fnt", "qvmedium.fnt"})
-            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font);
-        Face = Fonts.Face(size == BoardSize::Small ? "Quorvane Small" : "Quorvane Medium", 5, true);
+        for (const ClueFont& font : ClueFonts)
+            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font.FileName);
+        Face = Fonts.Face(QString::fromLatin1(ClueFontFor(size).FaceName), CluePointSize, true);
     }
 };
 

@@ -42,10 +42,14 @@ void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize)
     dialog.setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(clientSize);
+    dialog.setFont(DesignedFont());
+    dialog.installEventFilter(new ScreenCentring(&dialog));
+}
+
+QFont DesignedFont() {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
-    dialog.setFont(font);
-    dialog.installEventFilter(new ScreenCentring(&dialog));
+    return font;
 }
 
 QLabel* AddProgramIcon(QWidget& parent, const QRect& area) {

@@ -1,6 +1,7 @@
 // The look the program's dialogs share: a fixed frame with a close box, and the program's icon.
 #pragma once
 
+#include <QFont>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -9,9 +10,11 @@ class QDialog;
 class QLabel;
 class QWidget;
 
-// Caption, a client area of a fixed size that cannot be resized, and Arial of 11 pixels
-// (8 points at 96 dots per inch). Each time the dialog is shown its frame is centred on the
-// available area of the screen its owner is on.
+// Arial of 11 pixels (8 points at 96 dots per inch), the face every window is designed in.
+QFont DesignedFont();
+
+// Caption, a client area of a fixed size that cannot be resized, and the designed font. Each time
+// the dialog is shown its frame is centred on the available area of the screen its owner is on.
 void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize);
 
 // A picture holding the program's 32 x 32 icon at the top left of the area.

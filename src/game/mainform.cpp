@@ -2,10 +2,12 @@
 
 #include "appearance/qt_colour.h"
 #include "board/board_renderer.h"
+#include "board/clue_fonts.h"
 #include "board/history.h"
 #include "editor/fileinfo.h"
 #include "game/command_states.h"
 #include "game/completion.h"
+#include "game/dialog_look.h"
 #include "game/file_dialogs.h"
 #include "game/game_texts.h"
 #include "game/message_dialogs.h"
@@ -47,8 +49,7 @@ constexpr int ToolBarPanelTop = 2;
 constexpr int ToolBarPanelHeight = 26;
 constexpr int SpeedButtonWidth = 23;
 constexpr int SpeedButtonHeight = 22;
-constexpr int PromptPixelSize = 16;   // 12 points at 96 dots per inch
-constexpr int DesignedPixelSize = 11; // 8 points
+constexpr int PromptPixelSize = 16; // 12 points at 96 dots per inch
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -76,9 +77,7 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     // The resources live in a static library, which the linker would otherwise leave out.
     Q_INIT_RESOURCE(mainform);
     setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
-    QFont designed(QStringLiteral("Arial"));
-    designed.setPixelSize(DesignedPixelSize);
-    setFont(designed);
+    setFont(DesignedFont());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
@@ -118,8 +117,8 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
         if (!EnsureFolder(folder))
             Services.Messages.Error(QString::fromUtf8(FolderCreationMessage));
 
-    Services.Fonts.AddFontFile(Folders.ProgramFolder / "qvsmall.fnt");
-    Services.Fonts.AddFontFile(Folders.ProgramFolder / "qvmedium.fnt");
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.AddFontFile(Folders.ProgramFolder / font.FileName);
 
     Hand1 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND1")), 8, 2);
     Hand2 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND2")), 8, 2);
@@ -373,8 +372,8 @@ void Tfmainform::closeEvent(QCloseEvent* event) {
 }
 
 void Tfmainform::RemoveFonts() {
-    Services.Fonts.RemoveFontFile(Folders.ProgramFolder / "qvsmall.fnt");
-    Services.Fonts.RemoveFontFile(Folders.ProgramFolder / "qvmedium.fnt");
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.RemoveFontFile(Folders.ProgramFolder / font.FileName);
 }
 
 void Tfmainform::FormActivate() {
@@ -627,10 +626,8 @@ void Tfmainform::RebuildBoard() {
     if (!Session_.Loaded())
         return;
     UseWindowBackground();
-    ClueFace =
-        Services.Fonts.Face(BoardSize_ == BoardSize::Small ? QStringLiteral("Quorvane Small")
-                                                           : QStringLiteral("Quorvane Medium"),
-                            5, true);
+    const ClueFont& face = ClueFontFor(BoardSize_);
+    ClueFace = Services.Fonts.Face(QString::fromLatin1(face.FaceName), CluePointSize, true);
     const BoardGeometry geometry = Geometry();
     Bitmap = DrawBoard({Game(), geometry, Colours, *ClueFace});
     LayOutClient(geometry.ClientWidth(), geometry.ClientHeight());

@@ -4,6 +4,7 @@
 
 #include "appearance/qt_colour.h"
 #include "board/board_renderer.h"
+#include "board/clue_fonts.h"
 #include "model/derive_clues.h"
 #include "platform/raster_font_library.h"
 #include "support/puzzle_pictures.h"
@@ -32,15 +33,13 @@ struct BoardSceneFixture {
     BoardSceneFixture(const std::vector<std::string>& picture, BoardSize size) : Size(size) {
         Game = GameFromPicture(picture);
         DeriveClues(Game);
-        for (const char* font : {"qvsmall.fnt", "qvmedium.fnt"})
-            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font);
+        for (const ClueFont& font : ClueFonts)
+            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font.FileName);
     }
 
     BoardGeometry Geometry() const { return BoardGeometry::Of(Game, Size); }
     std::shared_ptr<const TextFace> Face() {
-        return Fonts.Face(Size == BoardSize::Small ? QStringLiteral("Quorvane Small")
-                                                   : QStringLiteral("Quorvane Medium"),
-                          5, true);
+        return Fonts.Face(QString::fromLatin1(ClueFontFor(Size).FaceName), CluePointSize, true);
     }
     QImage Draw() {
         const BoardGeometry geometry = Geometry();

@@ -2,6 +2,7 @@
 // folder, no waiting, and message boxes answered by the test.
 #pragma once
 
+#include "board/clue_fonts.h"
 #include "editor/fileinfo.h"
 #include "game/file_dialogs.h"
 #include "game/game_texts.h"
@@ -154,9 +155,9 @@ struct MainformHarness {
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
-        for (const char* font : {"qvsmall.fnt", "qvmedium.fnt"})
-            std::filesystem::copy_file(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font,
-                                       Folder / font);
+        for (const ClueFont& font : ClueFonts)
+            std::filesystem::copy_file(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font.FileName,
+                                       Folder.Path() / font.FileName);
     }
 
     std::unique_ptr<Tfmainform> Create(std::vector<std::string> arguments = {}) {
