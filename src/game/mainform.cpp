@@ -4,70 +4,43 @@
 #include "board/board_renderer.h"
 #include "board/clue_fonts.h"
 #include "board/history.h"
+#include "editor/feditor.h"
 #include "editor/fileinfo.h"
+#include "game/board_scroll.h"
 #include "game/command_states.h"
 #include "game/completion.h"
 #include "game/dialog_look.h"
 #include "game/file_dialogs.h"
 #include "game/game_texts.h"
 #include "game/message_dialogs.h"
-#include "library/completed.h"
+#include "game/message_panel.h"
 #include "library/congratulations_dialog.h"
 #include "library/puzzle_chooser.h"
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
-#include "model/solved_cells.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
 #include "platform/registry_failure.h"
-#include "platform/registry_store.h"
 #include "platform/settings_keys.h"
 #include "platform/waiter.h"
 
 #include <QAction>
-#include <QActionGroup>
-#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
 #include <QStatusBar>
-#include <QStyle>
-#include <QToolButton>
 #include <QWheelEvent>
 
 namespace {
 
-constexpr int ToolBarPanelTop = 2;
-constexpr int ToolBarPanelHeight = 26;
-constexpr int SpeedButtonWidth = 23;
-constexpr int SpeedButtonHeight = 22;
-constexpr int PromptPixelSize = 16; // 12 points at 96 dots per inch
-
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
-}
-
-// The tool bar and the status bar keep the system's face colour, whatever the board's scheme.
-void UseFaceColour(QWidget* widget) {
-    QPalette palette = QApplication::palette(widget);
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* Bevel(QWidget* parent, const char* name) {
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(QString::fromLatin1(name));
-    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    return bevel;
 }
 
 } // namespace
@@ -93,17 +66,10 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &Tfmainform::Timer1Timer);
 
-    CreateMenus();
-    CreateToolBar();
+    Band = CreateToolBand(*Client);
+    CreateCommands();
     CreateStatusBar();
-    HorizontalScroll = new QScrollBar(Qt::Horizontal, Client);
-    HorizontalScroll->setObjectName(QStringLiteral("HorizontalScroll"));
-    VerticalScroll = new QScrollBar(Qt::Vertical, Client);
-    VerticalScroll->setObjectName(QStringLiteral("VerticalScroll"));
-    for (QScrollBar* bar : {HorizontalScroll, VerticalScroll}) {
-        bar->setCursor(Qt::ArrowCursor);
-        connect(bar, &QScrollBar::valueChanged, Client, qOverload<>(&QWidget::update));
-    }
+    Scroll = std::make_unique<BoardScroll>(*Client);
     LayOutClient(DesignedClientWidth, DesignedClientHeight);
 
     // The board's colours come first: everything drawn afterwards uses them.
@@ -127,135 +93,7 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     UpdateCommandStates();
 }
 
-QAction* Tfmainform::AddAction(QMenu* menu, const char* name, const QString& caption,
-                               const QKeySequence& shortcut) {
-    auto* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    return action;
-}
-
-void Tfmainform::CreateMenus() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("&Game"));
-    StartanewGame1 =
-        AddAction(game, "StartanewGame1", QStringLiteral("Start a new Game"), Qt::Key_F2);
-    game->addSeparator();
-    OpenSavedGame1 = AddAction(game, "OpenSavedGame1", QStringLiteral("&Open Saved Game"),
-                               QKeySequence(Qt::CTRL | Qt::Key_O));
-    SaveGame1 = AddAction(game, "SaveGame1", QStringLiteral("Save Game"),
-                          QKeySequence(Qt::CTRL | Qt::Key_S));
-    SaveGameas1 = AddAction(game, "SaveGameas1", QStringLiteral("Save Game as"));
-    game->addSeparator();
-    SolvedPuzzles1 = AddAction(game, "SolvedPuzzles1", QStringLiteral("Solved Puzzles"));
-    game->addSeparator();
-    Exit1 = AddAction(game, "Exit1", QStringLiteral("&Exit"));
-
-    QMenu* play = menuBar()->addMenu(QStringLiteral("&Play"));
-    Undo1 = AddAction(play, "Undo1", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Redo1 = AddAction(play, "Redo1", QStringLiteral("Redo"));
-    play->addSeparator();
-    Start1 = AddAction(play, "Start1", QStringLiteral("Start"), Qt::Key_F5);
-    Stop1 = AddAction(play, "Stop1", QStringLiteral("&Pause"), Qt::Key_F12);
-    play->addSeparator();
-    ResetBoard1 = AddAction(play, "ResetBoard1", QStringLiteral("Reset Puzzle"),
-                            QKeySequence(Qt::CTRL | Qt::Key_Delete));
-
-    QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
-    PuzzleEditor1 = AddAction(options, "PuzzleEditor1", QStringLiteral("Puzzle Editor"));
-    FileInformation1 = AddAction(options, "FileInformation1", QStringLiteral("File Information"));
-    options->addSeparator();
-    Preferences1 = AddAction(options, "Preferences1", QStringLiteral("Preferences"));
-    QMenu* size = options->addMenu(QStringLiteral("Size"));
-    Small1 = AddAction(size, "Small1", QStringLiteral("Small"));
-    Medium1 = AddAction(size, "Medium1", QStringLiteral("&Large"));
-    auto* sizes = new QActionGroup(this);
-    for (QAction* item : {Small1, Medium1}) {
-        item->setCheckable(true);
-        sizes->addAction(item);
-    }
-    Small1->setChecked(true);
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    Contents1 = AddAction(help, "Contents1", QStringLiteral("&Contents"), Qt::Key_F1);
-    help->addSeparator();
-    About1 = AddAction(help, "About1", QStringLiteral("About"));
-
-    connect(Exit1, &QAction::triggered, this, &Tfmainform::Exit1Click);
-    connect(Start1, &QAction::triggered, this, &Tfmainform::StartGame);
-    connect(Stop1, &QAction::triggered, this, &Tfmainform::PauseGame);
-    connect(ResetBoard1, &QAction::triggered, this, &Tfmainform::ResetBoard1Click);
-    connect(Undo1, &QAction::triggered, this, &Tfmainform::UndoAction);
-    connect(SaveGame1, &QAction::triggered, this, &Tfmainform::SaveGame);
-    connect(SaveGameas1, &QAction::triggered, this, &Tfmainform::SaveGameAs);
-    connect(OpenSavedGame1, &QAction::triggered, this, [this] { LoadSavedGame({}); });
-    connect(FileInformation1, &QAction::triggered, this, &Tfmainform::FileInformation1Click);
-    connect(StartanewGame1, &QAction::triggered, this, &Tfmainform::StartanewGame1Click);
-    connect(SolvedPuzzles1, &QAction::triggered, this, [this] {
-        if (Dialogs.Completed != nullptr)
-            Dialogs.Completed->ShowList();
-    });
-    connect(Redo1, &QAction::triggered, this, &Tfmainform::RedoAction);
-    connect(Small1, &QAction::triggered, this, [this] { UseBoardSize(BoardSize::Small); });
-    connect(Medium1, &QAction::triggered, this, [this] { UseBoardSize(BoardSize::Large); });
-}
-
-QToolButton* Tfmainform::AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
-                                        QStyle::StandardPixmap icon, int x) {
-    auto* button = new QToolButton(panel);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    button->setIcon(style()->standardIcon(icon));
-    button->setAutoRaise(true);
-    button->setGeometry(x, 2, SpeedButtonWidth, SpeedButtonHeight);
-    return button;
-}
-
-void Tfmainform::CreateToolBar() {
-    Bevel1 = Bevel(Client, "Bevel1");
-    auto* panel = new QWidget(Client);
-    Panel1 = panel;
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setCursor(Qt::ArrowCursor);
-    UseFaceColour(panel);
-    Bevel2 = Bevel(Client, "Bevel2");
-
-    // Three groups: files, play, help.
-    SpeedButton1 = AddSpeedButton(panel, "SpeedButton1", QStringLiteral("Start a new game"),
-                                  QStyle::SP_FileIcon, 4);
-    SpeedButton2 = AddSpeedButton(panel, "SpeedButton2", QStringLiteral("Open Saved Game"),
-                                  QStyle::SP_DialogOpenButton, 27);
-    SpeedButton3 =
-        AddSpeedButton(panel, "SpeedButton3", QStringLiteral("Save current game to a file"),
-                       QStyle::SP_DialogSaveButton, 50);
-    SpeedButton4 = AddSpeedButton(panel, "SpeedButton4", QStringLiteral("Start/Resume game"),
-                                  QStyle::SP_MediaPlay, 81);
-    SpeedButton5 = AddSpeedButton(panel, "SpeedButton5", QStringLiteral("Pause game"),
-                                  QStyle::SP_MediaPause, 104);
-    SpeedButton7 = AddSpeedButton(panel, "SpeedButton7", QStringLiteral("Undo Last Action"),
-                                  QStyle::SP_ArrowBack, 127);
-    SpeedButton8 =
-        AddSpeedButton(panel, "SpeedButton8", QStringLiteral("Redo"), QStyle::SP_ArrowForward, 150);
-    SpeedButton6 = AddSpeedButton(panel, "SpeedButton6", QStringLiteral("Quorvane Help"),
-                                  QStyle::SP_DialogHelpButton, 181);
-
-    // The menu items show the pictures of their tool buttons.
-    StartanewGame1->setIcon(SpeedButton1->icon());
-    OpenSavedGame1->setIcon(SpeedButton2->icon());
-    SaveGame1->setIcon(SpeedButton3->icon());
-    Start1->setIcon(SpeedButton4->icon());
-    Stop1->setIcon(SpeedButton5->icon());
-    Undo1->setIcon(SpeedButton7->icon());
-    Redo1->setIcon(SpeedButton8->icon());
-    Contents1->setIcon(SpeedButton6->icon());
-
-    connect(SpeedButton4, &QToolButton::clicked, this, &Tfmainform::StartGame);
-    connect(SpeedButton5, &QToolButton::clicked, this, &Tfmainform::PauseGame);
-    connect(SpeedButton7, &QToolButton::clicked, this, &Tfmainform::UndoAction);
-    connect(SpeedButton1, &QToolButton::clicked, this, &Tfmainform::StartanewGame1Click);
-    connect(SpeedButton2, &QToolButton::clicked, this, [this] { LoadSavedGame({}); });
-    connect(SpeedButton3, &QToolButton::clicked, this, &Tfmainform::SaveGame);
-    connect(SpeedButton8, &QToolButton::clicked, this, &Tfmainform::RedoAction);
-}
+Tfmainform::~Tfmainform() = default;
 
 void Tfmainform::CreateStatusBar() {
     auto* statusBar = new QStatusBar(Client);
@@ -263,7 +101,7 @@ void Tfmainform::CreateStatusBar() {
     statusBar->setObjectName(QStringLiteral("StatusBar1"));
     statusBar->setSizeGripEnabled(false);
     statusBar->setCursor(Qt::ArrowCursor);
-    UseFaceColour(statusBar);
+    UseFaceColour(*statusBar);
     const auto panel = [&](const char* name, int width) {
         auto* label = new QLabel(statusBar);
         label->setObjectName(QString::fromLatin1(name));
@@ -278,36 +116,11 @@ void Tfmainform::CreateStatusBar() {
 }
 
 void Tfmainform::LayOutClient(int width, int height) {
-    const QSize available = AvailableClientSize();
-    const int barWidth = VerticalScroll->sizeHint().width();
-    const int barHeight = HorizontalScroll->sizeHint().height();
-    // A bar for one direction takes room from the other, which may then need a bar too.
-    bool scrollsAcross = width > available.width();
-    bool scrollsDown = height > available.height();
-    scrollsDown = scrollsDown || (scrollsAcross && height + barHeight > available.height());
-    scrollsAcross = scrollsAcross || (scrollsDown && width + barWidth > available.width());
-    const int barRight = scrollsDown ? barWidth : 0;
-    const int barBelow = scrollsAcross ? barHeight : 0;
-    const int shownWidth = std::min(width + barRight, available.width());
-    const int shownHeight = std::min(height + barBelow, available.height());
-
-    Client->setFixedSize(shownWidth, shownHeight);
-    Bevel1->setGeometry(0, 0, shownWidth, 2);
-    Panel1->setGeometry(0, ToolBarPanelTop, shownWidth, ToolBarPanelHeight);
-    Bevel2->setGeometry(0, ToolBarPanelTop + ToolBarPanelHeight, shownWidth, 2);
-    StatusBar1->setGeometry(0, shownHeight - StatusBarHeight, shownWidth, StatusBarHeight);
-
-    const int bandBottom = ToolBarPanelTop + ToolBarPanelHeight + 2;
-    const int barsBottom = shownHeight - StatusBarHeight;
-    HorizontalScroll->setGeometry(0, barsBottom - barBelow, shownWidth - barRight, barBelow);
-    VerticalScroll->setGeometry(shownWidth - barRight, bandBottom, barRight,
-                                barsBottom - barBelow - bandBottom);
-    HorizontalScroll->setRange(0, width - (shownWidth - barRight));
-    HorizontalScroll->setPageStep(shownWidth - barRight);
-    VerticalScroll->setRange(0, height - (shownHeight - barBelow));
-    VerticalScroll->setPageStep(barsBottom - barBelow - bandBottom);
-    HorizontalScroll->setVisible(scrollsAcross);
-    VerticalScroll->setVisible(scrollsDown);
+    const QSize shown =
+        Scroll->Fit({width, height}, AvailableClientSize(), ToolBandHeight, StatusBarHeight);
+    Client->setFixedSize(shown);
+    Band.LayOut(shown.width());
+    StatusBar1->setGeometry(0, shown.height() - StatusBarHeight, shown.width(), StatusBarHeight);
 }
 
 QSize Tfmainform::AvailableClientSize() const {
@@ -318,11 +131,6 @@ QSize Tfmainform::AvailableClientSize() const {
     const QSize area = shownOn->availableGeometry().size();
     return {area.width() - frame.width(),
             area.height() - frame.height() - menuBar()->sizeHint().height()};
-}
-
-QPoint Tfmainform::ScrollOffset() const {
-    return {HorizontalScroll->isVisible() ? HorizontalScroll->value() : 0,
-            VerticalScroll->isVisible() ? VerticalScroll->value() : 0};
 }
 
 bool Tfmainform::event(QEvent* event) {
@@ -350,16 +158,9 @@ bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonRelease:
         FormMouseUp();
         return true;
-    case QEvent::Wheel: {
-        // The wheel scrolls down and up; a sideways wheel or Shift scrolls across.
-        auto* wheel = static_cast<QWheelEvent*>(event);
-        const bool across =
-            wheel->angleDelta().x() != 0 || wheel->modifiers().testFlag(Qt::ShiftModifier);
-        QScrollBar* bar = across ? HorizontalScroll : VerticalScroll;
-        if (bar->isVisible())
-            QCoreApplication::sendEvent(bar, wheel);
+    case QEvent::Wheel:
+        Scroll->Wheel(*static_cast<QWheelEvent*>(event));
         return true;
-    }
     default:
         return QMainWindow::eventFilter(watched, event);
     }
@@ -479,9 +280,10 @@ void Tfmainform::SavePrompt() {
         SaveGame();
 }
 
-void Tfmainform::FileInformation1Click() {
-    if (Dialogs.FileInfo != nullptr)
-        Dialogs.FileInfo->exec();
+void Tfmainform::PuzzleEditor1Click() {
+    if (Dialogs.Editor != nullptr)
+        Dialogs.Editor->Edit(
+            {PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
 }
 
 void Tfmainform::StartanewGame1Click() {
@@ -523,12 +325,12 @@ void Tfmainform::UseBoardSize(BoardSize size) {
     BoardSize_ = size;
     RebuildBoard();
     RepaintWindow();
-    (size == BoardSize::Small ? Small1 : Medium1)->setChecked(true);
+    Commands.Action(size == BoardSize::Small ? "Small1" : "Medium1")->setChecked(true);
 }
 
 void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
     Client->setCursor(Hand2);
-    const QPoint offset = ScrollOffset();
+    const QPoint offset = Scroll->Offset();
     const std::optional<BoardTarget> target = Geometry().HitTest(x + offset.x(), y + offset.y());
     if (!target)
         return;
@@ -596,19 +398,19 @@ void Tfmainform::ShowClock() {
 
 void Tfmainform::UpdateCommandStates() {
     const CommandStates states = CommandStatesFor(Session_.Phase(), Game());
-    for (QAction* save : {SaveGame1, SaveGameas1})
-        save->setEnabled(states.Save);
-    SpeedButton3->setEnabled(states.Save);
-    FileInformation1->setEnabled(states.FileInformation);
-    SpeedButton4->setEnabled(states.StartButton);
-    Start1->setEnabled(states.StartMenu);
-    SpeedButton5->setEnabled(states.Pause);
-    Stop1->setEnabled(states.Pause);
-    ResetBoard1->setEnabled(states.Pause);
-    Undo1->setEnabled(states.Undo);
-    SpeedButton7->setEnabled(states.Undo);
-    Redo1->setEnabled(states.Redo);
-    SpeedButton8->setEnabled(states.Redo);
+    const std::pair<const char*, bool> enabled[] = {
+        {"SaveGame1", states.Save},
+        {"SaveGameas1", states.Save},
+        {"FileInformation1", states.FileInformation},
+        {"StartResume", states.StartButton},
+        {"Start1", states.StartMenu},
+        {"Stop1", states.Pause},
+        {"ResetBoard1", states.Pause},
+        {"Undo1", states.Undo},
+        {"Redo1", states.Redo},
+    };
+    for (const auto& [name, on] : enabled)
+        Commands.Action(name)->setEnabled(on);
 }
 
 void Tfmainform::RepaintWindow() {
@@ -637,45 +439,16 @@ void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
     const BoardGeometry geometry = Geometry();
     RedrawBox(Bitmap, {Game(), geometry, Colours, *ClueFace}, target);
     const PixelRect rect = geometry.RepaintRect(target);
-    const QPoint offset = ScrollOffset();
+    const QPoint offset = Scroll->Offset();
     Client->update(rect.Left - offset.x(), rect.Top - offset.y(), rect.Width(), rect.Height());
 }
 
 void Tfmainform::FormPaint(QPainter& painter) {
     const std::string prompt = PromptText(Session_.Phase(), Game().ElapsedSeconds);
     if (prompt.empty()) {
-        const QPoint offset = ScrollOffset();
+        const QPoint offset = Scroll->Offset();
         painter.drawImage(BoardLeft - offset.x(), BoardTop - offset.y(), Bitmap);
         return;
     }
-    DrawMessagePanel(painter, Text(prompt));
-}
-
-void Tfmainform::DrawMessagePanel(QPainter& painter, const QString& text) {
-    QFont font = this->font();
-    font.setPixelSize(PromptPixelSize);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const int sw = metrics.horizontalAdvance(text);
-    const int sh = metrics.height();
-    const int cw = Client->width();
-    const int ch = Client->height();
-
-    // Right and bottom are exclusive.
-    const int left = (cw - (sw + 42)) / 2 - 20;
-    const int right = (cw + sw + 42) / 2 + 20;
-    const int top = (ch - sh) / 2 - 20;
-    const int bottom = (ch + sh) / 2 + 20;
-    painter.fillRect(left, top, right - left, bottom - top, palette().color(QPalette::Button));
-    for (int edge = 0; edge < 2; ++edge) {
-        painter.fillRect(left + edge, top + edge, right - left - 2 * edge, 1, Qt::white);
-        painter.fillRect(left + edge, top + edge, 1, bottom - top - 2 * edge, Qt::white);
-        painter.fillRect(left + edge, bottom - 1 - edge, right - left - 2 * edge, 1,
-                         QColor(128, 128, 128));
-        painter.fillRect(right - 1 - edge, top + edge, 1, bottom - top - 2 * edge,
-                         QColor(128, 128, 128));
-    }
-    painter.setPen(Qt::black);
-    painter.drawText((cw - sw) / 2 + 24, (ch - sh) / 2 + metrics.ascent(), text);
-    painter.drawPixmap(left + 2 + 16, ch / 2 - 16, QPixmap(QStringLiteral(":/icons/quorvane")));
+    DrawMessagePanel(painter, Client->rect(), Text(prompt));
 }

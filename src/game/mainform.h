@@ -7,21 +7,21 @@
 #include "game/game_session.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
+#include "ui/command_table.h"
+#include "ui/tool_band.h"
 
 #include <QCursor>
 #include <QImage>
 #include <QMainWindow>
-#include <QStyle>
 #include <QTimer>
 
-class QAction;
 class QLabel;
 class QPainter;
-class QScrollBar;
-class QToolButton;
+class BoardScroll;
 class CongratulationsDialog;
 class PuzzleChooser;
 class Tfcompleted;
+class Tffeditor;
 class Tffileinfo;
 
 // The dialogs the main window shows, created after it.
@@ -30,6 +30,7 @@ struct MainformDialogs {
     Tffileinfo* FileInfo = nullptr; // filled at each load
     PuzzleChooser* NewGame = nullptr;
     Tfcompleted* Completed = nullptr;
+    Tffeditor* Editor = nullptr;
 };
 class TextFace;
 struct CommandStates;
@@ -43,6 +44,7 @@ public:
     static constexpr int DesignedClientHeight = 419;
 
     explicit Tfmainform(MainformServices services, QWidget* parent = nullptr);
+    ~Tfmainform() override;
 
     const GameSession& Session() const { return Session_; }
     const GameState& Game() const { return Session_.Game(); }
@@ -90,25 +92,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void CreateMenus();
-    void CreateToolBar();
+    // The menus and tool buttons, from one table of commands.
+    void CreateCommands();
+    CommandEntry GameMenu();
+    CommandEntry PlayMenu();
+    CommandEntry OptionsMenu();
+    CommandEntry HelpMenu();
+    std::function<void()> Call(void (Tfmainform::*handler)());
     void CreateStatusBar();
     // Sizes the client area and lays the tool bar band and the status bar across it. A board
     // larger than the screen's free area is capped to it and scrolls; otherwise nothing scrolls.
     void LayOutClient(int width, int height);
     QSize AvailableClientSize() const;
-    // How far the board is scrolled; zero while the whole board is shown.
-    QPoint ScrollOffset() const;
     // The client area's background takes the scheme's window colour.
     void UseWindowBackground();
-    QAction* AddAction(QMenu* menu, const char* name, const QString& caption,
-                       const QKeySequence& shortcut = {});
-    QToolButton* AddSpeedButton(QWidget* panel, const char* name, const QString& hint,
-                                QStyle::StandardPixmap icon, int x);
 
     void ResetBoard1Click();
     void Exit1Click();
-    void FileInformation1Click();
+    void PuzzleEditor1Click();
     // The browser picks a puzzle; the folder it ends on is remembered, OK or Cancel.
     void StartanewGame1Click();
     // Before the program ends: offers to save a game with unsaved changes.
@@ -124,7 +125,6 @@ private:
     void AnnounceCompletion();
     void ShowClock();
     void FormPaint(QPainter& painter);
-    void DrawMessagePanel(QPainter& painter, const QString& text);
     void RemoveFonts();
 
     MainformServices Services;
@@ -141,41 +141,11 @@ private:
     QCursor Hand2;
 
     QWidget* Client = nullptr;
-    QWidget* Panel1 = nullptr;
-    QWidget* Bevel1 = nullptr;
-    QWidget* Bevel2 = nullptr;
+    ToolBand Band{};
+    CommandTable Commands;
+    std::unique_ptr<BoardScroll> Scroll;
     QWidget* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QLabel* ClockPanel = nullptr;
     QLabel* LevelPanel = nullptr;
-    QScrollBar* HorizontalScroll = nullptr;
-    QScrollBar* VerticalScroll = nullptr;
-
-    QAction* StartanewGame1 = nullptr;
-    QAction* OpenSavedGame1 = nullptr;
-    QAction* SaveGame1 = nullptr;
-    QAction* SaveGameas1 = nullptr;
-    QAction* SolvedPuzzles1 = nullptr;
-    QAction* Exit1 = nullptr;
-    QAction* Undo1 = nullptr;
-    QAction* Redo1 = nullptr;
-    QAction* Start1 = nullptr;
-    QAction* Stop1 = nullptr;
-    QAction* ResetBoard1 = nullptr;
-    QAction* PuzzleEditor1 = nullptr;
-    QAction* FileInformation1 = nullptr;
-    QAction* Preferences1 = nullptr;
-    QAction* Small1 = nullptr;
-    QAction* Medium1 = nullptr;
-    QAction* Contents1 = nullptr;
-    QAction* About1 = nullptr;
-
-    QToolButton* SpeedButton1 = nullptr;
-    QToolButton* SpeedButton2 = nullptr;
-    QToolButton* SpeedButton3 = nullptr;
-    QToolButton* SpeedButton4 = nullptr;
-    QToolButton* SpeedButton5 = nullptr;
-    QToolButton* SpeedButton6 = nullptr;
-    QToolButton* SpeedButton7 = nullptr;
-    QToolButton* SpeedButton8 = nullptr;
 };

@@ -64,8 +64,36 @@ void CommandTable::SetMenuEnabled(const std::string& name, bool enabled) const {
             item->setEnabled(enabled);
 }
 
+namespace {
+
+// The action of an item, and its tool button when it has one.
+void AddCommand(std::map<std::string, QAction*>& actions,
+                std::map<std::string, QToolButton*>& buttons, QAction* action, QWidget& toolPanel,
+                QSize buttonSize, const CommandEntry& item) {
+    action->setObjectName(ObjectName(item.Name));
+    action->setShortcut(item.Shortcut);
+    action->setCheckable(item.Checkable);
+    if (item.Handler)
+        QObject::connect(action, &QAction::triggered, action,
+                         [handler = item.Handler] { handler(); });
+    actions[item.Name] = action;
+    if (item.Button) {
+        action->setIcon(toolPanel.style()->standardIcon(item.Button->Icon));
+        action->setToolTip(item.Button->Hint);
+        auto* button = new QToolButton(&toolPanel);
+        button->setObjectName(ObjectName(item.Button->Name));
+        button->setDefaultAction(action);
+        button->setAutoRaise(true);
+        button->setGeometry(item.Button->X, 2, buttonSize.width(), buttonSize.height());
+        buttons[item.Button->Name] = button;
+    }
+}
+
+} // namespace
+
 CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSize,
-                               const std::vector<CommandEntry>& menus) {
+                               const std::vector<CommandEntry>& menus,
+                               const std::vector<CommandEntry>& buttonsOnly) {
     CommandTable table;
     const std::function<void(QMenu&, const CommandEntry&)> addItem = [&](QMenu& menu,
                                                                          const CommandEntry& item) {
@@ -81,24 +109,8 @@ CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSi
                 addItem(*submenu, subitem);
             return;
         }
-        QAction* action = menu.addAction(item.Caption);
-        action->setObjectName(ObjectName(item.Name));
-        action->setShortcut(item.Shortcut);
-        action->setCheckable(item.Checkable);
-        if (item.Handler)
-            QObject::connect(action, &QAction::triggered, action,
-                             [handler = item.Handler] { handler(); });
-        table.Actions[item.Name] = action;
-        if (!item.Button)
-            return;
-        action->setIcon(toolPanel.style()->standardIcon(item.Button->Icon));
-        action->setToolTip(item.Button->Hint);
-        auto* button = new QToolButton(&toolPanel);
-        button->setObjectName(ObjectName(item.Button->Name));
-        button->setDefaultAction(action);
-        button->setAutoRaise(true);
-        button->setGeometry(item.Button->X, 2, buttonSize.width(), buttonSize.height());
-        table.Buttons[item.Button->Name] = button;
+        AddCommand(table.Actions, table.Buttons, menu.addAction(item.Caption), toolPanel,
+                   buttonSize, item);
     };
     for (const CommandEntry& entry : menus) {
         QMenu* menu = bar.addMenu(entry.Caption);
@@ -107,5 +119,8 @@ CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSi
         for (const CommandEntry& item : entry.Items)
             addItem(*menu, item);
     }
+    for (const CommandEntry& item : buttonsOnly)
+        AddCommand(table.Actions, table.Buttons, new QAction(&toolPanel), toolPanel, buttonSize,
+                   item);
     return table;
 }

@@ -55,6 +55,7 @@ public:
 
 private:
     friend CommandTable BuildCommandTable(QMenuBar&, QWidget&, QSize,
+                                          const std::vector<CommandEntry>&,
                                           const std::vector<CommandEntry>&);
     std::map<std::string, QAction*> Actions;
     std::map<std::string, QMenu*> Menus;
@@ -62,6 +63,9 @@ private:
 };
 
 // Adds the table's menus to the bar, in order, and its tool buttons to the panel at their places.
-// A tool button shows its action's icon, which the menu item shows too.
+// A tool button shows its action's icon, which the menu item shows too. Each of buttonsOnly is a
+// tool button whose action (named by Name) stands in no menu, so it has an enabled state of its
+// own.
 CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSize,
-                               const std::vector<CommandEntry>& menus);
+                               const std::vector<CommandEntry>& menus,
+                               const std::vector<CommandEntry>& buttonsOnly = {});

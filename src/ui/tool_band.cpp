@@ -28,9 +28,13 @@ ToolBand CreateToolBand(QWidget& client) {
     auto* panel = new QWidget(&client);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setCursor(Qt::ArrowCursor);
-    QPalette palette = QApplication::palette(panel);
-    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    UseFaceColour(*panel);
     return {bevel1, panel, Bevel(client, "Bevel2")};
+}
+
+void UseFaceColour(QWidget& bar) {
+    QPalette palette = QApplication::palette(&bar);
+    palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+    bar.setPalette(palette);
+    bar.setAutoFillBackground(true);
 }

@@ -17,3 +17,6 @@ struct ToolBand {
 };
 
 ToolBand CreateToolBand(QWidget& client);
+
+// A bar that keeps the system's face colour, whatever the board's scheme paints around it.
+void UseFaceColour(QWidget& bar);
