@@ -54,7 +54,6 @@ public:
     BoardGeometry(int columns, int rows, int rowClueSlots, int columnClueSlots, CellPitch pitch);
     static BoardGeometry Of(const GameState& game, BoardSize size);
 
-    CellPitch Pitch() const { return Pitch_; }
     int Columns() const { return Columns_; }
     int Rows() const { return Rows_; }
     int RowClueSlots() const { return Left_; }
