@@ -1,5 +1,7 @@
 #include "app/program_windows.h"
 
+#include "editor/picture_open_dialog.h"
+
 ProgramWindows::ProgramWindows(MainformServices services)
     : Mainform(std::make_unique<Tfmainform>(std::move(services))) {
     QWidget* owner = Mainform.get();
@@ -7,9 +9,18 @@ ProgramWindows::ProgramWindows(MainformServices services)
     Preferences = new Tfpreferences(owner);
     FileInfo = new Tffileinfo(owner);
     NewGame = new Tfnewgame(services.Registry, owner);
-    Editor = new Tffeditor(owner);
+    Editor = new Tffeditor({services.Messages,
+                            services.Files,
+                            *new PictureOpenDialog(owner),
+                            Guids,
+                            Login,
+                            services.Time,
+                            {},
+                            [this] { About->exec(); }},
+                           owner);
     PuzzleInfo = new Tfpuzzleinfo(owner);
+    Editor->UsePuzzleInfo(PuzzleInfo);
     Congrats = new Tfcongrats(owner);
     Completed = new Tfcompleted(services.Registry, owner);
-    Mainform->UseDialogs({Congrats, FileInfo, NewGame, Completed});
+    Mainform->UseDialogs({Congrats, FileInfo, NewGame, Completed, Editor});
 }

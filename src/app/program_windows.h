@@ -10,11 +10,17 @@
 #include "library/completed.h"
 #include "library/congrats.h"
 #include "library/newgame.h"
+#include "platform/random_guid_source.h"
+#include "platform/user_name.h"
 
 #include <memory>
 
 struct ProgramWindows {
     explicit ProgramWindows(MainformServices services);
+
+    // Services only the puzzle editor uses.
+    RandomGuidSource Guids;
+    UserName Login;
 
     // Declared in creation order; the dialogs belong to the main window and go with it.
     std::unique_ptr<Tfmainform> Mainform;

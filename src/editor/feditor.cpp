@@ -1,5 +1,368 @@
 #include "editor/feditor.h"
 
-Tffeditor::Tffeditor(QWidget* parent) : QDialog(parent) {
+#include "appearance/qt_colour.h"
+#include "board/board_renderer.h"
+#include "editor/bitmap_picture.h"
+#include "editor/editor_grid.h"
+#include "editor/editor_puzzle.h"
+#include "editor/picture_chooser.h"
+#include "editor/puzzleinfo.h"
+#include "game/dialog_look.h"
+#include "game/file_dialogs.h"
+#include "game/message_dialogs.h"
+#include "model/puzzle_file.h"
+#include "platform/clock.h"
+#include "platform/guid_source.h"
+#include "platform/user_name_source.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr QSize SpeedButtonSize(23, 23);
+// Where the grid's top-left corner lies in the scrolled area: client point (10, 40).
+constexpr QPoint GridOrigin(BoardLeft, BoardTop - ToolBandHeight);
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+ButtonKind KindOf(Qt::MouseButton button) {
+    return button == Qt::LeftButton    ? ButtonKind::Left
+           : button == Qt::RightButton ? ButtonKind::Right
+                                       : ButtonKind::Other;
+}
+
+} // namespace
+
+Tffeditor::Tffeditor(EditorServices services, QWidget* parent)
+    : QDialog(parent), Services(std::move(services)), MarkFace(QStringLiteral("Arial"), 8, true) {
     setWindowTitle(QStringLiteral("Puzzle Editor"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(false);
+    setFont(DesignedFont());
+
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    column->setMenuBar(bar);
+
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAutoFillBackground(true);
+    Client->installEventFilter(this);
+    column->addWidget(Client);
+    Band = CreateToolBand(*Client);
+
+    // A grid larger than the window scrolls; while it fits it lies at client point (10, 40).
+    ScrollBox = new QScrollArea(Client);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setFrameShape(QFrame::NoFrame);
+    ScrollBox->setWidgetResizable(true);
+    GridArea = new QWidget;
+    GridArea->setObjectName(QStringLiteral("GridArea"));
+    GridArea->setAutoFillBackground(true);
+    GridArea->installEventFilter(this);
+    ScrollBox->setWidget(GridArea);
+
+    CreateCommands(*bar);
+
+    resize(DesignedWidth, DesignedHeight);
+    UseWindowBackground();
+    UpdateCommandStates();
+}
+
+Tffeditor::~Tffeditor() = default;
+
+void Tffeditor::CreateCommands(QMenuBar& bar) {
+    const auto run = [this](void (Tffeditor::*handler)()) {
+        return [this, handler] { (this->*handler)(); };
+    };
+    const auto help = [this] {
+        if (Services.ShowHelp)
+            Services.ShowHelp(ProgramFolder / "Help" / "Quorvane.chm");
+    };
+    const auto about = [this] {
+        if (Services.ShowAbout)
+            Services.ShowAbout();
+    };
+    const QKeySequence none;
+    Commands = BuildCommandTable(
+        bar, *Band.Panel1, SpeedButtonSize,
+        {
+            SubMenu("File1", QStringLiteral("&File"),
+                    {
+                        MenuItem("New1", QStringLiteral("&New"), none, run(&Tffeditor::NewPuzzle),
+                                 ToolButtonEntry{"SpeedButton1", QStringLiteral("Start a new game"),
+                                                 6, QStyle::SP_FileIcon}),
+                        MenuItem("Open1", QStringLiteral("&Open"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_O), run(&Tffeditor::OpenPuzzle),
+                                 ToolButtonEntry{"SpeedButton2", QStringLiteral("Open Saved Game"),
+                                                 30, QStyle::SP_DialogOpenButton}),
+                        MenuItem(
+                            "Save1", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                            [this] { SavePuzzle(SaveMode::Save); },
+                            ToolButtonEntry{"SpeedButton3",
+                                            QStringLiteral("Save current game to a file"), 54,
+                                            QStyle::SP_DialogSaveButton}),
+                        MenuItem("Saveas1", QStringLiteral("&Save as"), none,
+                                 [this] { SavePuzzle(SaveMode::SaveAs); }),
+                        MenuSeparator(),
+                        MenuItem("Exit1", QStringLiteral("&Exit"), none, [this] { accept(); }),
+                    }),
+            SubMenu("Puzzle1", QStringLiteral("&Puzzle"),
+                    {
+                        MenuItem("ClearPuzzle1", QStringLiteral("&Clear Puzzle"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_Delete),
+                                 run(&Tffeditor::ClearPuzzle1Click)),
+                        MenuSeparator(),
+                        MenuItem("ImportFromBitmap1", QStringLiteral("Import From Bitmap"), none,
+                                 run(&Tffeditor::ImportBitmap)),
+                        MenuItem("EditInformation1", QStringLiteral("&Edit Puzzle Information"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_I),
+                                 run(&Tffeditor::EditInformation1Click)),
+                    }),
+            SubMenu("Help1", QStringLiteral("&?"),
+                    {
+                        MenuItem("Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
+                                 help,
+                                 ToolButtonEntry{"SpeedButton6", QStringLiteral("Quorvane Help"),
+                                                 84, QStyle::SP_DialogHelpButton}),
+                        MenuSeparator(),
+                        MenuItem("About1", QStringLiteral("&About"), none, about),
+                    }),
+        });
+}
+
+BoardGeometry Tffeditor::Geometry() const {
+    return EditorGridGeometry(EditorPuzzle, Pitch);
+}
+
+void Tffeditor::Edit(const EditorSettings& settings) {
+    FormShow(settings);
+    // In the middle of the screen the main window is on, frame included once it has one.
+    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : this;
+    if (const QScreen* screen = owner->screen()) {
+        QRect frame(QPoint(), frameGeometry().size());
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    // The new puzzle's dialog comes once the editor is up, over it.
+    QMetaObject::invokeMethod(this, &Tffeditor::FormActivate, Qt::QueuedConnection);
+    exec();
+}
+
+void Tffeditor::FormShow(const EditorSettings& settings) {
+    EditorFileName.clear();
+    SetCaption();
+    GridShown = false;
+    Pitch = settings.Pitch;
+    Colours = settings.Colours;
+    PuzzleFolder = settings.PuzzleFolder;
+    ProgramFolder = settings.ProgramFolder;
+    UseWindowBackground();
+    GridArea->setMinimumSize(0, 0);
+    UpdateCommandStates();
+    RepaintEditor();
+    ActivationPending = true;
+}
+
+void Tffeditor::FormActivate() {
+    if (!ActivationPending)
+        return;
+    ActivationPending = false;
+    GridShown = false;
+    NewPuzzle();
+}
+
+void Tffeditor::NewPuzzle() {
+    PuzzleRecord made = NewEditorPuzzle(
+        {Services.Time.OleNow(), Services.Guids.NewGuid(), Services.UserName.LoginName()});
+    // Cancel keeps the puzzle that was there, on screen and in the record.
+    if (PuzzleInfo != nullptr && !PuzzleInfo->EditPuzzleInfo(made))
+        return;
+    EditorPuzzle = made;
+    EditorFileName.clear();
+    SetCaption();
+    ShowPuzzle();
+}
+
+void Tffeditor::OpenPuzzle() {
+    const std::filesystem::path chosen =
+        Services.Files.OpenFileName(PuzzleFolder, QStringLiteral("*.qvf|*.qvf"));
+    if (chosen.empty())
+        return;
+    // A refused file leaves the puzzle on screen as it was.
+    const FileReadStatus status = OpenEditorPuzzleFile(chosen, EditorPuzzle);
+    if (status != FileReadStatus::Ok) {
+        Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
+        return;
+    }
+    EditorFileName = chosen;
+    SetCaption();
+    ShowPuzzle();
+}
+
+void Tffeditor::SavePuzzle(SaveMode mode) {
+    if (EditorFileName.empty() || mode == SaveMode::SaveAs) {
+        const std::filesystem::path chosen =
+            Services.Files.SaveFileName(PuzzleFolder, QStringLiteral("Quorvane Files|*.qvf"));
+        if (chosen.empty())
+            return;
+        EditorFileName = chosen;
+    }
+    // Every save is a new version of the puzzle, with an identity and solved records of its own.
+    EditorPuzzle.PuzzleId = Services.Guids.NewGuid();
+    // The file is replaced only once the whole record is written, so a failure keeps the old one.
+    const std::string failure = WritePuzzleFile(EditorFileName, EditorPuzzle);
+    if (!failure.empty()) {
+        Services.Messages.Error(Text(failure));
+        return;
+    }
+    SetCaption();
+}
+
+void Tffeditor::ClearPuzzle1Click() {
+    EditorPuzzle.Solution.Clear();
+    RedrawEditorGrid();
+    RepaintEditor();
+}
+
+void Tffeditor::ImportBitmap() {
+    const std::filesystem::path chosen =
+        Services.Pictures.OpenPictureName(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    if (chosen.empty())
+        return;
+    const BitmapPicture read = ReadBitmapPicture(chosen);
+    if (!read.Picture) {
+        Services.Messages.Error(read.Failure);
+        return;
+    }
+    if (!ImportPicture(*read.Picture, EditorPuzzle)) {
+        Services.Messages.Error(
+            Text(PictureSizeMessage(read.Picture->Width, read.Picture->Height)));
+        return;
+    }
+    RedrawEditorGrid();
+    RepaintEditor();
+}
+
+void Tffeditor::EditInformation1Click() {
+    if (PuzzleInfo == nullptr || !PuzzleInfo->EditPuzzleInfo(EditorPuzzle))
+        return;
+    RedrawEditorGrid();
+    RepaintEditor();
+}
+
+void Tffeditor::ToggleCell(Qt::MouseButton button, int x, int y) {
+    if (!GridShown)
+        return;
+    const BoardGeometry geometry = Geometry();
+    const std::optional<BoardTarget> cell = geometry.HitTest(x, y);
+    if (!cell || !ToggleEditorCell(EditorPuzzle.Solution, cell->Col, cell->Row, KindOf(button)))
+        return;
+    RedrawGridCell(EditorBitmap, {EditorPuzzle.Solution, geometry, Colours, MarkFace}, cell->Col,
+                   cell->Row);
+    const PixelRect rect = geometry.RepaintRect(*cell);
+    GridArea->update(rect.Left, rect.Top - ToolBandHeight, rect.Width(), rect.Height());
+}
+
+void Tffeditor::RedrawEditorGrid() {
+    UseWindowBackground();
+    const BoardGeometry geometry = Geometry();
+    EditorBitmap = DrawGrid({EditorPuzzle.Solution, geometry, Colours, MarkFace});
+    // The scrolled area holds the grid with the same margin on every side.
+    GridArea->setMinimumSize(GridOrigin.x() * 2 + EditorBitmap.width(),
+                             GridOrigin.y() * 2 + EditorBitmap.height());
+}
+
+void Tffeditor::RepaintEditor() {
+    Client->update();
+    GridArea->update();
+}
+
+void Tffeditor::ShowPuzzle() {
+    GridShown = true;
+    RedrawEditorGrid();
+    RepaintEditor();
+    UpdateCommandStates();
+}
+
+void Tffeditor::UpdateCommandStates() {
+    Commands.Action("Save1")->setEnabled(GridShown);
+    Commands.SetMenuEnabled("Puzzle1", GridShown);
+}
+
+void Tffeditor::SetCaption() {
+    setWindowTitle(EditorFileName.empty()
+                       ? QStringLiteral("Puzzle Editor")
+                       : QStringLiteral("Puzzle Editor - ") + PathText(EditorFileName));
+}
+
+void Tffeditor::UseWindowBackground() {
+    const QColor background = ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]);
+    for (QWidget* area : {Client, ScrollBox->viewport(), GridArea}) {
+        QPalette palette = area->palette();
+        palette.setColor(QPalette::Window, background);
+        area->setPalette(palette);
+    }
+}
+
+void Tffeditor::LayOutClient() {
+    Band.LayOut(Client->width());
+    ScrollBox->setGeometry(0, ToolBandHeight, Client->width(),
+                           std::max(0, Client->height() - ToolBandHeight));
+}
+
+void Tffeditor::PaintGrid(QPainter& painter) {
+    if (GridShown)
+        painter.drawImage(GridOrigin, EditorBitmap);
+}
+
+bool Tffeditor::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Client && event->type() == QEvent::Resize) {
+        LayOutClient();
+        return false;
+    }
+    if (watched != GridArea)
+        return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint: {
+        QPainter painter(GridArea);
+        PaintGrid(painter);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        // The scrolled area starts below the tool band; its own coordinates do not move when it
+        // scrolls, so a press maps to the client point it would have unscrolled.
+        const auto* press = static_cast<QMouseEvent*>(event);
+        const QPoint at = press->position().toPoint();
+        ToggleCell(press->button(), at.x(), at.y() + ToolBandHeight);
+        return true;
+    }
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+}
+
+void Tffeditor::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

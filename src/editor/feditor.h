@@ -1,11 +1,99 @@
 // The puzzle editor, where puzzles are drawn cell by cell or imported from a picture.
 #pragma once
 
+#include "board/board_action.h"
+#include "board/board_geometry.h"
+#include "editor/editor_services.h"
+#include "model/puzzle_record.h"
+#include "platform/substitute_text_face.h"
+#include "ui/command_table.h"
+#include "ui/tool_band.h"
+
 #include <QDialog>
+#include <QImage>
+
+class QMenuBar;
+class QScrollArea;
+class Tfpuzzleinfo;
 
 class Tffeditor : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tffeditor(QWidget* parent = nullptr);
+    // The window's size as designed, menu bar included; the user may change it.
+    static constexpr int DesignedWidth = 517;
+    static constexpr int DesignedHeight = 410;
+
+    explicit Tffeditor(EditorServices services, QWidget* parent = nullptr);
+    ~Tffeditor() override;
+
+    // The dialog New and Edit Puzzle Information show. Without one a new puzzle is taken as made
+    // and its information cannot be edited.
+    void UsePuzzleInfo(Tfpuzzleinfo* dialog) { PuzzleInfo = dialog; }
+
+    // Opens the editor modally with the main window's settings; a new puzzle is started at once.
+    void Edit(const EditorSettings& settings);
+
+    const PuzzleRecord& Puzzle() const { return EditorPuzzle; }
+    const std::filesystem::path& FileName() const { return EditorFileName; }
+    bool IsGridShown() const { return GridShown; }
+    const QImage& Bitmap() const { return EditorBitmap; }
+    BoardGeometry Geometry() const;
+    // Everything below the menu bar: the tool band and the grid's area.
+    QWidget* ClientArea() const { return Client; }
+
+    // Each opening, before the window is active: the settings are taken and the grid hidden.
+    void FormShow(const EditorSettings& settings);
+    // The first activation after an opening starts a new puzzle.
+    void FormActivate();
+    // A press at a client point, as if the grid's area were not scrolled.
+    void ToggleCell(Qt::MouseButton button, int x, int y);
+
+    void NewPuzzle();
+    void OpenPuzzle();
+    enum class SaveMode { Save, SaveAs };
+    void SavePuzzle(SaveMode mode);
+    void ClearPuzzle1Click();
+    void ImportBitmap();
+    void EditInformation1Click();
+
+    // The whole grid drawn afresh into the bitmap, at the puzzle's size; the screen is untouched.
+    void RedrawEditorGrid();
+    // The whole client area painted again, background included.
+    void RepaintEditor();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Escape does not close the editor.
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void CreateCommands(QMenuBar& bar);
+    void LayOutClient();
+    void UseWindowBackground();
+    // Save and the Puzzle menu are at hand exactly while a grid is shown.
+    void UpdateCommandStates();
+    void SetCaption();
+    // After a puzzle has been taken from a file or made new: shown, drawn and painted.
+    void ShowPuzzle();
+    void PaintGrid(QPainter& painter);
+
+    EditorServices Services;
+    Tfpuzzleinfo* PuzzleInfo = nullptr;
+    PuzzleRecord EditorPuzzle;
+    std::filesystem::path EditorFileName;
+    bool GridShown = false;
+    bool ActivationPending = false;
+    QImage EditorBitmap;
+    CellPitch Pitch = PitchOf(BoardSize::Small);
+    ColourSet Colours{};
+    std::filesystem::path PuzzleFolder;
+    std::filesystem::path ProgramFolder;
+    SubstituteTextFace MarkFace;
+
+    QWidget* Client = nullptr;
+    ToolBand Band{};
+    QScrollArea* ScrollBox = nullptr;
+    QWidget* GridArea = nullptr; // the scrolled area; its origin is client point (0, 30)
+    CommandTable Commands;
 };

@@ -1,0 +1,93 @@
+// A puzzle editor wired to services of the test's own: dialogs answered by the test, known
+// identifiers, a fixed clock and login name, and an information dialog that answers itself.
+#pragma once
+
+#include "editor/answering_puzzle_info.h"
+#include "editor/editor_grid.h"
+#include "editor/feditor.h"
+#include "editor/picture_chooser.h"
+#include "platform/guid_source.h"
+#include "platform/user_name_source.h"
+#include "support/board_scene_fixture.h"
+#include "support/mainform_harness.h"
+
+class CountingGuids final : public GuidSource {
+public:
+    Guid NewGuid() override { return Guid{++Made, 0, 0, {}}; }
+    std::uint32_t Made = 0;
+};
+
+class FixedUserName final : public UserNameSource {
+public:
+    std::string LoginName() const override { return "ann"; }
+};
+
+class AnsweringPictures final : public PictureChooser {
+public:
+    std::filesystem::path OpenPictureName(const QString& filter) override {
+        Filters.append(filter);
+        return Answer;
+    }
+    std::filesystem::path Answer;
+    QStringList Filters;
+};
+
+struct EditorHarness {
+    TempFolder Folder;
+    AnsweringMessages Messages;
+    AnsweringFiles Files;
+    AnsweringPictures Pictures;
+    CountingGuids Guids;
+    FixedUserName Login;
+    FixedClock Time;
+    AnsweringPuzzleInfo Info;
+    std::vector<std::filesystem::path> HelpShown;
+    int AboutShown = 0;
+
+    std::unique_ptr<Tffeditor> Create() {
+        auto editor = std::make_unique<Tffeditor>(
+            EditorServices{Messages, Files, Pictures, Guids, Login, Time,
+                           [this](const std::filesystem::path& file) { HelpShown.push_back(file); },
+                           [this] { ++AboutShown; }});
+        editor->UsePuzzleInfo(&Info);
+        return editor;
+    }
+
+    EditorSettings Settings(BoardSize size = BoardSize::Small) const {
+        return {PitchOf(size), DistinctColours(), Folder / "Puzzles", Folder.Path()};
+    }
+
+    // An editor opened as the main window opens it, the new puzzle's dialog answered with OK.
+    std::unique_ptr<Tffeditor> Open(BoardSize size = BoardSize::Small) {
+        auto editor = Create();
+        editor->FormShow(Settings(size));
+        editor->show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(editor.get())); }();
+        editor->FormActivate();
+        return editor;
+    }
+};
+
+// The grid as a full redraw would draw the editor's puzzle now.
+inline QImage FullRedraw(const Tffeditor& editor, BoardSize size) {
+    const BoardGeometry geometry = EditorGridGeometry(editor.Puzzle(), PitchOf(size));
+    const SubstituteTextFace face(QStringLiteral("Arial"), 8, true);
+    const ColourSet colours = DistinctColours();
+    return DrawGrid({editor.Puzzle().Solution, geometry, colours, face});
+}
+
+inline QImage ClientImage(const Tffeditor& editor) {
+    return editor.ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// A press at a client point, delivered where the window receives it: the grid's scrolled area.
+inline void Press(Tffeditor& editor, Qt::MouseButton button, int x, int y) {
+    QTest::mouseClick(editor.findChild<QWidget*>(QStringLiteral("GridArea")), button, {},
+                      QPoint(x, y - ToolBandHeight));
+}
+
+// The centre of a cell in client coordinates.
+inline QPoint CellCentre(const Tffeditor& editor, int column, int row) {
+    const PixelRect box = editor.Geometry().BoxOf({BoardArea::GridCell, column, row});
+    return {BoardLeft + (box.Left + box.Right) / 2, BoardTop + (box.Top + box.Bottom) / 2};
+}
