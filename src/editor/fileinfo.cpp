@@ -1,6 +1,6 @@
 #include "editor/fileinfo.h"
 
-#include "game/dialog_look.h"
+#include "ui/dialog_look.h"
 #include "model/puzzle_record.h"
 #include "platform/code_page.h"
 #include "platform/date_text.h"

@@ -3,7 +3,7 @@
 #include "editor/arrow_spin_box.h"
 #include "editor/level_slider.h"
 #include "editor/limited_memo.h"
-#include "game/dialog_look.h"
+#include "ui/dialog_look.h"
 #include "model/puzzle_record.h"
 #include "platform/code_page.h"
 #include "platform/date_text.h"

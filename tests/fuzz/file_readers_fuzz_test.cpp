@@ -1,6 +1,6 @@
 // Random, mutated and truncated files through the puzzle and saved-game readers: every input is
 // either taken whole or refused with the target untouched, and nothing reads past its buffer.
-#include "model/byte_layout.h"
+#include "base/byte_layout.h"
 #include "model/derive_clues.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"

@@ -1,5 +1,5 @@
 // Puzzle files: the byte layout, the game's refusals and the editor's lenient reading.
-#include "model/byte_layout.h"
+#include "base/byte_layout.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"

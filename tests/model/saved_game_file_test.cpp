@@ -1,5 +1,5 @@
 // Saved games: the byte layout, the round trip and the refusal of files that do not add up.
-#include "model/byte_layout.h"
+#include "base/byte_layout.h"
 #include "model/derive_clues.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"

@@ -1,5 +1,5 @@
 // Replacing a file so that its old content survives a failed write.
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Builds a raster font file from its glyph source: fntgen <source.glyphs> <output.fnt>.
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "platform/glyph_source.h"
 
 #include <fstream>

@@ -2,7 +2,7 @@
 #include "command.h"
 #include "non_format.h"
 #include "platform/code_page.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "tool_files.h"
 
 namespace {

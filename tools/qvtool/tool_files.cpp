@@ -4,9 +4,9 @@
 #include "model/file_read.h"
 #include "model/puzzle_file.h"
 #include "non_format.h"
-#include "platform/atomic_file.h"
+#include "base/atomic_file.h"
 #include "platform/code_page.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "tool_error.h"
 #include "webpbn_format.h"
 

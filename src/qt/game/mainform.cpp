@@ -1,0 +1,454 @@
+#include "game/mainform.h"
+
+#include "appearance/qt_colour.h"
+#include "board/board_renderer.h"
+#include "board/clue_fonts.h"
+#include "board/history.h"
+#include "editor/feditor.h"
+#include "editor/fileinfo.h"
+#include "game/board_scroll.h"
+#include "game/command_states.h"
+#include "game/completion.h"
+#include "ui/dialog_look.h"
+#include "game/file_dialogs.h"
+#include "game/game_texts.h"
+#include "game/message_dialogs.h"
+#include "game/message_panel.h"
+#include "library/congratulations_dialog.h"
+#include "library/puzzle_chooser.h"
+#include "library/solved_records.h"
+#include "model/puzzle_file.h"
+#include "model/saved_game_file.h"
+#include "platform/clock.h"
+#include "platform/font_library.h"
+#include "platform/registry_failure.h"
+#include "platform/settings_keys.h"
+#include "platform/waiter.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QStatusBar>
+#include <QWheelEvent>
+
+namespace {
+
+QString Text(const std::string& utf8) {
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
+
+Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
+    : QMainWindow(parent), Services(std::move(services)) {
+    // The resources live in a static library, which the linker would otherwise leave out.
+    Q_INIT_RESOURCE(mainform);
+    setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
+    setFont(DesignedFont());
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowContextHelpButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+
+    Client = new QWidget(this);
+    Client->setObjectName(QStringLiteral("ClientArea"));
+    Client->setAutoFillBackground(true);
+    Client->installEventFilter(this);
+    setCentralWidget(Client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Tfmainform::Timer1Timer);
+
+    Band = CreateToolBand(*Client);
+    CreateCommands();
+    CreateStatusBar();
+    Scroll = std::make_unique<BoardScroll>(*Client);
+    LayOutClient(DesignedClientWidth, DesignedClientHeight);
+
+    // The board's colours come first: everything drawn afterwards uses them.
+    const LoadedColours loaded = LoadBoardColours(Services.Registry);
+    Colours = loaded.BoardColours;
+    SchemeName = loaded.ActiveSchemeName;
+    UseWindowBackground();
+
+    Folders = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
+    for (const auto& folder : {Folders.PuzzleFolder, Folders.SavedGamesFolder})
+        if (!EnsureFolder(folder))
+            Services.Messages.Error(QString::fromUtf8(FolderCreationMessage));
+
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.AddFontFile(Folders.ProgramFolder / font.FileName);
+
+    Hand1 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND1")), 8, 2);
+    Hand2 = QCursor(QPixmap(QStringLiteral(":/cursors/HAND2")), 8, 2);
+    Client->setCursor(Hand1);
+
+    UpdateCommandStates();
+}
+
+Tfmainform::~Tfmainform() = default;
+
+void Tfmainform::CreateStatusBar() {
+    auto* statusBar = new QStatusBar(Client);
+    StatusBar1 = statusBar;
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    statusBar->setSizeGripEnabled(false);
+    statusBar->setCursor(Qt::ArrowCursor);
+    UseFaceColour(*statusBar);
+    const auto panel = [&](const char* name, int width) {
+        auto* label = new QLabel(statusBar);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setFixedWidth(width);
+        label->setAlignment(Qt::AlignCenter);
+        statusBar->addWidget(label);
+        return label;
+    };
+    ClockPanel = panel("StatusPanel0", 100);
+    LevelPanel = panel("StatusPanel1", 70);
+    panel("StatusPanel2", 50);
+}
+
+void Tfmainform::LayOutClient(int width, int height) {
+    const QSize shown =
+        Scroll->Fit({width, height}, AvailableClientSize(), ToolBandHeight, StatusBarHeight);
+    Client->setFixedSize(shown);
+    Band.LayOut(shown.width());
+    StatusBar1->setGeometry(0, shown.height() - StatusBarHeight, shown.width(), StatusBarHeight);
+}
+
+QSize Tfmainform::AvailableClientSize() const {
+    const QScreen* shownOn = screen();
+    if (shownOn == nullptr)
+        return {QWIDGETSIZE_MAX, QWIDGETSIZE_MAX};
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize area = shownOn->availableGeometry().size();
+    return {area.width() - frame.width(),
+            area.height() - frame.height() - menuBar()->sizeHint().height()};
+}
+
+bool Tfmainform::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate && !Activated)
+        QTimer::singleShot(0, this, &Tfmainform::FormActivate);
+    return QMainWindow::event(event);
+}
+
+bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Client)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Paint: {
+        QPainter painter(Client);
+        FormPaint(painter);
+        return true;
+    }
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick: {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        FormMouseDown(press->button(), press->position().toPoint().x(),
+                      press->position().toPoint().y());
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        FormMouseUp();
+        return true;
+    case QEvent::Wheel:
+        Scroll->Wheel(*static_cast<QWheelEvent*>(event));
+        return true;
+    default:
+        return QMainWindow::eventFilter(watched, event);
+    }
+}
+
+void Tfmainform::closeEvent(QCloseEvent* event) {
+    SavePrompt();
+    RemoveFonts();
+    event->accept();
+}
+
+void Tfmainform::RemoveFonts() {
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.RemoveFontFile(Folders.ProgramFolder / font.FileName);
+}
+
+void Tfmainform::FormActivate() {
+    if (Activated)
+        return;
+    Activated = true;
+    repaint();
+    Services.Waits.Wait(std::chrono::milliseconds(1000));
+    Services.Splash.Hide();
+    if (Services.Arguments.empty())
+        return;
+    const std::filesystem::path path = JoinArguments(Services.Arguments);
+    switch (StartupFileKindOf(path)) {
+    case StartupFileKind::Puzzle:
+        LoadPuzzle(path);
+        break;
+    case StartupFileKind::SavedGame:
+        LoadSavedGame(path);
+        break;
+    case StartupFileKind::None:
+        break;
+    }
+}
+
+void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
+    // The file is read aside: a refused file leaves the loaded game as it was, only paused.
+    PuzzleRecord record;
+    const FileReadStatus status = ReadGamePuzzleFile(path, record);
+    if (status != FileReadStatus::Ok) {
+        Services.Messages.Error(Text(FileReadMessage(status, path.string())));
+        if (status == FileReadStatus::Corrupted) {
+            Show(Session_.Pause());
+            RepaintWindow();
+        }
+        return;
+    }
+    Show(Session_.LoadPuzzle(record));
+}
+
+void Tfmainform::ShowLoadedGame() {
+    setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
+    LevelPanel->setText(Text(LevelText(Game().Puzzle)));
+    if (Dialogs.FileInfo != nullptr)
+        Dialogs.FileInfo->Fill(Game().Puzzle);
+}
+
+void Tfmainform::SaveGame() {
+    if (!Session_.Loaded())
+        return;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(Game().SavedGamePath, error)) {
+        Show(Session_.Pause());
+        const std::filesystem::path chosen = Services.Files.SaveFileName(
+            Folders.SavedGamesFolder, QStringLiteral("Quorvane Saved  Game|*.qvs"));
+        Session_.UseSavedGamePath(chosen.string());
+        if (chosen.empty())
+            return;
+    }
+    // The file is replaced only once the whole game is written, so a failure keeps the old one.
+    const std::string failure = WriteSavedGameFile(Game().SavedGamePath, Game());
+    if (!failure.empty()) {
+        Services.Messages.Error(Text(failure));
+        return;
+    }
+    Session_.MarkSaved();
+}
+
+void Tfmainform::SaveGameAs() {
+    const std::string remembered = Game().SavedGamePath;
+    Session_.UseSavedGamePath({});
+    SaveGame();
+    if (Game().SavedGamePath.empty())
+        Session_.UseSavedGamePath(remembered);
+}
+
+void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
+    // Forgotten before anything else: a solved grid is congratulated again after a cancelled
+    // open.
+    Session_.ForgetCompletion();
+    Show(Session_.Pause());
+    std::filesystem::path chosen = path;
+    std::error_code error;
+    if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
+        chosen = Services.Files.OpenFileName(Folders.SavedGamesFolder,
+                                             QStringLiteral("Quorvane Saved Games|*.qvs"));
+        if (chosen.empty())
+            return;
+    }
+    // Read aside and checked whole: a refused file leaves the game as it was.
+    SavedGame saved;
+    const FileReadStatus status = ReadSavedGameFile(chosen, saved);
+    if (status != FileReadStatus::Ok) {
+        Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
+        RepaintWindow();
+        return;
+    }
+    Show(Session_.LoadSavedGame(saved, chosen.string()));
+}
+
+void Tfmainform::SavePrompt() {
+    if (Session_.Loaded() && !Game().GameSaved &&
+        Services.Messages.AskYesNo(QStringLiteral("Do you want to save the current game?")))
+        SaveGame();
+}
+
+void Tfmainform::PuzzleEditor1Click() {
+    if (Dialogs.Editor != nullptr)
+        Dialogs.Editor->Edit(
+            {PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
+}
+
+void Tfmainform::StartanewGame1Click() {
+    if (Dialogs.NewGame == nullptr)
+        return;
+    if (const auto chosen = Dialogs.NewGame->ChooseFrom(Folders.PuzzleFolder))
+        LoadPuzzle(*chosen);
+    Folders.PuzzleFolder = Dialogs.NewGame->ShownFolder();
+    if (!StoreSetting(Services.Registry, "LastPuzzleDir", Folders.PuzzleFolder.string()))
+        Services.Messages.Error(
+            Text(RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)")));
+}
+
+void Tfmainform::StartGame() {
+    Show(Session_.Start());
+}
+
+void Tfmainform::PauseGame() {
+    Show(Session_.Pause());
+}
+
+void Tfmainform::ResetGame() {
+    Show(Session_.Reset());
+}
+
+void Tfmainform::ResetBoard1Click() {
+    if (Services.Messages.ConfirmOkCancel(
+            QStringLiteral("Are you sure you want ot reset this game?")))
+        ResetGame();
+}
+
+void Tfmainform::Exit1Click() {
+    SavePrompt();
+    // Leaving by the menu skips the close handling: the process ends at once.
+    QCoreApplication::exit(0);
+}
+
+void Tfmainform::UseBoardSize(BoardSize size) {
+    BoardSize_ = size;
+    RebuildBoard();
+    RepaintWindow();
+    Commands.Action(size == BoardSize::Small ? "Small1" : "Medium1")->setChecked(true);
+}
+
+void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
+    Client->setCursor(Hand2);
+    const QPoint offset = Scroll->Offset();
+    const std::optional<BoardTarget> target = Geometry().HitTest(x + offset.x(), y + offset.y());
+    if (!target)
+        return;
+    const ButtonKind kind = button == Qt::LeftButton    ? ButtonKind::Left
+                            : button == Qt::RightButton ? ButtonKind::Right
+                                                        : ButtonKind::Other;
+    Show(Session_.Press(*target, kind));
+}
+
+void Tfmainform::FormMouseUp() {
+    Client->setCursor(Hand1);
+}
+
+void Tfmainform::UndoAction() {
+    Show(Session_.Undo());
+}
+
+void Tfmainform::RedoAction() {
+    Show(Session_.Redo());
+}
+
+void Tfmainform::Timer1Timer() {
+    Show(Session_.Tick());
+}
+
+void Tfmainform::Show(const SessionChange& change) {
+    if (!change.Accepted)
+        return;
+    if (change.GameReplaced)
+        ShowLoadedGame();
+    if (change.ClockChanged)
+        ShowClock();
+    if (change.BoardRebuilt)
+        RebuildBoard();
+    if (change.Box)
+        RedrawBoardBox(*change.Box);
+    if (change.PhaseChanged) {
+        // The clock runs only while the game is played; a solved game keeps its time.
+        if (Session_.Phase() == GamePhase::Running)
+            Timer1->start();
+        else
+            Timer1->stop();
+        RepaintWindow();
+    }
+    UpdateCommandStates();
+    if (change.RecordLost)
+        Services.Messages.Error(Text(std::string(NotEnoughMemoryText)));
+    if (change.AnnounceCompletion)
+        AnnounceCompletion();
+}
+
+void Tfmainform::AnnounceCompletion() {
+    if (Dialogs.Congratulations == nullptr)
+        return;
+    const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(Game())));
+    if (record && WriteSolvedRecord(Services.Registry, Game().Puzzle, Game().ElapsedSeconds,
+                                    Services.Time.OleNow()) == RecordWrite::Failed)
+        Services.Messages.Error(Text(RegistryWriteFailureText("the solved record of this puzzle")));
+}
+
+void Tfmainform::ShowClock() {
+    ClockPanel->setText(Text(FormatClock(Game().ElapsedSeconds)));
+    ClockPanel->repaint();
+}
+
+void Tfmainform::UpdateCommandStates() {
+    const CommandStates states = CommandStatesFor(Session_.Phase(), Game());
+    const std::pair<const char*, bool> enabled[] = {
+        {"SaveGame1", states.Save},
+        {"SaveGameas1", states.Save},
+        {"FileInformation1", states.FileInformation},
+        {"StartResume", states.StartButton},
+        {"Start1", states.StartMenu},
+        {"Stop1", states.Pause},
+        {"ResetBoard1", states.Pause},
+        {"Undo1", states.Undo},
+        {"Redo1", states.Redo},
+    };
+    for (const auto& [name, on] : enabled)
+        Commands.Action(name)->setEnabled(on);
+}
+
+void Tfmainform::RepaintWindow() {
+    Client->update();
+}
+
+void Tfmainform::UseWindowBackground() {
+    QPalette palette = Client->palette();
+    palette.setColor(QPalette::Window,
+                     ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]));
+    Client->setPalette(palette);
+}
+
+void Tfmainform::RebuildBoard() {
+    if (!Session_.Loaded())
+        return;
+    UseWindowBackground();
+    const ClueFont& face = ClueFontFor(BoardSize_);
+    ClueFace = Services.Fonts.Face(QString::fromLatin1(face.FaceName), CluePointSize, true);
+    const BoardGeometry geometry = Geometry();
+    Bitmap = DrawBoard({Game(), geometry, Colours, *ClueFace});
+    LayOutClient(geometry.ClientWidth(), geometry.ClientHeight());
+}
+
+void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
+    const BoardGeometry geometry = Geometry();
+    RedrawBox(Bitmap, {Game(), geometry, Colours, *ClueFace}, target);
+    const PixelRect rect = geometry.RepaintRect(target);
+    const QPoint offset = Scroll->Offset();
+    Client->update(rect.Left - offset.x(), rect.Top - offset.y(), rect.Width(), rect.Height());
+}
+
+void Tfmainform::FormPaint(QPainter& painter) {
+    const std::string prompt = PromptText(Session_.Phase(), Game().ElapsedSeconds);
+    if (prompt.empty()) {
+        const QPoint offset = Scroll->Offset();
+        painter.drawImage(BoardLeft - offset.x(), BoardTop - offset.y(), Bitmap);
+        return;
+    }
+    DrawMessagePanel(painter, Client->rect(), Text(prompt));
+}
