@@ -1,5 +1,5 @@
 // Moving a picture between the solver's form and a puzzle record's solution grid.
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 
 Picture PictureOfRecord(const PuzzleRecord& record) {
     Picture picture = Picture::Blank(record.Width, record.Height);

@@ -76,7 +76,7 @@ public:
 
 private:
     bool Spend() {
-        if (report_.SearchNodes >= budget_.MaxSearchNodes) {
+        if (report_.SearchNodes >= budget_.MaxSearchNodes || grid_.Cancelled()) {
             report_.Outcome = Verdict::Unknown;
             return false;
         }
@@ -160,7 +160,7 @@ SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget) {
     report.Outcome = Verdict::None;
     if (!CluesFit(clues))
         return report;
-    SolverGrid grid(clues);
+    SolverGrid grid(clues, budget.Cancel);
     if (grid.Propagate()) {
         if (grid.Complete()) {
             report.Outcome = Verdict::UniqueByLines;
@@ -169,6 +169,10 @@ SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget) {
             Search(grid, budget, report).Run();
         }
     }
+    // A cancelled propagation looks like a contradiction, so what the search made of it is
+    // not to be trusted.
+    if (grid.Cancelled())
+        report.Outcome = Verdict::Unknown;
     report.LinePasses = grid.LinePasses();
     return report;
 }

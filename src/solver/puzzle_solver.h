@@ -4,6 +4,7 @@
 
 #include "solver/nonogram.h"
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 
@@ -12,7 +13,7 @@ enum class Verdict {
     UniqueBySearch, // one solution, but finding it needed guessing
     Several,        // at least two solutions; two of them are given
     None,           // no picture fits the clues
-    Unknown,        // the budget ran out first
+    Unknown,        // the budget ran out or the solve was cancelled first
 };
 
 // The largest width and height the solver accepts.
@@ -22,6 +23,9 @@ struct SolveBudget {
     // Guesses and probes made during the search; a probe tries one value of a cell to see
     // whether it contradicts.
     std::uint64_t MaxSearchNodes = 2'000'000;
+    // Set from another thread to stop the solve; it is read between line solves and search
+    // nodes, so the solver stops within one line's work.
+    const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct SolveReport {
@@ -33,5 +37,6 @@ struct SolveReport {
 };
 
 // Clues that cannot be laid out at all (a run longer than its line, sizes out of range, a negative
-// run, row and column totals that differ) give None. Runs of 0 are absent, as in SolveLine.
+// run, row and column totals that differ) give None. Runs of 0 are absent, as in SolveLine. A solve
+// cancelled before it ends gives Unknown, whatever it had found so far.
 SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {});

@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <iterator>
 
-SolverGrid::SolverGrid(const NonogramClues& clues)
+SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* cancel)
     : width_(clues.Width), height_(clues.Height),
       cells_(static_cast<std::size_t>(width_) * height_, LineCell::Unknown),
       unknownCells_(width_ * height_), queued_(static_cast<std::size_t>(LineCount())),
-      lineBuffer_(static_cast<std::size_t>(std::max(width_, height_))) {
+      lineBuffer_(static_cast<std::size_t>(std::max(width_, height_))), cancel_(cancel) {
     auto keepRuns = [this](const std::vector<int>& runs) {
         std::vector<int>& kept = runs_.emplace_back();
         std::ranges::copy_if(runs, std::back_inserter(kept), [](int run) { return run > 0; });
@@ -49,7 +49,7 @@ bool SolverGrid::Propagate() {
         const int line = queue_.back();
         queue_.pop_back();
         queued_[line] = 0;
-        if (!SolveQueuedLine(line)) {
+        if (Cancelled() || !SolveQueuedLine(line)) {
             for (int waiting : queue_)
                 queued_[waiting] = 0;
             queue_.clear();

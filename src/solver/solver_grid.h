@@ -4,6 +4,7 @@
 #include "solver/line_solver.h"
 #include "solver/nonogram.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -12,13 +13,18 @@
 // it settles rather than a copy of the grid.
 class SolverGrid {
 public:
-    // The clues must already be known to fit their sizes; runs of 0 are dropped here.
-    explicit SolverGrid(const NonogramClues& clues);
+    // The clues must already be known to fit their sizes; runs of 0 are dropped here. Once the
+    // cancel flag, when given, is set, every propagation fails.
+    explicit SolverGrid(const NonogramClues& clues, const std::atomic<bool>* cancel = nullptr);
 
     // Sets one unknown cell and queues its row and column for the next propagation.
     void Assign(int cell, LineCell value);
-    // Solves queued lines until none changes; false on a contradiction, which empties the queue.
+    // Solves queued lines until none changes; false on a contradiction or a cancel, either of
+    // which empties the queue.
     bool Propagate();
+    bool Cancelled() const {
+        return cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
+    }
     std::size_t TrailMark() const { return trail_.size(); }
     // Makes every cell set since the mark unknown again.
     void Undo(std::size_t mark);
@@ -57,4 +63,5 @@ private:
     std::vector<std::uint8_t> queued_;
     std::vector<LineCell> lineBuffer_;
     std::uint64_t linePasses_ = 0;
+    const std::atomic<bool>* cancel_;
 };

@@ -2,7 +2,7 @@
 #include "model/puzzle_file.h"
 #include "platform/code_page.h"
 #include "puzzle_level.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "text_picture.h"
 
 #include <filesystem>

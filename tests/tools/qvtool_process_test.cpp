@@ -2,7 +2,7 @@
 #include "model/game_state.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
-#include "puzzle_picture.h"
+#include "solver/puzzle_picture.h"
 #include "support/temp_folder.h"
 #include "text_picture.h"
 
