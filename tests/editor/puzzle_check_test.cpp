@@ -1,0 +1,74 @@
+// Check Puzzle on drawn pictures: the three verdicts, the cells two solutions differ at, and a
+// cancel that stops a long search.
+#include "editor/puzzle_check.h"
+#include "support/puzzle_pictures.h"
+
+#include <chrono>
+#include <gtest/gtest.h>
+#include <random>
+#include <thread>
+
+namespace {
+
+// Unique, but line solving stalls and a guess is needed.
+const std::vector<std::string> NeedsGuessing = {
+    "..##.##.", "##...###", ".#.#.#..", ".......#", "..#..##.", "....####",
+};
+
+// Exactly two pictures fit these clues; they differ in four cells that touch no other.
+const std::vector<std::string> TwoSolutions = {
+    ".#..##", "##.#..", ".#.#..", "#.....", "#..#.#",
+};
+
+} // namespace
+
+TEST(CheckPuzzle, VerdictsOfDrawnPictures) {
+    PuzzleRecord lineSolvable = PuzzleFromPicture({".###.", "#...#", "#####", "#...#"});
+    // Cells outside the puzzle's size, kept from a larger drawing, are not part of it.
+    lineSolvable.Solution.Set(7, 1, CellState::Filled);
+    lineSolvable.Solution.Set(2, 6, CellState::Filled);
+    const std::vector<std::pair<PuzzleRecord, CheckVerdict>> cases = {
+        {lineSolvable, CheckVerdict::UniqueByLines},
+        {PuzzleFromPicture(NeedsGuessing), CheckVerdict::UniqueWithSearch},
+        {PuzzleFromPicture(TwoSolutions), CheckVerdict::Several},
+        {PuzzleFromPicture({}), CheckVerdict::None},
+    };
+    for (const auto& [puzzle, verdict] : cases) {
+        const PuzzleCheckResult result = CheckPuzzle(puzzle);
+        EXPECT_EQ(result.Verdict, verdict) << puzzle.Width << " x " << puzzle.Height;
+        EXPECT_EQ(result.Differences.empty(), verdict != CheckVerdict::Several);
+    }
+}
+
+TEST(CheckPuzzle, SeveralSolutionsGiveTheCellsTheyDifferAtRowByRow) {
+    const PuzzleCheckResult result = CheckPuzzle(PuzzleFromPicture(TwoSolutions));
+    const std::vector<CellPos> expected = {{3, 0}, {5, 0}, {3, 2}, {5, 2}};
+    EXPECT_EQ(result.Differences, expected);
+    EXPECT_NE(CheckVerdictText(result).find(" 4 cells "), std::string::npos);
+}
+
+// Uncancelled, this 30 x 30 picture runs through the solver's whole search budget, which takes
+// minutes in a debug build.
+TEST(CheckPuzzle, CancelStopsALongSearchPromptly) {
+    std::mt19937 random(3040);
+    std::vector<std::string> rows(30, std::string(30, '.'));
+    for (std::string& row : rows)
+        for (char& cell : row)
+            cell = random() % 100 < 40 ? '#' : '.';
+    const PuzzleRecord puzzle = PuzzleFromPicture(rows);
+
+    std::atomic<bool> cancel = false;
+    std::atomic<bool> started = false;
+    PuzzleCheckResult result{CheckVerdict::UniqueByLines, {}};
+    std::thread check([&] {
+        started = true;
+        result = CheckPuzzle(puzzle, &cancel);
+    });
+    while (!started)
+        std::this_thread::yield();
+    const auto cancelledAt = std::chrono::steady_clock::now();
+    cancel = true;
+    check.join();
+    EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::seconds(2));
+    EXPECT_EQ(result.Verdict, CheckVerdict::Undecided);
+}
