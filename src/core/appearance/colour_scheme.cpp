@@ -1,6 +1,7 @@
 // The built-in board colours and the reading of the scheme the user chose.
 #include "appearance/colour_scheme.h"
 
+#include "appearance/scheme_store.h"
 #include "platform/registry_store.h"
 #include "platform/settings_keys.h"
 
@@ -9,16 +10,13 @@
 
 namespace {
 
-// The name the options dialog stores for the built-in scheme; only this exact spelling means it.
-constexpr std::string_view DefaultSchemeName = "[Default]";
-
 constexpr std::array<std::string_view, ColourRoleCount> RoleNames = {
     "Window Background",   "Central Board",    "Left & Top Board", "Single Line",
     "Double Line",         "Excluded Cell",    "Marked Cell",      "Finalised Cell",
     "Finalised Axis Font", "Marked Axis Font", "Normal Axis Font",
 };
 
-// A ColorSet of the wrong type is taken as the built-in scheme's name, so the options dialog
+// A ColorSet of the wrong type is taken as the built-in scheme's name, so the preferences dialog
 // shows that scheme as the chosen one.
 std::string ActiveSchemeName(RegistryStore& registry) {
     const std::unique_ptr<RegistryKey> settings = registry.OpenKey(SettingsKey, true);
@@ -27,7 +25,7 @@ std::string ActiveSchemeName(RegistryStore& registry) {
     if (std::optional<std::string> name = settings->ReadString("ColorSet"))
         return *name;
     if (settings->ReadInteger("ColorSet") || settings->ReadBinary("ColorSet"))
-        return std::string(DefaultSchemeName);
+        return std::string(DefaultSchemeEntry);
     return "";
 }
 
@@ -47,14 +45,10 @@ std::string_view ColourRoleName(ColourRole role) {
 LoadedColours LoadBoardColours(RegistryStore& registry) {
     LoadedColours loaded{DefaultScheme, ActiveSchemeName(registry)};
     const std::string& name = loaded.ActiveSchemeName;
-    if (name.empty() || name == DefaultSchemeName)
+    // Only this exact spelling is the built-in scheme; "[default]" names a stored one.
+    if (name.empty() || name == DefaultSchemeEntry)
         return loaded;
-    const std::unique_ptr<RegistryKey> scheme =
-        registry.OpenKey(std::string(SchemesKey) + "\\" + name, false);
-    if (!scheme)
-        return loaded;
-    for (std::size_t role = 0; role < ColourRoleCount; ++role)
-        if (std::optional<std::int32_t> colour = scheme->ReadInteger(RoleNames[role]))
-            loaded.BoardColours[role] = *colour;
+    if (std::optional<ColourSet> stored = ReadStoredScheme(registry, name))
+        loaded.BoardColours = *stored;
     return loaded;
 }

@@ -38,6 +38,11 @@ std::string_view ColourRoleName(ColourRole role);
 
 extern const ColourSet DefaultScheme;
 
+// The two entries of the scheme list that are not stored schemes: the board's colours in force and
+// DefaultScheme.
+inline constexpr std::string_view CurrentSchemeEntry = "[Current]";
+inline constexpr std::string_view DefaultSchemeEntry = "[Default]";
+
 struct LoadedColours {
     ColourSet BoardColours;
     std::string ActiveSchemeName; // as read from ColorSet; empty when there is none
