@@ -173,7 +173,7 @@ struct MainformHarness {
         auto mainform = std::make_unique<Tfmainform>(
             MainformServices{registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
                              std::move(arguments)});
-        mainform->UseDialogs({&Congratulations, &FileInfo, &NewGame, nullptr, nullptr});
+        mainform->UseDialogs({&Congratulations, &FileInfo, &NewGame, nullptr, nullptr, nullptr});
         return mainform;
     }
 

@@ -6,7 +6,7 @@ ProgramWindows::ProgramWindows(MainformServices services)
     : Mainform(std::make_unique<Tfmainform>(std::move(services))) {
     QWidget* owner = Mainform.get();
     About = new Tfabout(owner);
-    Preferences = new Tfpreferences(owner);
+    Preferences = new Tfpreferences(services.Registry, services.Messages, owner);
     FileInfo = new Tffileinfo(owner);
     NewGame = new Tfnewgame(services.Registry, owner);
     Editor = new Tffeditor({services.Messages,
@@ -22,5 +22,5 @@ ProgramWindows::ProgramWindows(MainformServices services)
     Editor->UsePuzzleInfo(PuzzleInfo);
     Congrats = new Tfcongrats(owner);
     Completed = new Tfcompleted(services.Registry, owner);
-    Mainform->UseDialogs({Congrats, FileInfo, NewGame, Completed, Editor});
+    Mainform->UseDialogs({Congrats, FileInfo, NewGame, Completed, Editor, Preferences});
 }

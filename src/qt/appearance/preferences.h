@@ -1,11 +1,79 @@
-// The preferences dialog, where colour schemes are chosen, edited and stored.
+// The preferences dialog, where colour schemes are chosen, edited, previewed and stored.
 #pragma once
 
+#include "appearance/colour_scheme.h"
+#include "appearance/scheme_list.h"
+#include "board/board_geometry.h"
+
+#include <QColor>
 #include <QDialog>
+#include <QImage>
+#include <functional>
+#include <optional>
+#include <string>
+
+class MessageDialogs;
+class QComboBox;
+class QFrame;
+class RegistryStore;
+
+// The main window's colours in force and the name of the scheme ColorSet remembers.
+struct AppearanceChoice {
+    ColourSet BoardColours;
+    std::string ActiveSchemeName;
+};
+
+// Asks for a colour, starting on the one given; none when the player cancels.
+using ColourPicker = std::function<std::optional<QColor>(const QColor& initial)>;
 
 class Tfpreferences : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tfpreferences(QWidget* parent = nullptr);
+    Tfpreferences(RegistryStore& registry, MessageDialogs& messages, QWidget* parent = nullptr);
+
+    // Shows the dialog modally on the board's colours, previewed at the board's cell size. OK
+    // gives the colours shown and, for a stored scheme, its name, which ColorSet then holds;
+    // Cancel gives back what it was given.
+    AppearanceChoice Choose(const AppearanceChoice& current, CellPitch pitch);
+
+    // The platform's colour dialog unless a test answers instead.
+    void UseColourPicker(ColourPicker picker) { Picker = std::move(picker); }
+
+    const ColourSet& DialogColours() const { return DialogColours_; }
+    const QImage& PreviewBitmap() const { return PreviewBitmap_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void FormShow();
+    void LoadSchemeIntoDialog(const std::string& name);
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void Panel2Click();
+    void Button6Click();
+    void Button5Click();
+    void ApplyScheme();
+    void ShowSwatch();
+    void InvalidatePreview();
+    std::string SchemeBoxText() const;
+
+    RegistryStore& Registry;
+    MessageDialogs& Messages;
+    ColourPicker Picker;
+    SchemeList Schemes;
+    // Until the first showing hands over the board's colours, the built-in ones stand in.
+    AppearanceChoice Chosen{DefaultScheme, {}};
+    CellPitch Pitch = PitchOf(BoardSize::Small);
+    ColourSet DialogColours_ = DefaultScheme;
+    QImage PreviewBitmap_;
+    // The colour last confirmed in the picker during this run.
+    QColor PickerColour = Qt::black;
+
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QWidget* PaintBox1 = nullptr;
+    QFrame* Panel2 = nullptr;
 };

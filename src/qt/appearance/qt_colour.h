@@ -8,3 +8,7 @@
 inline QColor ToQColor(ColourValue value) {
     return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }
+
+inline ColourValue FromQColor(const QColor& colour) {
+    return RgbColour(colour.red(), colour.green(), colour.blue());
+}

@@ -1,5 +1,6 @@
 #include "game/mainform.h"
 
+#include "appearance/preferences.h"
 #include "appearance/qt_colour.h"
 #include "board/board_renderer.h"
 #include "board/clue_fonts.h"
@@ -284,6 +285,19 @@ void Tfmainform::PuzzleEditor1Click() {
     if (Dialogs.Editor != nullptr)
         Dialogs.Editor->Edit(
             {PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
+}
+
+void Tfmainform::Preferences1Click() {
+    if (Dialogs.Preferences != nullptr) {
+        const AppearanceChoice chosen =
+            Dialogs.Preferences->Choose({Colours, SchemeName}, PitchOf(BoardSize_));
+        Colours = chosen.BoardColours;
+        SchemeName = chosen.ActiveSchemeName;
+    }
+    // Without a game the board is not drawn, but the background still takes the colour.
+    UseWindowBackground();
+    RebuildBoard();
+    RepaintWindow();
 }
 
 void Tfmainform::StartanewGame1Click() {

@@ -23,6 +23,7 @@ class PuzzleChooser;
 class Tfcompleted;
 class Tffeditor;
 class Tffileinfo;
+class Tfpreferences;
 
 // The dialogs the main window shows, created after it.
 struct MainformDialogs {
@@ -31,6 +32,7 @@ struct MainformDialogs {
     PuzzleChooser* NewGame = nullptr;
     Tfcompleted* Completed = nullptr;
     Tffeditor* Editor = nullptr;
+    Tfpreferences* Preferences = nullptr;
 };
 class TextFace;
 struct CommandStates;
@@ -110,6 +112,8 @@ private:
     void ResetBoard1Click();
     void Exit1Click();
     void PuzzleEditor1Click();
+    // The preferences dialog, then the board drawn afresh in the colours in force, OK or Cancel.
+    void Preferences1Click();
     // The browser picks a puzzle; the folder it ends on is remembered, OK or Cancel.
     void StartanewGame1Click();
     // Before the program ends: offers to save a game with unsaved changes.

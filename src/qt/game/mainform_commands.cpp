@@ -73,7 +73,8 @@ CommandEntry Tfmainform::OptionsMenu() {
                                      Dialogs.FileInfo->exec();
                              }),
                     MenuSeparator(),
-                    MenuItem("Preferences1", QStringLiteral("Preferences"), {}, {}),
+                    MenuItem("Preferences1", QStringLiteral("Preferences"), {},
+                             Call(&Tfmainform::Preferences1Click)),
                     SubMenu("Size1", QStringLiteral("Size"),
                             {MenuItem("Small1", QStringLiteral("Small"), {},
                                       [this] { UseBoardSize(BoardSize::Small); }),

@@ -1,0 +1,31 @@
+// How fast the preferences dialog redraws its preview after a colour change, at both cell sizes.
+#include "appearance/scheme_preview.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void PaintPreviewAtCellSize(benchmark::State& state) {
+    const CellPitch pitch = PitchOf(static_cast<BoardSize>(state.range(0)));
+    QImage preview(PreviewWidth, PreviewHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        PaintPreview(preview, DefaultScheme, pitch);
+        benchmark::DoNotOptimize(preview.constBits());
+    }
+}
+BENCHMARK(PaintPreviewAtCellSize)
+    ->Arg(static_cast<int>(BoardSize::Small))
+    ->Arg(static_cast<int>(BoardSize::Large))
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
