@@ -4,6 +4,7 @@
 #include "board/board_action.h"
 #include "board/board_geometry.h"
 #include "editor/editor_services.h"
+#include "editor/puzzle_check.h"
 #include "model/puzzle_record.h"
 #include "platform/substitute_text_face.h"
 #include "ui/command_table.h"
@@ -11,7 +12,9 @@
 
 #include <QDialog>
 #include <QImage>
+#include <vector>
 
+class PuzzleCheckRunner;
 class QMenuBar;
 class QScrollArea;
 class Tfpuzzleinfo;
@@ -56,6 +59,7 @@ public:
     void ClearPuzzle1Click();
     void ImportBitmap();
     void EditInformation1Click();
+    void CheckPuzzle1Click();
 
     // The whole grid drawn afresh into the bitmap, at the puzzle's size; the screen is untouched.
     void RedrawEditorGrid();
@@ -64,8 +68,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Escape does not close the editor.
+    // Escape does not close the editor; a running check takes it as its cancel.
     void keyPressEvent(QKeyEvent* event) override;
+    void done(int result) override;
 
 private:
     void CreateCommands(QMenuBar& bar);
@@ -76,6 +81,9 @@ private:
     void SetCaption();
     // After a puzzle has been taken from a file or made new: shown, drawn and painted.
     void ShowPuzzle();
+    // Every change of the record ends the outlines of the last check.
+    void PuzzleChanged();
+    void ShowCheckResult(const PuzzleCheckResult& result);
     void PaintGrid(QPainter& painter);
 
     EditorServices Services;
@@ -90,6 +98,11 @@ private:
     std::filesystem::path PuzzleFolder;
     std::filesystem::path ProgramFolder;
     SubstituteTextFace MarkFace;
+
+    PuzzleCheckRunner* Checker = nullptr;
+    std::vector<CellPos> Outlined; // cells where two solutions differ, until the next change
+    int Changes = 0;               // counts changes, so a check knows the picture moved on
+    int ChangesAtCheck = 0;
 
     QWidget* Client = nullptr;
     ToolBand Band{};

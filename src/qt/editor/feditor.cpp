@@ -6,8 +6,10 @@
 #include "editor/editor_grid.h"
 #include "editor/editor_puzzle.h"
 #include "editor/picture_chooser.h"
+#include "editor/puzzle_check_runner.h"
 #include "editor/puzzleinfo.h"
-#include "game/dialog_look.h"
+#include "ui/dialog_look.h"
+#include "ui/menu_banner_style.h"
 #include "game/file_dialogs.h"
 #include "game/message_dialogs.h"
 #include "model/puzzle_file.h"
@@ -28,6 +30,8 @@ namespace {
 constexpr QSize SpeedButtonSize(23, 23);
 // Where the grid's top-left corner lies in the scrolled area: client point (10, 40).
 constexpr QPoint GridOrigin(BoardLeft, BoardTop - ToolBandHeight);
+// How thick the outline of a cell that differs between two solutions is.
+constexpr int OutlineWidth = 2;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -79,6 +83,8 @@ Tffeditor::Tffeditor(EditorServices services, QWidget* parent)
     ScrollBox->setWidget(GridArea);
 
     CreateCommands(*bar);
+    Checker = new PuzzleCheckRunner(this);
+    connect(Checker, &PuzzleCheckRunner::Finished, this, &Tffeditor::ShowCheckResult);
 
     resize(DesignedWidth, DesignedHeight);
     UseWindowBackground();
@@ -134,6 +140,9 @@ void Tffeditor::CreateCommands(QMenuBar& bar) {
                         MenuItem("EditInformation1", QStringLiteral("&Edit Puzzle Information"),
                                  QKeySequence(Qt::CTRL | Qt::Key_I),
                                  run(&Tffeditor::EditInformation1Click)),
+                        MenuItem("CheckPuzzle1", QStringLiteral("Check Puzzle"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_K),
+                                 run(&Tffeditor::CheckPuzzle1Click)),
                     }),
             SubMenu("Help1", QStringLiteral("&?"),
                     {
@@ -145,6 +154,7 @@ void Tffeditor::CreateCommands(QMenuBar& bar) {
                         MenuItem("About1", QStringLiteral("&About"), none, about),
                     }),
         });
+    UseMenuBanner(bar, QStringLiteral(" Puzzle Editor"));
 }
 
 BoardGeometry Tffeditor::Geometry() const {
@@ -174,6 +184,7 @@ void Tffeditor::FormShow(const EditorSettings& settings) {
     PuzzleFolder = settings.PuzzleFolder;
     ProgramFolder = settings.ProgramFolder;
     UseWindowBackground();
+    Outlined.clear();
     GridArea->setMinimumSize(0, 0);
     UpdateCommandStates();
     RepaintEditor();
@@ -194,6 +205,7 @@ void Tffeditor::NewPuzzle() {
     // Cancel keeps the puzzle that was there, on screen and in the record.
     if (PuzzleInfo != nullptr && !PuzzleInfo->EditPuzzleInfo(made))
         return;
+    Checker->Cancel();
     EditorPuzzle = made;
     EditorFileName.clear();
     SetCaption();
@@ -211,6 +223,7 @@ void Tffeditor::OpenPuzzle() {
         Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
         return;
     }
+    Checker->Cancel();
     EditorFileName = chosen;
     SetCaption();
     ShowPuzzle();
@@ -237,6 +250,7 @@ void Tffeditor::SavePuzzle(SaveMode mode) {
 
 void Tffeditor::ClearPuzzle1Click() {
     EditorPuzzle.Solution.Clear();
+    PuzzleChanged();
     RedrawEditorGrid();
     RepaintEditor();
 }
@@ -256,6 +270,7 @@ void Tffeditor::ImportBitmap() {
             Text(PictureSizeMessage(read.Picture->Width, read.Picture->Height)));
         return;
     }
+    PuzzleChanged();
     RedrawEditorGrid();
     RepaintEditor();
 }
@@ -263,8 +278,30 @@ void Tffeditor::ImportBitmap() {
 void Tffeditor::EditInformation1Click() {
     if (PuzzleInfo == nullptr || !PuzzleInfo->EditPuzzleInfo(EditorPuzzle))
         return;
+    PuzzleChanged();
     RedrawEditorGrid();
     RepaintEditor();
+}
+
+void Tffeditor::CheckPuzzle1Click() {
+    if (!GridShown)
+        return;
+    ChangesAtCheck = Changes;
+    Checker->Start(EditorPuzzle);
+}
+
+void Tffeditor::ShowCheckResult(const PuzzleCheckResult& result) {
+    // The outlines belong to the picture the check read; if it has changed since, only the
+    // verdict is told.
+    if (Changes == ChangesAtCheck && GridShown) {
+        Outlined = result.Differences;
+        GridArea->update();
+    }
+    const QString text = Text(CheckVerdictText(result));
+    if (result.Verdict == CheckVerdict::None || result.Verdict == CheckVerdict::Undecided)
+        Services.Messages.Error(text);
+    else
+        Services.Messages.Inform(text);
 }
 
 void Tffeditor::ToggleCell(Qt::MouseButton button, int x, int y) {
@@ -274,6 +311,7 @@ void Tffeditor::ToggleCell(Qt::MouseButton button, int x, int y) {
     const std::optional<BoardTarget> cell = geometry.HitTest(x, y);
     if (!cell || !ToggleEditorCell(EditorPuzzle.Solution, cell->Col, cell->Row, KindOf(button)))
         return;
+    PuzzleChanged();
     RedrawGridCell(EditorBitmap, {EditorPuzzle.Solution, geometry, Colours, MarkFace}, cell->Col,
                    cell->Row);
     const PixelRect rect = geometry.RepaintRect(*cell);
@@ -296,9 +334,18 @@ void Tffeditor::RepaintEditor() {
 
 void Tffeditor::ShowPuzzle() {
     GridShown = true;
+    PuzzleChanged();
     RedrawEditorGrid();
     RepaintEditor();
     UpdateCommandStates();
+}
+
+void Tffeditor::PuzzleChanged() {
+    ++Changes;
+    if (Outlined.empty())
+        return;
+    Outlined.clear();
+    GridArea->update();
 }
 
 void Tffeditor::UpdateCommandStates() {
@@ -328,8 +375,27 @@ void Tffeditor::LayOutClient() {
 }
 
 void Tffeditor::PaintGrid(QPainter& painter) {
-    if (GridShown)
-        painter.drawImage(GridOrigin, EditorBitmap);
+    if (!GridShown)
+        return;
+    painter.drawImage(GridOrigin, EditorBitmap);
+    if (Outlined.empty())
+        return;
+    const BoardGeometry geometry = Geometry();
+    const QColor colour = ToQColor(Colours[static_cast<int>(ColourRole::ExcludedCell)]);
+    for (const CellPos& cell : Outlined) {
+        if (cell.Col >= geometry.Columns() || cell.Row >= geometry.Rows())
+            continue;
+        // Inside the interior, so the rules stay as they are.
+        const PixelRect inside = geometry.InteriorOf({BoardArea::GridCell, cell.Col, cell.Row});
+        const QRect box =
+            QRect(inside.Left, inside.Top, inside.Width(), inside.Height()).translated(GridOrigin);
+        painter.fillRect(box.left(), box.top(), box.width(), OutlineWidth, colour);
+        painter.fillRect(box.left(), box.bottom() - OutlineWidth + 1, box.width(), OutlineWidth,
+                         colour);
+        painter.fillRect(box.left(), box.top(), OutlineWidth, box.height(), colour);
+        painter.fillRect(box.right() - OutlineWidth + 1, box.top(), OutlineWidth, box.height(),
+                         colour);
+    }
 }
 
 bool Tffeditor::eventFilter(QObject* watched, QEvent* event) {
@@ -365,4 +431,9 @@ void Tffeditor::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+void Tffeditor::done(int result) {
+    Checker->Cancel();
+    QDialog::done(result);
 }
