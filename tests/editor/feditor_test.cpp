@@ -1,13 +1,15 @@
 // The editor window: where the grid lies and how it is drawn, presses, the file commands, the
-// enabled commands, scrolling, the import, and a drawn puzzle played in the game.
+// enabled commands, scrolling, the import and the check, and a drawn puzzle played in the game.
 #include "editor/bmp_writer.h"
 #include "editor/editor_harness.h"
+#include "editor/puzzle_check_runner.h"
 #include "model/puzzle_file.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QToolButton>
 
 Q_DECLARE_METATYPE(BoardSize)
@@ -277,6 +279,26 @@ private slots:
         Item(*editor, "ImportFromBitmap1")->trigger();
         QVERIFY(editor->Puzzle() == expected);
         QCOMPARE(harness.Messages.Shown, QStringList{QStringLiteral("Bitmap image is not valid")});
+    }
+
+    void CheckOutlinesWhereTwoSolutionsDifferUntilTheNextEdit() {
+        EditorHarness harness;
+        auto editor = harness.Open();
+        Click(*editor, 0, 0);
+        Click(*editor, 1, 1);
+        QSignalSpy finished(editor->findChild<PuzzleCheckRunner*>(), &PuzzleCheckRunner::Finished);
+        Item(*editor, "CheckPuzzle1")->trigger();
+        QVERIFY(finished.wait(10000));
+        const PuzzleCheckResult expected = CheckPuzzle(editor->Puzzle());
+        QCOMPARE(expected.Verdict, CheckVerdict::Several);
+        QCOMPARE(harness.Messages.Shown,
+                 QStringList{QString::fromStdString(CheckVerdictText(expected))});
+
+        // The empty cell (1, 0) of the drawing is filled in the other solution.
+        const QPoint inside(BoardLeft + 15 + 1, BoardTop + 1);
+        QCOMPARE(ClientImage(*editor).pixelColor(inside), RoleColour(ColourRole::ExcludedCell));
+        Click(*editor, 9, 9);
+        QCOMPARE(ClientImage(*editor).pixelColor(inside), RoleColour(ColourRole::CentralBoard));
     }
 
     void DrawnPuzzlePlaysToItsEndInTheGame() {
