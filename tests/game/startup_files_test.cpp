@@ -86,6 +86,66 @@ TEST(StartupFilesTest, EnsureFolderMakesOneLevelOnly) {
     EXPECT_TRUE(fs::is_regular_file(folder / "file"));
 }
 
+TEST(StartupFilesTest, SavedGamesMoveToTheUserDataFolderOnlyWhenTheProgramFolderRefusesThem) {
+    struct Case {
+        std::string_view Title;
+        std::function<void(const fs::path& program)> Prepare;
+        bool UserDataUsable;
+        std::string SavedGames; // "program" or "user"
+        int Failed;
+    };
+    const Case cases[] = {
+        {"portable folder", [](const fs::path&) {}, true, "program", 0},
+        {"installed, saved games blocked", [](const fs::path& p) { Touch(p / "Saved Games"); },
+         true, "user", 0},
+        {"installed, no data folder either", [](const fs::path& p) { Touch(p / "Saved Games"); },
+         false, "program", 1},
+        {"puzzles blocked too",
+         [](const fs::path& p) {
+             fs::remove(p / "Puzzles");
+             Touch(p / "Puzzles");
+             Touch(p / "Saved Games");
+         },
+         true, "user", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Title);
+        TempFolder folder;
+        const fs::path program = folder / "program";
+        fs::create_directories(program / "Puzzles");
+        c.Prepare(program);
+        // A data folder below a file can never be made.
+        Touch(folder / "file");
+        const fs::path userData =
+            c.UserDataUsable ? folder / "data" / "Quorvane" : folder / "file" / "Quorvane";
+        ProgramFolders folders{program, program / "Puzzles", program / "Saved Games"};
+
+        EXPECT_EQ(PrepareFolders(folders, userData), c.Failed);
+        const fs::path expected =
+            c.SavedGames == "user" ? userData / "Saved Games" : program / "Saved Games";
+        EXPECT_EQ(folders.SavedGamesFolder, expected);
+        EXPECT_EQ(folders.PuzzleFolder, program / "Puzzles");
+        EXPECT_EQ(fs::is_directory(expected), c.Failed == 0 || c.SavedGames == "user");
+        EXPECT_EQ(fs::exists(folder / "data"), c.SavedGames == "user");
+        EXPECT_EQ(std::distance(fs::directory_iterator(program), {}), 2) << "probe left behind";
+    }
+}
+
+TEST(StartupFilesTest, ReadOnlySavedGamesBesideTheProgramAreLeftForTheUserDataFolder) {
+    TempFolder folder;
+    const fs::path program = folder / "program";
+    fs::create_directories(program / "Saved Games");
+    fs::permissions(program / "Saved Games",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    if (std::ofstream(program / "Saved Games" / "x"))
+        GTEST_SKIP() << "this user writes into read-only folders";
+    ProgramFolders folders{program, program / "Puzzles", program / "Saved Games"};
+
+    EXPECT_EQ(PrepareFolders(folders, folder / "data"), 0);
+    EXPECT_EQ(folders.SavedGamesFolder, folder / "data" / "Saved Games");
+}
+
 TEST(StartupFilesTest, JoinArgumentsRestoresAPathSplitAtItsBlanks) {
     struct Case {
         std::vector<std::string> Arguments;

@@ -6,11 +6,27 @@
 #include "platform/settings_keys.h"
 
 #include <algorithm>
+#include <fstream>
 #include <memory>
 #include <optional>
+#include <random>
 #include <system_error>
 
-namespace {} // namespace
+namespace {
+
+// A file made and removed again answers for permissions, ownership and read-only mounts alike,
+// where the permission bits alone would not.
+bool CanWriteIn(const std::filesystem::path& folder) {
+    std::random_device random;
+    const std::filesystem::path probe = folder / (".write-probe-" + std::to_string(random()));
+    if (!std::ofstream(probe))
+        return false;
+    std::error_code error;
+    std::filesystem::remove(probe, error);
+    return true;
+}
+
+} // namespace
 
 ProgramFolders ResolveProgramFolders(RegistryStore& registry,
                                      const std::filesystem::path& programFolder) {
@@ -29,6 +45,22 @@ bool EnsureFolder(const std::filesystem::path& folder) {
     std::error_code error;
     std::filesystem::create_directory(folder, error);
     return std::filesystem::is_directory(folder, error);
+}
+
+int PrepareFolders(ProgramFolders& folders, const std::filesystem::path& userDataFolder) {
+    int failed = EnsureFolder(folders.PuzzleFolder) ? 0 : 1;
+    if (EnsureFolder(folders.SavedGamesFolder) && CanWriteIn(folders.SavedGamesFolder))
+        return failed;
+    if (!userDataFolder.empty()) {
+        const std::filesystem::path userFolder = userDataFolder / "Saved Games";
+        std::error_code error;
+        std::filesystem::create_directories(userFolder, error);
+        if (std::filesystem::is_directory(userFolder, error)) {
+            folders.SavedGamesFolder = userFolder;
+            return failed;
+        }
+    }
+    return failed + 1;
 }
 
 std::string JoinArguments(const std::vector<std::string>& arguments) {

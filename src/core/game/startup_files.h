@@ -21,6 +21,13 @@ ProgramFolders ResolveProgramFolders(RegistryStore& registry,
 // Creates the folder (one level) when it does not exist; false when it could not be made.
 bool EnsureFolder(const std::filesystem::path& folder);
 
+// Makes the puzzle folder and the saved-games folder when they are missing and returns how many
+// could not be made. Saved games stay beside the program when they can be written there, as in the
+// portable program folder; an installed program's folder is read-only, so they then go to
+// "Saved Games" in the user's data folder, which is made with its parents. An empty data folder
+// leaves no such way out.
+int PrepareFolders(ProgramFolders& folders, const std::filesystem::path& userDataFolder);
+
 // Shown once for each folder that could not be made.
 inline constexpr const char* FolderCreationMessage =
     "Could not create \"puzzles\" directory in current file system. Please check drive free space.";

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStandardPaths>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -28,8 +29,11 @@ int main(int argc, char* argv[]) {
     for (const QString& argument : QApplication::arguments().mid(1))
         arguments.push_back(argument.toStdString());
 
+    const QString userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+
     ProgramWindows windows({registry, fonts, waiter, splash, messages, clock, files,
-                            QApplication::applicationDirPath().toStdString(), arguments});
+                            QApplication::applicationDirPath().toStdString(), arguments,
+                            userData.toStdString()});
     Tfmainform& mainform = *windows.Mainform;
     mainform.adjustSize();
     mainform.move(mainform.screen()->availableGeometry().center() - mainform.rect().center());

@@ -80,9 +80,8 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     UseWindowBackground();
 
     Folders = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
-    for (const auto& folder : {Folders.PuzzleFolder, Folders.SavedGamesFolder})
-        if (!EnsureFolder(folder))
-            Services.Messages.Error(QString::fromUtf8(FolderCreationMessage));
+    for (int failed = PrepareFolders(Folders, Services.UserDataFolder); failed > 0; --failed)
+        Services.Messages.Error(QString::fromUtf8(FolderCreationMessage));
 
     for (const ClueFont& font : ClueFonts)
         Services.Fonts.AddFontFile(Folders.ProgramFolder / font.FileName);

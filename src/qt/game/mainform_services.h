@@ -29,4 +29,6 @@ struct MainformServices {
     FileDialogs& Files;
     std::filesystem::path ProgramFolder;
     std::vector<std::string> Arguments; // the command line, without the program's own name
+    // Where saved games go when the program's folder is read-only; empty for none.
+    std::filesystem::path UserDataFolder = {};
 };
