@@ -12,6 +12,7 @@
 #include "library/puzzle_chooser.h"
 #include "model/puzzle_file.h"
 #include "platform/clock.h"
+#include "platform/help_viewer.h"
 #include "platform/memory_registry.h"
 #include "platform/raster_font_library.h"
 #include "platform/waiter.h"
@@ -109,6 +110,13 @@ public:
     std::vector<std::filesystem::path> ShownFrom;
 };
 
+// Remembers each help file the window asked to be shown.
+class RecordingHelp final : public HelpViewer {
+public:
+    void ShowHelp(const std::filesystem::path& helpFile) override { Shown.push_back(helpFile); }
+    std::vector<std::filesystem::path> Shown;
+};
+
 class CountingSplash final : public SplashControl {
 public:
     void Hide() override { ++Hides; }
@@ -152,6 +160,7 @@ struct MainformHarness {
     AnsweringFiles Files;
     Tffileinfo FileInfo;
     AnsweringPuzzleChooser NewGame;
+    RecordingHelp Help;
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
@@ -173,7 +182,8 @@ struct MainformHarness {
         auto mainform = std::make_unique<Tfmainform>(
             MainformServices{registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
                              std::move(arguments)});
-        mainform->UseDialogs({&Congratulations, &FileInfo, &NewGame, nullptr, nullptr, nullptr});
+        mainform->UseDialogs(
+            {&Congratulations, &FileInfo, &NewGame, nullptr, nullptr, nullptr, nullptr, &Help});
         return mainform;
     }
 

@@ -10,7 +10,9 @@
 #include "library/completed.h"
 #include "library/congrats.h"
 #include "library/newgame.h"
+#include "platform/help_launcher.h"
 #include "platform/random_guid_source.h"
+#include "platform/system_processes.h"
 #include "platform/user_name.h"
 
 #include <memory>
@@ -21,6 +23,9 @@ struct ProgramWindows {
     // Services only the puzzle editor uses.
     RandomGuidSource Guids;
     UserName Login;
+    // The help viewer, for the main window and the editor.
+    SystemProcesses Processes;
+    HelpLauncher Help{Processes};
 
     // Declared in creation order; the dialogs belong to the main window and go with it.
     std::unique_ptr<Tfmainform> Mainform;

@@ -23,6 +23,8 @@ class PuzzleChooser;
 class Tfcompleted;
 class Tffeditor;
 class Tffileinfo;
+class Tfabout;
+class HelpViewer;
 class Tfpreferences;
 
 // The dialogs the main window shows, created after it.
@@ -33,6 +35,8 @@ struct MainformDialogs {
     Tfcompleted* Completed = nullptr;
     Tffeditor* Editor = nullptr;
     Tfpreferences* Preferences = nullptr;
+    Tfabout* About = nullptr;
+    HelpViewer* Help = nullptr;
 };
 class TextFace;
 struct CommandStates;
@@ -112,6 +116,9 @@ private:
     void ResetBoard1Click();
     void Exit1Click();
     void PuzzleEditor1Click();
+    // Help starts the viewer on Help/Quorvane.chm in the program folder, without waiting.
+    void Contents1Click();
+    void About1Click();
     // The preferences dialog, then the board drawn afresh in the colours in force, OK or Cancel.
     void Preferences1Click();
     // The browser picks a puzzle; the folder it ends on is remembered, OK or Cancel.

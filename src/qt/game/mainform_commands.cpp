@@ -2,7 +2,10 @@
 // that shares its action.
 #include "editor/fileinfo.h"
 #include "game/mainform.h"
+#include "library/about.h"
 #include "library/completed.h"
+#include "platform/help_viewer.h"
+#include "ui/menu_banner_style.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -85,9 +88,11 @@ CommandEntry Tfmainform::OptionsMenu() {
 CommandEntry Tfmainform::HelpMenu() {
     return SubMenu(
         "Help1", QStringLiteral("&?"),
-        {MenuItem("Contents1", QStringLiteral("&Contents"), Qt::Key_F1, {},
+        {MenuItem("Contents1", QStringLiteral("&Contents"), Qt::Key_F1,
+                  Call(&Tfmainform::Contents1Click),
                   Button("SpeedButton6", "Quorvane Help", 181, QStyle::SP_DialogHelpButton)),
-         MenuSeparator(), MenuItem("About1", QStringLiteral("About"), {}, {})});
+         MenuSeparator(),
+         MenuItem("About1", QStringLiteral("About"), {}, Call(&Tfmainform::About1Click))});
 }
 
 void Tfmainform::CreateCommands() {
@@ -99,6 +104,7 @@ void Tfmainform::CreateCommands() {
         BuildCommandTable(*menuBar(), *Band.Panel1, {23, 22},
                           {GameMenu(), PlayMenu(), OptionsMenu(), HelpMenu()}, {startResume});
     Commands.Action("Start1")->setIcon(Commands.Action("StartResume")->icon());
+    UseMenuBanner(*menuBar(), QStringLiteral(" Quorvane"));
 
     auto* sizes = new QActionGroup(this);
     for (const char* item : {"Small1", "Medium1"}) {
@@ -106,4 +112,14 @@ void Tfmainform::CreateCommands() {
         sizes->addAction(Commands.Action(item));
     }
     Commands.Action("Small1")->setChecked(true);
+}
+
+void Tfmainform::Contents1Click() {
+    if (Dialogs.Help != nullptr)
+        Dialogs.Help->ShowHelp(Folders.ProgramFolder / "Help" / "Quorvane.chm");
+}
+
+void Tfmainform::About1Click() {
+    if (Dialogs.About != nullptr)
+        Dialogs.About->exec();
 }

@@ -1,11 +1,20 @@
-// The about box, with the read-me text.
+// The about box: the banner, the version, the read-me text and where to send comments.
 #pragma once
 
 #include <QDialog>
+#include <filesystem>
+
+class QPlainTextEdit;
 
 class Tfabout : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Tfabout(QWidget* parent = nullptr);
+    // Reads Readme.txt from the program folder once; without it the text area stays empty.
+    explicit Tfabout(const std::filesystem::path& programFolder, QWidget* parent = nullptr);
+
+private:
+    void FormCreate(const std::filesystem::path& programFolder);
+
+    QPlainTextEdit* Memo1 = nullptr;
 };
