@@ -1,6 +1,7 @@
 // Random, mutated and truncated files through the puzzle and saved-game readers: every input is
 // either taken whole or refused with the target untouched, and nothing reads past its buffer.
 #include "base/byte_layout.h"
+#include "editor/editor_puzzle.h"
 #include "model/derive_clues.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
@@ -76,13 +77,25 @@ TEST(FileReadersFuzz, PuzzleReaderTakesWholeRecordsOrNothing) {
     EXPECT_LT(taken, 2900);
 }
 
-TEST(FileReadersFuzz, EditorReaderAlwaysLeavesAGridThatFits) {
+TEST(FileReadersFuzz, EditorReaderTakesAGridThatFitsOrNothing) {
     std::mt19937 random(Seed + 1);
+    PuzzleRecord signedRecord;
+    signedRecord.Signature = PuzzleSignature;
+    std::array<std::uint8_t, PuzzleRecordSize> signedBytes{};
+    EncodePuzzleRecord(signedRecord, signedBytes);
     for (int i = 0; i < 2000; ++i) {
-        const std::vector<std::uint8_t> input =
-            RandomBytes(random, random() % (PuzzleRecordSize + 100));
+        std::vector<std::uint8_t> input = RandomBytes(random, random() % (PuzzleRecordSize + 100));
+        // Most random files are refused for their signature; half keep a valid one so that the
+        // sizes and the rest are tried too.
+        if (i % 2 == 0 && input.size() >= 16)
+            std::copy_n(signedBytes.begin(), 16, input.begin());
         GameState game;
-        OverlayEditorPuzzle(input, game.Puzzle);
+        game.Puzzle.Width = game.Puzzle.Height = 16;
+        const PuzzleRecord before = game.Puzzle;
+        if (OverlayOpenedPuzzle(input, game.Puzzle) != FileReadStatus::Ok) {
+            ASSERT_EQ(game.Puzzle, before) << "case " << i;
+            continue;
+        }
         ASSERT_TRUE(IsValidGridSide(game.Puzzle.Width) && IsValidGridSide(game.Puzzle.Height))
             << "case " << i;
         DeriveClues(game);

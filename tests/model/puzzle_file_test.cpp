@@ -1,5 +1,6 @@
 // Puzzle files: the byte layout, the game's refusals and the editor's lenient reading.
 #include "base/byte_layout.h"
+#include "editor/editor_puzzle.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
@@ -143,7 +144,6 @@ TEST(PuzzleFile, MissingFileOrFolderCannotBeOpened) {
     PuzzleRecord loaded;
     EXPECT_EQ(ReadGamePuzzleFile(folder / "absent.qvf", loaded), FileReadStatus::CannotOpen);
     EXPECT_EQ(ReadGamePuzzleFile(folder.Path(), loaded), FileReadStatus::CannotOpen);
-    EXPECT_EQ(ReadEditorPuzzleFile(folder / "absent.qvf", loaded), FileReadStatus::CannotOpen);
 }
 
 TEST(PuzzleFile, RefusalMessagesNameThePath) {
@@ -168,37 +168,13 @@ TEST(PuzzleFile, SavedGameOpensAsItsPuzzle) {
     EXPECT_EQ(loaded, game.Puzzle);
 }
 
-TEST(PuzzleFile, EditorTakesAnyContentWithinTheGrid) {
-    const PuzzleRecord held = SamplePuzzle();
-    std::vector<std::uint8_t> foreign = Encoded(held);
-    foreign[0] = 'B';
-    foreign[1] = 'M';
-    ByteLayout::Put(foreign, 380, 100000);
-    ByteLayout::Put(foreign, 384, -3);
-    PuzzleRecord record;
-    OverlayEditorPuzzle(foreign, record);
-    EXPECT_EQ(record.Signature.Data1 & 0xFFFF, 0x4D42u);
-    EXPECT_EQ(record.Width, MaxGridSide);
-    EXPECT_EQ(record.Height, 1);
-
-    // A short file replaces only the start of the record.
-    PuzzleRecord edited = held;
-    const std::string start = "0123456789ABCDEF0123456789ABCDEF\x03Sun";
-    OverlayEditorPuzzle(
-        std::span(reinterpret_cast<const std::uint8_t*>(start.data()), start.size()), edited);
-    EXPECT_EQ(edited.Name.Text(), "Sun");
-    EXPECT_EQ(edited.Level, held.Level);
-    EXPECT_EQ(edited.Creator, held.Creator);
-    EXPECT_EQ(edited.Solution, held.Solution);
-}
-
 TEST(PuzzleFile, WriteThenReadRoundTripsByteForByte) {
     TempFolder folder;
     std::vector<std::uint8_t> bytes = Encoded(SamplePuzzle());
     bytes[370] = 0x5A;
     WriteBytes(folder / "in.qvf", bytes);
     PuzzleRecord record;
-    ASSERT_EQ(ReadEditorPuzzleFile(folder / "in.qvf", record), FileReadStatus::Ok);
+    ASSERT_EQ(OpenEditorPuzzleFile(folder / "in.qvf", record), FileReadStatus::Ok);
     ASSERT_EQ(WritePuzzleFile(folder / "out.qvf", record), "");
     EXPECT_EQ(ReadBytes(folder / "out.qvf"), bytes);
 }

@@ -1,8 +1,8 @@
 #include "model/puzzle_file.h"
 
+#include "base/atomic_file.h"
 #include "base/byte_layout.h"
 #include "model/puzzle_layout.h"
-#include "base/atomic_file.h"
 
 #include <algorithm>
 #include <array>
@@ -86,23 +86,6 @@ FileReadStatus ReadGamePuzzleFile(const std::filesystem::path& path, PuzzleRecor
     if (!content)
         return FileReadStatus::CannotOpen;
     return DecodeGamePuzzle(*content, into);
-}
-
-void OverlayEditorPuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into) {
-    std::array<std::uint8_t, PuzzleRecordSize> bytes;
-    EncodePuzzleRecord(into, bytes);
-    std::copy_n(content.begin(), std::min(content.size(), bytes.size()), bytes.begin());
-    into = DecodePuzzleRecord(bytes);
-    into.Width = std::clamp(into.Width, 1, MaxGridSide);
-    into.Height = std::clamp(into.Height, 1, MaxGridSide);
-}
-
-FileReadStatus ReadEditorPuzzleFile(const std::filesystem::path& path, PuzzleRecord& into) {
-    const auto content = ReadFilePrefix(path, PuzzleRecordSize);
-    if (!content)
-        return FileReadStatus::CannotOpen;
-    OverlayEditorPuzzle(*content, into);
-    return FileReadStatus::Ok;
 }
 
 std::string WritePuzzleFile(const std::filesystem::path& path, const PuzzleRecord& record) {

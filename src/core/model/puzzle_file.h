@@ -26,11 +26,6 @@ bool IsGamePuzzle(const Guid& signature, std::int32_t width, std::int32_t height
 FileReadStatus DecodeGamePuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
 FileReadStatus ReadGamePuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
 
-// The editor's reading: any content is taken, a short file replacing only the start of the
-// record. The size is then held to 1..128 each way so that nothing later reaches past the grid.
-void OverlayEditorPuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
-FileReadStatus ReadEditorPuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
-
 // Writes the whole record; the previous file stays whole if anything fails. Returns the reason
 // for a failure, empty on success.
 std::string WritePuzzleFile(const std::filesystem::path& path, const PuzzleRecord& record);
