@@ -1,5 +1,6 @@
-// How long the solver takes: one long line, line-solvable 128 x 128 puzzles, and full verdicts
-// on random 30 x 30 pictures, with the median, slowest and threshold counts as counters.
+// How long the solver takes: one long line, line-solvable 128 x 128 puzzles, full verdicts on
+// random 30 x 30 and 50 x 50 pictures, and half-filled 128 x 128 drawings, with the median,
+// slowest, threshold and verdict counts as counters.
 #include "solver/line_solver.h"
 #include "solver/puzzle_solver.h"
 
@@ -18,19 +19,44 @@ Picture RandomPicture(std::mt19937& random, int side, int filledPercent) {
     return picture;
 }
 
-// Seconds per solve of each clue set, sorted; counts the verdicts left unknown.
-std::vector<double> SortedSolveTimes(const std::vector<NonogramClues>& puzzles, SolveBudget budget,
-                                     int& unknown) {
-    std::vector<double> seconds;
-    unknown = 0;
+// Seconds per solve of each clue set, sorted, and how many ended with each verdict and in each
+// stage.
+struct SolveTimes {
+    std::vector<double> Seconds;
+    int Verdicts[5] = {};
+    int Stages[4] = {};
+};
+
+SolveTimes TimeSolves(const std::vector<NonogramClues>& puzzles, SolveBudget budget,
+                      SearchBackEnd backEnd = SearchBackEnd::Sat) {
+    SolveTimes times;
     for (const NonogramClues& clues : puzzles) {
         const auto start = std::chrono::steady_clock::now();
-        unknown += SolvePuzzle(clues, budget).Outcome == Verdict::Unknown ? 1 : 0;
-        seconds.push_back(
+        const SolveReport report = SolvePuzzle(clues, budget, backEnd);
+        times.Seconds.push_back(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        ++times.Verdicts[static_cast<int>(report.Outcome)];
+        ++times.Stages[static_cast<int>(report.DecidedBy)];
     }
-    std::ranges::sort(seconds);
-    return seconds;
+    std::ranges::sort(times.Seconds);
+    return times;
+}
+
+void Count(benchmark::State& state, const SolveTimes& times) {
+    const std::vector<double>& seconds = times.Seconds;
+    state.counters["puzzles"] = static_cast<double>(seconds.size());
+    state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
+    state.counters["slowest_ms"] = seconds.back() * 1e3;
+    state.counters["under_100ms"] =
+        static_cast<double>(std::ranges::count_if(seconds, [](double s) { return s < 0.1; }));
+    state.counters["under_1s"] =
+        static_cast<double>(std::ranges::count_if(seconds, [](double s) { return s < 1.0; }));
+    const char* verdicts[] = {"by_lines", "by_search", "several", "none", "unknown"};
+    for (int i = 0; i < 5; ++i)
+        state.counters[verdicts[i]] = times.Verdicts[i];
+    const char* stages[] = {"in_lines", "in_probing", "in_tree", "in_sat"};
+    for (int i = 0; i < 4; ++i)
+        state.counters[stages[i]] = times.Stages[i];
 }
 
 void SolveLongLine(benchmark::State& state) {
@@ -58,37 +84,56 @@ void LineSolvableLargest(benchmark::State& state) {
         if (SolvePuzzle(clues, SolveBudget{.MaxSearchNodes = 0}).Outcome == Verdict::UniqueByLines)
             puzzles.push_back(clues);
     }
-    int unknown = 0;
-    for (auto _ : state) {
-        const std::vector<double> seconds = SortedSolveTimes(puzzles, {}, unknown);
-        state.counters["puzzles"] = static_cast<double>(seconds.size());
-        state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
-        state.counters["slowest_ms"] = seconds.back() * 1e3;
-    }
+    for (auto _ : state)
+        Count(state, TimeSolves(puzzles, {}));
 }
 BENCHMARK(LineSolvableLargest)->Iterations(1)->Unit(benchmark::kMillisecond);
 
-// The budget bounds the few loose, low-density pictures whose second solution hides deep in the
-// tree; those are counted as unknown rather than left to run for a minute each.
-void VerdictRandom30(benchmark::State& state) {
+std::vector<NonogramClues> Random30() {
     std::mt19937 random(30);
     std::vector<NonogramClues> puzzles;
     for (int i = 0; i < 200; ++i)
         puzzles.push_back(CluesOf(RandomPicture(random, 30, 35 + static_cast<int>(random() % 31))));
-    int unknown = 0;
-    for (auto _ : state) {
-        const std::vector<double> seconds =
-            SortedSolveTimes(puzzles, SolveBudget{.MaxSearchNodes = 200'000}, unknown);
-        state.counters["puzzles"] = static_cast<double>(seconds.size());
-        state.counters["unknown"] = unknown;
-        state.counters["under_100ms"] =
-            static_cast<double>(std::ranges::count_if(seconds, [](double s) { return s < 0.1; }));
-        state.counters["under_1s"] =
-            static_cast<double>(std::ranges::count_if(seconds, [](double s) { return s < 1.0; }));
-        state.counters["median_ms"] = seconds[seconds.size() / 2] * 1e3;
-        state.counters["slowest_ms"] = seconds.back() * 1e3;
-    }
+    return puzzles;
+}
+
+// Every puzzle must end with a verdict, so there is no budget.
+void VerdictRandom30(benchmark::State& state) {
+    const std::vector<NonogramClues> puzzles = Random30();
+    for (auto _ : state)
+        Count(state, TimeSolves(puzzles, {}));
 }
 BENCHMARK(VerdictRandom30)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The depth-first back end on the same set, with the budget that bounds its worst cases: the
+// comparison that made the SAT back end the default.
+void VerdictRandom30Tree(benchmark::State& state) {
+    const std::vector<NonogramClues> puzzles = Random30();
+    for (auto _ : state)
+        Count(state,
+              TimeSolves(puzzles, SolveBudget{.MaxSearchNodes = 200'000}, SearchBackEnd::Tree));
+}
+BENCHMARK(VerdictRandom30Tree)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void VerdictRandom50(benchmark::State& state) {
+    std::mt19937 random(50);
+    std::vector<NonogramClues> puzzles;
+    for (int i = 0; i < 100; ++i)
+        puzzles.push_back(CluesOf(RandomPicture(random, 50, 50)));
+    for (auto _ : state)
+        Count(state, TimeSolves(puzzles, {}));
+}
+BENCHMARK(VerdictRandom50)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What the editor's check meets when someone draws noise over the whole largest grid.
+void VerdictHalfFilled128(benchmark::State& state) {
+    std::mt19937 random(64);
+    std::vector<NonogramClues> puzzles;
+    for (int i = 0; i < 5; ++i)
+        puzzles.push_back(CluesOf(RandomPicture(random, 128, 50)));
+    for (auto _ : state)
+        Count(state, TimeSolves(puzzles, {}));
+}
+BENCHMARK(VerdictHalfFilled128)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

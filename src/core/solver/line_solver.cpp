@@ -1,143 +1,135 @@
-// The line solver: forward and backward reachability over (cell, runs placed) states.
+// The line solver: which starts each run can take, found for all positions at once with bit sets.
 #include "solver/line_solver.h"
 
 #include <algorithm>
-#include <cstddef>
+#include <array>
 #include <iterator>
 #include <vector>
 
 namespace {
 
-// One line's reachability tables. A run other than the last owns the empty cell after it, so
-// placing run j always moves from a "j runs placed" state to a "j + 1 runs placed" state
-// without having to know whether the previous cell ended a run. The tables live in one
-// per-thread buffer because the search solves lines by the million.
-class LineTables {
-public:
-    LineTables(std::span<const int> runs, std::span<const LineCell> cells)
-        : runs_(runs.data()), cells_(cells.data()), length_(static_cast<int>(cells.size())),
-          runCount_(static_cast<int>(runs.size())) {
-        const std::size_t table = static_cast<std::size_t>(runCount_ + 1) * (length_ + 1);
-        thread_local std::vector<int> storage;
-        storage.assign(2 * table + 2 * (static_cast<std::size_t>(length_) + 1), 0);
-        forward_ = storage.data();
-        backward_ = forward_ + table;
-        emptyBefore_ = backward_ + table;
-        fillDelta_ = emptyBefore_ + length_ + 1;
-        for (int i = 0; i < length_; ++i)
-            emptyBefore_[i + 1] = emptyBefore_[i] + (cells_[i] == LineCell::Empty ? 1 : 0);
-        FillForward();
-        FillBackward();
+// 128 cells hold at most 64 runs, each with a cell between it and the next.
+constexpr int MaxRuns = MaxLineCells / 2;
+
+// The positions s whose cells s .. s + width - 1 are all in `cells`, by doubling the window.
+LineBits WindowsWithin(LineBits cells, int width) {
+    int covered = 1;
+    while (covered * 2 <= width) {
+        cells &= cells >> covered;
+        covered *= 2;
     }
+    return covered < width ? cells & ShiftDown(cells, width - covered) : cells;
+}
 
-    bool Consistent() const { return backward_[0] != 0; }
-
-    // Narrows each unknown cell to the one value every fitting arrangement gives it.
-    void Narrow(std::span<LineCell> cells) const {
-        // Filled spans are added as +1/-1 at their ends so that marking stays linear in length;
-        // a run's own gap is counted as a possible empty cell there too.
-        std::vector<bool> canEmpty(cells.size());
-        for (int j = 0; j < runCount_; ++j) {
-            for (int start = 0; start + Block(j) <= length_; ++start) {
-                if (!Forward(j, start) || !Fits(j, start) || !Backward(j + 1, start + Block(j)))
-                    continue;
-                ++fillDelta_[start];
-                --fillDelta_[start + runs_[j]];
-                if (Block(j) > runs_[j])
-                    canEmpty[start + runs_[j]] = true;
-            }
-        }
-        int covering = 0;
-        for (int i = 0; i < length_; ++i) {
-            covering += fillDelta_[i];
-            if (cells[i] != LineCell::Unknown)
-                continue;
-            bool mayBeEmpty = canEmpty[i];
-            for (int j = 0; j <= runCount_ && !mayBeEmpty; ++j)
-                mayBeEmpty = Forward(j, i) && Backward(j, i + 1);
-            if (mayBeEmpty != (covering > 0))
-                cells[i] = mayBeEmpty ? LineCell::Empty : LineCell::Filled;
-        }
+// Every cell of a run of `width` cells starting at one of `starts`.
+LineBits CoveredBy(LineBits starts, int width) {
+    int covered = 1;
+    while (covered * 2 <= width) {
+        starts |= starts << covered;
+        covered *= 2;
     }
+    return covered < width ? starts | ShiftUp(starts, width - covered) : starts;
+}
 
-private:
-    int Block(int run) const { return runs_[run] + (run + 1 < runCount_ ? 1 : 0); }
+// The cells of `open` that can be reached from a seed cell by moving forward through `open`
+// cells. Adding a seed to a stretch of set bits carries through to its end, so one addition
+// floods every stretch; the seeds themselves are put back because a later seed in a stretch
+// cancels its own bit.
+LineBits Flooded(LineBits seeds, LineBits open) {
+    seeds &= open;
+    return (((open + seeds) ^ open) | seeds) & open;
+}
 
-    // Whether run j can start at the cell: no empty cell under it, and its own gap not filled.
-    bool Fits(int run, int start) const {
-        const int end = start + runs_[run];
-        if (end > length_ || emptyBefore_[end] != emptyBefore_[start])
-            return false;
-        return Block(run) == runs_[run] || (end < length_ && cells_[end] != LineCell::Filled);
-    }
-
-    std::size_t Index(int placed, int cell) const {
-        return static_cast<std::size_t>(placed) * (length_ + 1) + cell;
-    }
-    // The first `cell` cells hold exactly the first `placed` runs.
-    bool Forward(int placed, int cell) const { return forward_[Index(placed, cell)] != 0; }
-    // The cells from `cell` on hold exactly the runs from `placed` on.
-    bool Backward(int placed, int cell) const { return backward_[Index(placed, cell)] != 0; }
-
-    void FillForward() {
-        forward_[Index(0, 0)] = 1;
-        for (int cell = 1; cell <= length_; ++cell) {
-            const bool mayBeEmpty = cells_[cell - 1] != LineCell::Filled;
-            for (int placed = 0; placed <= runCount_; ++placed) {
-                bool reached = mayBeEmpty && Forward(placed, cell - 1);
-                if (!reached && placed > 0) {
-                    const int start = cell - Block(placed - 1);
-                    reached = start >= 0 && Forward(placed - 1, start) && Fits(placed - 1, start);
-                }
-                forward_[Index(placed, cell)] = reached ? 1 : 0;
-            }
-        }
-    }
-
-    void FillBackward() {
-        backward_[Index(runCount_, length_)] = 1;
-        for (int cell = length_ - 1; cell >= 0; --cell) {
-            const bool mayBeEmpty = cells_[cell] != LineCell::Filled;
-            for (int placed = runCount_; placed >= 0; --placed) {
-                bool reached = mayBeEmpty && Backward(placed, cell + 1);
-                if (!reached && placed < runCount_) {
-                    const int end = cell + Block(placed);
-                    reached = end <= length_ && Fits(placed, cell) && Backward(placed + 1, end);
-                }
-                backward_[Index(placed, cell)] = reached ? 1 : 0;
-            }
-        }
-    }
-
-    const int* runs_;
-    const LineCell* cells_;
-    int length_;
-    int runCount_;
-    int* forward_;
-    int* backward_;
-    int* emptyBefore_; // known empty cells before each cell
-    int* fillDelta_;
+// One direction's reading of a line: the starts each run can take with the runs before it laid
+// out fittingly, and for each gap (before run j, after the last for j = count) the cells that
+// can be empty there with the runs before it laid out.
+struct Sweep {
+    std::array<LineBits, MaxRuns> Starts;
+    std::array<LineBits, MaxRuns + 1> Gaps;
 };
+
+// `run(j)` is the j-th run in the sweep's direction; `mayFill` and `mayEmpty` are the cells that
+// are not known empty and not known filled, in the same direction.
+template <typename RunAt>
+void SweepLine(int count, RunAt run, LineBits mayFill, LineBits mayEmpty, Sweep& sweep) {
+    // Before the first run, the empty cells run from the line's start.
+    LineBits gap = Flooded(1, mayEmpty);
+    for (int j = 0; j < count; ++j) {
+        sweep.Gaps[j] = gap;
+        // A run starts right after a cell that can be empty in the gap before it; the first run
+        // may also start the line.
+        const LineBits after = gap << 1 | (j == 0 ? LineBits{1} : 0);
+        const LineBits starts = after & WindowsWithin(mayFill, run(j));
+        sweep.Starts[j] = starts;
+        gap = Flooded(ShiftUp(starts, run(j)), mayEmpty);
+    }
+    sweep.Gaps[count] = gap;
+}
 
 } // namespace
 
-bool SolveLine(std::span<const int> runs, std::span<LineCell> cells) {
-    if (std::ranges::any_of(runs, [](int run) { return run < 0; }))
-        return false;
-    if (std::ranges::find(runs, 0) != runs.end()) {
-        std::vector<int> present;
-        std::ranges::copy_if(runs, std::back_inserter(present), [](int run) { return run > 0; });
-        return SolveLine(present, cells);
+bool SolveLineBits(std::span<const int> runs, int length, LineState& line) {
+    const LineBits cells = FirstCells(length);
+    const LineBits mayFill = cells & ~line.Empty;
+    const LineBits mayEmpty = cells & ~line.Filled;
+    const int count = static_cast<int>(runs.size());
+    if (count == 0) {
+        if (line.Filled != 0)
+            return false;
+        line.Empty = cells;
+        return true;
     }
-    // Runs that cannot fit side by side are refused before the tables, which assume they can.
-    std::int64_t needed = static_cast<std::int64_t>(runs.size()) - 1;
-    for (int run : runs)
+    // The backward sweep reads the line and its runs from the other end, so a start s of run j
+    // there is the start length - s - run of the same run here.
+    Sweep forward;
+    Sweep backward;
+    SweepLine(
+        count, [&](int j) { return runs[j]; }, mayFill, mayEmpty, forward);
+    SweepLine(
+        count, [&](int j) { return runs[count - 1 - j]; }, ReversedLine(mayFill, length),
+        ReversedLine(mayEmpty, length), backward);
+
+    LineBits canFill = 0;
+    LineBits canEmpty = 0;
+    for (int j = 0; j < count; ++j) {
+        const LineBits fromEnd = ReversedLine(backward.Starts[count - 1 - j], length);
+        const LineBits starts = forward.Starts[j] & (fromEnd >> (runs[j] - 1));
+        if (starts == 0)
+            return false;
+        canFill |= CoveredBy(starts, runs[j]);
+    }
+    for (int j = 0; j <= count; ++j)
+        canEmpty |= forward.Gaps[j] & ReversedLine(backward.Gaps[count - j], length);
+    line.Filled = cells & ~canEmpty;
+    line.Empty = cells & ~canFill;
+    return true;
+}
+
+bool SolveLine(std::span<const int> runs, std::span<LineCell> cells) {
+    if (cells.size() > static_cast<std::size_t>(MaxLineCells) ||
+        std::ranges::any_of(runs, [](int run) { return run < 0; }))
+        return false;
+    std::vector<int> present;
+    std::ranges::copy_if(runs, std::back_inserter(present), [](int run) { return run > 0; });
+    // Runs that cannot fit side by side are refused before the sweeps, which assume they can.
+    std::int64_t needed = static_cast<std::int64_t>(present.size()) - 1;
+    for (int run : present)
         needed += run;
-    if (needed > static_cast<std::int64_t>(cells.size()))
+    const int length = static_cast<int>(cells.size());
+    if (needed > length)
         return false;
-    const LineTables tables(runs, cells);
-    if (!tables.Consistent())
+    LineState line;
+    for (int i = 0; i < length; ++i) {
+        if (cells[i] == LineCell::Filled)
+            line.Filled |= CellBit(i);
+        else if (cells[i] == LineCell::Empty)
+            line.Empty |= CellBit(i);
+    }
+    if (!SolveLineBits(present, length, line))
         return false;
-    tables.Narrow(cells);
+    for (int i = 0; i < length; ++i)
+        cells[i] = (line.Filled & CellBit(i)) != 0  ? LineCell::Filled
+                   : (line.Empty & CellBit(i)) != 0 ? LineCell::Empty
+                                                    : LineCell::Unknown;
     return true;
 }

@@ -1,9 +1,11 @@
-// Validation of the clues, line propagation, and a depth-first search for up to two solutions.
+// Validation of the clues, then the stages in turn until one settles the verdict.
 #include "solver/puzzle_solver.h"
 
+#include "solver/grid_probing.h"
+#include "solver/sat_search.h"
 #include "solver/solver_grid.h"
+#include "solver/tree_search.h"
 
-#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -39,140 +41,54 @@ bool CluesFit(const NonogramClues& clues) {
            LinesFit(clues.Columns, clues.Height, columnCells) && rowCells == columnCells;
 }
 
-struct Guess {
-    int Cell;
-    std::size_t TrailMark;
-    int Tried; // values tried so far: filled first, then empty
-};
-
-enum class NodeState { Contradiction, Open, Complete, OutOfBudget };
-
-class Search {
-public:
-    Search(SolverGrid& grid, SolveBudget budget, SolveReport& report)
-        : grid_(grid), budget_(budget), report_(report) {}
-
-    // Depth first from a propagated grid until two solutions are found, the tree is exhausted,
-    // or the budget runs out.
-    void Run() {
-        if (Expand())
-            return;
-        while (!guesses_.empty()) {
-            Guess& guess = guesses_.back();
-            grid_.Undo(guess.TrailMark);
-            if (guess.Tried == 2) {
-                guesses_.pop_back();
-                continue;
-            }
-            const LineCell value = guess.Tried++ == 0 ? LineCell::Filled : LineCell::Empty;
-            if (!Spend())
-                return;
-            grid_.Assign(guess.Cell, value);
-            if (grid_.Propagate() && Expand())
-                return;
-        }
-        report_.Outcome = report_.First ? Verdict::UniqueBySearch : Verdict::None;
+void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveReport& report) {
+    if (!grid.Propagate())
+        return;
+    if (grid.Complete()) {
+        report.Outcome = Verdict::UniqueByLines;
+        report.First = grid.ToPicture();
+        return;
     }
-
-private:
-    bool Spend() {
-        if (report_.SearchNodes >= budget_.MaxSearchNodes || grid_.Cancelled()) {
-            report_.Outcome = Verdict::Unknown;
-            return false;
-        }
-        ++report_.SearchNodes;
-        return true;
+    // Every value probing fixes is forced, so a grid it completes has that one solution.
+    report.DecidedBy = SolveStage::Probing;
+    int chosen = -1;
+    switch (ProbeGrid(grid, nodes, chosen)) {
+    case ProbeResult::OutOfBudget:
+        report.Outcome = Verdict::Unknown;
+        return;
+    case ProbeResult::Contradiction:
+        return;
+    case ProbeResult::Complete:
+        report.Outcome = Verdict::UniqueBySearch;
+        report.First = grid.ToPicture();
+        return;
+    case ProbeResult::Open:
+        break;
     }
-
-    // Probes a consistent grid and records a solution or pushes the next guess; true when the
-    // search is over.
-    bool Expand() {
-        int chosen = -1;
-        switch (Probe(chosen)) {
-        case NodeState::OutOfBudget:
-            return true;
-        case NodeState::Contradiction:
-            return false;
-        case NodeState::Open:
-            guesses_.push_back({chosen, grid_.TrailMark(), 0});
-            return false;
-        case NodeState::Complete:
-            break;
-        }
-        if (!report_.First) {
-            report_.First = grid_.ToPicture();
-            return false;
-        }
-        report_.Second = grid_.ToPicture();
-        report_.Outcome = Verdict::Several;
-        return true;
+    if (backEnd == SearchBackEnd::Tree) {
+        report.DecidedBy = SolveStage::Search;
+        SearchTree(grid, nodes, report);
+    } else {
+        report.DecidedBy = SolveStage::Sat;
+        SearchSat(grid, nodes, report);
     }
-
-    // Tries each value of the unknown cells next to known ones: a value that contradicts fixes
-    // the other, which prunes far more of the tree than it costs. The cell chosen for the next
-    // guess is the one whose weaker value settled the most cells.
-    NodeState Probe(int& chosen) {
-        std::size_t bestSettled = 0;
-        for (int cell = 0; cell < grid_.CellCount() && !grid_.Complete(); ++cell) {
-            if (grid_.At(cell) != LineCell::Unknown || !grid_.BesideKnown(cell))
-                continue;
-            std::size_t settled[2] = {};
-            bool contradicts[2] = {};
-            for (int i = 0; i < 2; ++i) {
-                if (!Spend())
-                    return NodeState::OutOfBudget;
-                const std::size_t mark = grid_.TrailMark();
-                grid_.Assign(cell, i == 0 ? LineCell::Filled : LineCell::Empty);
-                contradicts[i] = !grid_.Propagate();
-                settled[i] = grid_.TrailMark() - mark;
-                grid_.Undo(mark);
-            }
-            if (contradicts[0] && contradicts[1])
-                return NodeState::Contradiction;
-            if (contradicts[0] || contradicts[1]) {
-                grid_.Assign(cell, contradicts[0] ? LineCell::Empty : LineCell::Filled);
-                if (!grid_.Propagate())
-                    return NodeState::Contradiction;
-                continue;
-            }
-            if (std::min(settled[0], settled[1]) >= bestSettled) {
-                bestSettled = std::min(settled[0], settled[1]);
-                chosen = cell;
-            }
-        }
-        if (grid_.Complete())
-            return NodeState::Complete;
-        if (chosen < 0 || grid_.At(chosen) != LineCell::Unknown)
-            chosen = grid_.ChooseCell();
-        return NodeState::Open;
-    }
-
-    SolverGrid& grid_;
-    SolveBudget budget_;
-    SolveReport& report_;
-    std::vector<Guess> guesses_;
-};
+}
 
 } // namespace
 
-SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget) {
+SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBackEnd backEnd) {
     SolveReport report;
     report.Outcome = Verdict::None;
     if (!CluesFit(clues))
         return report;
     SolverGrid grid(clues, budget.Cancel);
-    if (grid.Propagate()) {
-        if (grid.Complete()) {
-            report.Outcome = Verdict::UniqueByLines;
-            report.First = grid.ToPicture();
-        } else {
-            Search(grid, budget, report).Run();
-        }
-    }
-    // A cancelled propagation looks like a contradiction, so what the search made of it is
-    // not to be trusted.
+    SearchNodes nodes(budget.MaxSearchNodes, budget.Cancel);
+    Decide(grid, nodes, backEnd, report);
+    // A cancelled propagation looks like a contradiction, so what came of it is not to be
+    // trusted.
     if (grid.Cancelled())
         report.Outcome = Verdict::Unknown;
     report.LinePasses = grid.LinePasses();
+    report.SearchNodes = nodes.Spent();
     return report;
 }

@@ -1,5 +1,5 @@
-// Solves a nonogram from its clues: line by line first, then by search, and says whether the
-// solution is unique.
+// Solves a nonogram from its clues: line by line first, then by probing, then by a complete search,
+// and says whether the solution is unique.
 #pragma once
 
 #include "solver/nonogram.h"
@@ -10,26 +10,41 @@
 
 enum class Verdict {
     UniqueByLines,  // one solution, found by line solving alone
-    UniqueBySearch, // one solution, but finding it needed guessing
+    UniqueBySearch, // one solution, but finding it needed probing or search
     Several,        // at least two solutions; two of them are given
     None,           // no picture fits the clues
-    Unknown,        // the budget ran out or the solve was cancelled first
+    Unknown,        // the caller's budget ran out or the solve was cancelled first
+};
+
+// The stage whose answer settled the verdict.
+enum class SolveStage {
+    Lines,   // line solving alone, or clues that cannot be laid out at all
+    Probing, // trying each value of the cells beside known ones
+    Search,  // the depth-first search back end
+    Sat,     // the SAT back end
+};
+
+// What settles the puzzles that line solving and probing leave open.
+enum class SearchBackEnd {
+    Sat,  // CaDiCaL over each line's automaton; the default, and much the faster on hard puzzles
+    Tree, // depth-first guessing with probing at every node, kept to check the other against
 };
 
 // The largest width and height the solver accepts.
 constexpr int MaxSolverSide = 128;
 
 struct SolveBudget {
-    // Guesses and probes made during the search; a probe tries one value of a cell to see
-    // whether it contradicts.
-    std::uint64_t MaxSearchNodes = 2'000'000;
-    // Set from another thread to stop the solve; it is read between line solves and search
-    // nodes, so the solver stops within one line's work.
+    // Probes, guesses and SAT calls allowed; the SAT back end's conflicts count against what is
+    // left. Without a limit the solve always ends with a verdict other than Unknown.
+    std::optional<std::uint64_t> MaxSearchNodes = std::nullopt;
+    // Set from another thread to stop the solve; it is read between line solves, at every search
+    // node and inside CaDiCaL, so the solver stops within one line's work.
     const std::atomic<bool>* Cancel = nullptr;
 };
 
 struct SolveReport {
     Verdict Outcome = Verdict::Unknown;
+    SolveStage DecidedBy = SolveStage::Lines;
     std::optional<Picture> First;  // the solution, or the first of several
     std::optional<Picture> Second; // another solution, for Several
     std::uint64_t LinePasses = 0;  // line solver calls, a measure of difficulty
@@ -39,4 +54,5 @@ struct SolveReport {
 // Clues that cannot be laid out at all (a run longer than its line, sizes out of range, a negative
 // run, row and column totals that differ) give None. Runs of 0 are absent, as in SolveLine. A solve
 // cancelled before it ends gives Unknown, whatever it had found so far.
-SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {});
+SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {},
+                        SearchBackEnd backEnd = SearchBackEnd::Sat);

@@ -1,58 +1,87 @@
-// Line propagation over a grid with an undo trail.
+// Line propagation over a grid of row and column bit sets, with an undo trail.
 #include "solver/solver_grid.h"
 
 #include <algorithm>
 #include <iterator>
 
 SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* cancel)
-    : width_(clues.Width), height_(clues.Height),
-      cells_(static_cast<std::size_t>(width_) * height_, LineCell::Unknown),
-      unknownCells_(width_ * height_), queued_(static_cast<std::size_t>(LineCount())),
-      lineBuffer_(static_cast<std::size_t>(std::max(width_, height_))), cancel_(cancel) {
+    : Width_(clues.Width), Height_(clues.Height),
+      Lines_(static_cast<std::size_t>(Width_ + Height_)),
+      Solved(Lines_.size(), LineState{~LineBits{0}, ~LineBits{0}}), UnknownCells(Width_ * Height_),
+      NewlyKnown(Lines_.size()), Cancel(cancel) {
     auto keepRuns = [this](const std::vector<int>& runs) {
-        std::vector<int>& kept = runs_.emplace_back();
+        std::vector<int>& kept = Runs_.emplace_back();
         std::ranges::copy_if(runs, std::back_inserter(kept), [](int run) { return run > 0; });
     };
     std::ranges::for_each(clues.Rows, keepRuns);
     std::ranges::for_each(clues.Columns, keepRuns);
+    // Every line is queued once; those with the most of their length taken by runs come first,
+    // since they settle the most cells.
     for (int line = 0; line < LineCount(); ++line) {
-        unknownInLine_.push_back(LineLength(line));
-        Enqueue(line);
+        int taken = static_cast<int>(Runs_[line].size());
+        for (int run : Runs_[line])
+            taken += run;
+        Enqueue(line, 1 + taken);
     }
+}
+
+LineCell SolverGrid::At(int cell) const {
+    const LineState& row = Lines_[cell / Width_];
+    const LineBits bit = CellBit(cell % Width_);
+    return (row.Filled & bit) != 0  ? LineCell::Filled
+           : (row.Empty & bit) != 0 ? LineCell::Empty
+                                    : LineCell::Unknown;
 }
 
 void SolverGrid::Assign(int cell, LineCell value) {
     Settle(cell, value);
-    Enqueue(cell / width_);
-    Enqueue(height_ + cell % width_);
+    Enqueue(cell / Width_, 1);
+    Enqueue(Height_ + cell % Width_, 1);
 }
 
 void SolverGrid::Settle(int cell, LineCell value) {
-    cells_[cell] = value;
-    trail_.push_back(cell);
-    --unknownInLine_[cell / width_];
-    --unknownInLine_[height_ + cell % width_];
-    --unknownCells_;
+    const int x = cell % Width_;
+    const int y = cell / Width_;
+    LineState& row = Lines_[y];
+    LineState& column = Lines_[Height_ + x];
+    if (value == LineCell::Filled) {
+        row.Filled |= CellBit(x);
+        column.Filled |= CellBit(y);
+    } else {
+        row.Empty |= CellBit(x);
+        column.Empty |= CellBit(y);
+    }
+    Trail.push_back(cell);
+    --UnknownCells;
 }
 
-void SolverGrid::Enqueue(int line) {
-    if (queued_[line] != 0)
-        return;
-    queued_[line] = 1;
-    queue_.push_back(line);
+void SolverGrid::Enqueue(int line, int newlyKnown) {
+    if (NewlyKnown[line] == 0)
+        Queue.push_back(line);
+    NewlyKnown[line] += newlyKnown;
+}
+
+// The queue is short (at most every line once), so the line with the most cells learnt since it
+// was queued is found by looking at all of them: those are the lines likeliest to yield more.
+int SolverGrid::TakeMostPromisingLine() {
+    auto best = Queue.begin();
+    for (auto it = Queue.begin() + 1; it < Queue.end(); ++it)
+        if (NewlyKnown[*it] > NewlyKnown[*best])
+            best = it;
+    const int line = *best;
+    *best = Queue.back();
+    Queue.pop_back();
+    NewlyKnown[line] = 0;
+    return line;
 }
 
 bool SolverGrid::Propagate() {
-    // The queue is worked as a stack: a line just changed by its neighbour is the likeliest to
-    // change again, and the order does not affect the result.
-    while (!queue_.empty()) {
-        const int line = queue_.back();
-        queue_.pop_back();
-        queued_[line] = 0;
+    while (!Queue.empty()) {
+        const int line = TakeMostPromisingLine();
         if (Cancelled() || !SolveQueuedLine(line)) {
-            for (int waiting : queue_)
-                queued_[waiting] = 0;
-            queue_.clear();
+            for (int waiting : Queue)
+                NewlyKnown[waiting] = 0;
+            Queue.clear();
             return false;
         }
     }
@@ -60,68 +89,71 @@ bool SolverGrid::Propagate() {
 }
 
 bool SolverGrid::SolveQueuedLine(int line) {
-    const int length = LineLength(line);
-    const std::span<LineCell> buffer(lineBuffer_.data(), static_cast<std::size_t>(length));
-    for (int i = 0; i < length; ++i)
-        buffer[i] = cells_[CellOf(line, i)];
-    ++linePasses_;
-    if (!SolveLine(runs_[line], buffer))
+    const LineState before = Lines_[line];
+    if (before == Solved[line])
+        return true;
+    LineState after = before;
+    ++LinePasses_;
+    if (!SolveLineBits(Runs_[line], LineLength(line), after))
         return false;
-    for (int i = 0; i < length; ++i) {
-        const int cell = CellOf(line, i);
-        if (cells_[cell] != buffer[i]) {
-            Settle(cell, buffer[i]);
-            Enqueue(IsRow(line) ? height_ + i : i);
-        }
+    Solved[line] = after;
+    LineBits learnt = (after.Filled & ~before.Filled) | (after.Empty & ~before.Empty);
+    while (learnt != 0) {
+        const int low = LowestCell(learnt);
+        learnt &= learnt - 1;
+        Settle(CellOf(line, low),
+               (after.Filled & CellBit(low)) != 0 ? LineCell::Filled : LineCell::Empty);
+        Enqueue(IsRow(line) ? Height_ + low : low, 1);
     }
     return true;
 }
 
 void SolverGrid::Undo(std::size_t mark) {
-    while (trail_.size() > mark) {
-        const int cell = trail_.back();
-        trail_.pop_back();
-        cells_[cell] = LineCell::Unknown;
-        ++unknownInLine_[cell / width_];
-        ++unknownInLine_[height_ + cell % width_];
-        ++unknownCells_;
+    while (Trail.size() > mark) {
+        const int cell = Trail.back();
+        Trail.pop_back();
+        const int x = cell % Width_;
+        const int y = cell / Width_;
+        LineState& row = Lines_[y];
+        LineState& column = Lines_[Height_ + x];
+        row.Filled &= ~CellBit(x);
+        row.Empty &= ~CellBit(x);
+        column.Filled &= ~CellBit(y);
+        column.Empty &= ~CellBit(y);
+        ++UnknownCells;
     }
 }
 
 int SolverGrid::ChooseCell() const {
     int best = -1;
+    int bestUnknown = 0;
     for (int line = 0; line < LineCount(); ++line) {
-        if (unknownInLine_[line] > 0 && (best < 0 || unknownInLine_[line] < unknownInLine_[best]))
+        const LineState& state = Lines_[line];
+        const int unknown = LineLength(line) - CountCells(state.Filled | state.Empty);
+        if (unknown > 0 && (best < 0 || unknown < bestUnknown)) {
             best = line;
+            bestUnknown = unknown;
+        }
     }
-    int chosen = -1;
-    for (int i = 0; i < LineLength(best); ++i) {
-        const int cell = CellOf(best, i);
-        if (cells_[cell] != LineCell::Unknown)
-            continue;
-        const bool besideFilled =
-            (i > 0 && cells_[CellOf(best, i - 1)] == LineCell::Filled) ||
-            (i + 1 < LineLength(best) && cells_[CellOf(best, i + 1)] == LineCell::Filled);
-        if (besideFilled)
-            return cell;
-        if (chosen < 0)
-            chosen = cell;
-    }
-    return chosen;
+    const LineState& state = Lines_[best];
+    const LineBits unknown = FirstCells(LineLength(best)) & ~(state.Filled | state.Empty);
+    const LineBits besideFilled = unknown & (state.Filled << 1 | state.Filled >> 1);
+    const LineBits pick = besideFilled != 0 ? besideFilled : unknown;
+    return CellOf(best, LowestCell(pick));
 }
 
 bool SolverGrid::BesideKnown(int cell) const {
-    const int x = cell % width_;
-    const int y = cell / width_;
-    return (x > 0 && cells_[cell - 1] != LineCell::Unknown) ||
-           (x + 1 < width_ && cells_[cell + 1] != LineCell::Unknown) ||
-           (y > 0 && cells_[cell - width_] != LineCell::Unknown) ||
-           (y + 1 < height_ && cells_[cell + width_] != LineCell::Unknown);
+    const int x = cell % Width_;
+    const int y = cell / Width_;
+    auto known = [this](int at) { return At(at) != LineCell::Unknown; };
+    return (x > 0 && known(cell - 1)) || (x + 1 < Width_ && known(cell + 1)) ||
+           (y > 0 && known(cell - Width_)) || (y + 1 < Height_ && known(cell + Width_));
 }
 
 Picture SolverGrid::ToPicture() const {
-    Picture picture = Picture::Blank(width_, height_);
-    for (std::size_t i = 0; i < cells_.size(); ++i)
-        picture.Cells[i] = cells_[i] == LineCell::Filled ? 1 : 0;
+    Picture picture = Picture::Blank(Width_, Height_);
+    for (int y = 0; y < Height_; ++y)
+        for (int x = 0; x < Width_; ++x)
+            picture.Set(x, y, (Lines_[y].Filled & CellBit(x)) != 0);
     return picture;
 }

@@ -7,10 +7,12 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
-// Cells are undone from a trail of the cells set since a mark, so a search node costs the cells
-// it settles rather than a copy of the grid.
+// Each row and each column is kept as a bit set, so a line is handed to the line solver without
+// gathering its cells. Cells are undone from a trail of the cells set since a mark, so a search
+// node costs the cells it settles rather than a copy of the grid.
 class SolverGrid {
 public:
     // The clues must already be known to fit their sizes; runs of 0 are dropped here. Once the
@@ -22,46 +24,54 @@ public:
     // Solves queued lines until none changes; false on a contradiction or a cancel, either of
     // which empties the queue.
     bool Propagate();
-    bool Cancelled() const {
-        return cancel_ != nullptr && cancel_->load(std::memory_order_relaxed);
-    }
-    std::size_t TrailMark() const { return trail_.size(); }
+    bool Cancelled() const { return Cancel != nullptr && Cancel->load(std::memory_order_relaxed); }
+    std::size_t TrailMark() const { return Trail.size(); }
     // Makes every cell set since the mark unknown again.
     void Undo(std::size_t mark);
 
-    bool Complete() const { return unknownCells_ == 0; }
-    int CellCount() const { return static_cast<int>(cells_.size()); }
-    LineCell At(int cell) const { return cells_[cell]; }
+    int Width() const { return Width_; }
+    int Height() const { return Height_; }
+    bool Complete() const { return UnknownCells == 0; }
+    int CellCount() const { return Width_ * Height_; }
+    LineCell At(int cell) const;
     // Whether a cell has a known cell above, below or beside it.
     bool BesideKnown(int cell) const;
     // An unknown cell in the line with the fewest unknowns, next to a filled cell where possible:
     // a guess there settles the most by propagation.
     int ChooseCell() const;
     Picture ToPicture() const;
-    std::uint64_t LinePasses() const { return linePasses_; }
+    // Line solver calls that did work; a line whose cells did not change since it was last solved
+    // is not solved again, and not counted.
+    std::uint64_t LinePasses() const { return LinePasses_; }
+
+    // Lines are numbered rows first, then columns.
+    int LineCount() const { return Width_ + Height_; }
+    bool IsRow(int line) const { return line < Height_; }
+    int LineLength(int line) const { return IsRow(line) ? Width_ : Height_; }
+    // The grid index of the position along a line.
+    int CellOf(int line, int position) const {
+        return IsRow(line) ? line * Width_ + position : position * Width_ + (line - Height_);
+    }
+    std::span<const int> Runs(int line) const { return Runs_[line]; }
+    const LineState& Line(int line) const { return Lines_[line]; }
 
 private:
-    int LineCount() const { return width_ + height_; }
-    bool IsRow(int line) const { return line < height_; }
-    // The grid index of the position along a line; rows come before columns in line numbers.
-    int CellOf(int line, int position) const {
-        return IsRow(line) ? line * width_ + position : position * width_ + (line - height_);
-    }
-    int LineLength(int line) const { return IsRow(line) ? width_ : height_; }
     void Settle(int cell, LineCell value);
-    void Enqueue(int line);
+    void Enqueue(int line, int newlyKnown);
+    int TakeMostPromisingLine();
     bool SolveQueuedLine(int line);
 
-    int width_;
-    int height_;
-    std::vector<std::vector<int>> runs_; // rows then columns, without runs of 0
-    std::vector<LineCell> cells_;
-    std::vector<int> trail_;
-    std::vector<int> unknownInLine_;
-    int unknownCells_;
-    std::vector<int> queue_;
-    std::vector<std::uint8_t> queued_;
-    std::vector<LineCell> lineBuffer_;
-    std::uint64_t linePasses_ = 0;
-    const std::atomic<bool>* cancel_;
+    int Width_;
+    int Height_;
+    std::vector<std::vector<int>> Runs_; // rows then columns, without runs of 0
+    std::vector<LineState> Lines_;       // rows then columns
+    // The state each line was in when the line solver last left it; equal means nothing to do.
+    std::vector<LineState> Solved;
+    std::vector<int> Trail;
+    int UnknownCells;
+    // Cells newly known in each queued line since it was queued; 0 for a line not queued.
+    std::vector<int> NewlyKnown;
+    std::vector<int> Queue;
+    std::uint64_t LinePasses_ = 0;
+    const std::atomic<bool>* Cancel;
 };

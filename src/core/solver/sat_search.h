@@ -1,0 +1,12 @@
+// The SAT back end: whether a propagated grid's open cells have none, one or several completions.
+#pragma once
+
+#include "solver/puzzle_solver.h"
+#include "solver/search_nodes.h"
+#include "solver/solver_grid.h"
+
+// Encodes every line as its automaton, with the known cells as unit clauses, and asks CaDiCaL
+// for a solution; then, with a clause that excludes that solution on the open cells, for another.
+// Sets the report's outcome and solutions. Each call to CaDiCaL is one node, and what is left of
+// the budget bounds its conflicts; a cancel stops it at once through its terminate hook.
+void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report);
