@@ -25,6 +25,20 @@ const char* VerdictText(Verdict verdict) {
     return "unknown";
 }
 
+const char* StageText(SolveStage stage) {
+    switch (stage) {
+    case SolveStage::Lines:
+        return "lines";
+    case SolveStage::Probing:
+        return "probing";
+    case SolveStage::Search:
+        return "search";
+    case SolveStage::Sat:
+        return "SAT";
+    }
+    return "unknown";
+}
+
 // At most this many differing cells are listed; a few show where the puzzle is ambiguous.
 constexpr int MaxListedCells = 20;
 
@@ -47,6 +61,7 @@ int RunCheck(const ToolArguments& arguments, std::ostream& out) {
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     out << "Size: " << puzzle.Clues.Width << " x " << puzzle.Clues.Height << '\n'
         << "Verdict: " << VerdictText(report.Outcome) << '\n'
+        << "Decided by: " << StageText(report.DecidedBy) << '\n'
         << "Time: " << std::fixed << std::setprecision(1) << took.count() << " ms\n"
         << "Line passes: " << report.LinePasses << '\n'
         << "Search nodes: " << report.SearchNodes << '\n';
@@ -66,9 +81,10 @@ const Command CheckCommand{"check",
                            R"(usage: qvtool check FILE
 
 Solves the puzzle in FILE (a .qvf puzzle file, a .non clue file or an XML
-puzzle) and shows the verdict, the time it took, the solver's effort and the
-level it gives. For a puzzle with several solutions it lists the cells in which
-two of them differ. Exits with 0 for a unique solution and 1 otherwise.
+puzzle) and shows the verdict, the stage that decided it (lines, probing or
+SAT), the time it took, the solver's effort and the level it gives. For a
+puzzle with several solutions it lists the cells in which two of them differ.
+Exits with 0 for a unique solution and 1 otherwise.
 )",
                            {},
                            RunCheck};
