@@ -6,9 +6,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <regex>
 #include <set>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -49,13 +49,23 @@ private:
 
 // The pages a sitemap (contents or index) leads to, as names inside the archive.
 std::set<std::string> SitemapPages(const std::string& sitemap) {
-    static const std::regex local(R"re(<param\s+name="Local"\s+value="([^"#]*))re",
-                                  std::regex::icase);
+    constexpr std::string_view local = R"(<param name="Local" value=")";
     std::set<std::string> pages;
-    for (auto match = std::sregex_iterator(sitemap.begin(), sitemap.end(), local);
-         match != std::sregex_iterator(); ++match)
-        pages.insert("/" + (*match)[1].str());
+    for (std::size_t at = sitemap.find(local); at != std::string::npos;
+         at = sitemap.find(local, at)) {
+        at += local.size();
+        pages.insert("/" + sitemap.substr(at, sitemap.find_first_of("\"#", at) - at));
+    }
     return pages;
+}
+
+// A title element with some text in it.
+bool HasTitle(const std::string& page) {
+    const std::size_t open = page.find("<title>");
+    const std::size_t close = page.find("</title>");
+    return open != std::string::npos && close != std::string::npos && close > open &&
+           page.substr(open + 7, close - open - 7).find_first_not_of(" \t\r\n") !=
+               std::string::npos;
 }
 
 // Every page a contents or index file in the archive names that the archive does not hold.
@@ -88,10 +98,9 @@ TEST(HelpFile, HoldsEveryPageItsContentsAndIndexNameEachWithATitle) {
     EXPECT_EQ(MissingPages(archive, entries), std::set<std::string>{});
     EXPECT_GT(entries, 0);
 
-    static const std::regex title(R"(<title>\s*[^<\s][^<]*</title>)", std::regex::icase);
     for (const std::string& name : names) {
         if (name.ends_with(".html")) {
-            EXPECT_TRUE(std::regex_search(archive.Text(name), title)) << name;
+            EXPECT_TRUE(HasTitle(archive.Text(name))) << name;
         }
     }
 }
