@@ -8,7 +8,6 @@
 #include "model/solved_cells.h"
 #include "platform/raster_font_library.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 #include <random>
 
@@ -80,12 +79,3 @@ void WholeClick(benchmark::State& state) {
 BENCHMARK(WholeClick)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

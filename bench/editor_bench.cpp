@@ -10,7 +10,7 @@
 #include "platform/system_clock.h"
 #include "platform/user_name.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 #include <random>
@@ -126,12 +126,3 @@ void ImportBitmap128(benchmark::State& state) {
 BENCHMARK(ImportBitmap128)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,7 +1,6 @@
 // How fast the preferences dialog redraws its preview after a colour change, at both cell sizes.
 #include "appearance/scheme_preview.h"
 
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -20,12 +19,3 @@ BENCHMARK(PaintPreviewAtCellSize)
     ->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,6 +2,7 @@
 // searches.
 #include "solver/line_solver.h"
 #include "solver/puzzle_solver.h"
+#include "support/random_pictures.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -20,17 +21,6 @@ Picture PictureFromText(const std::vector<std::string>& rows) {
         for (int x = 0; x < picture.Width; ++x)
             picture.Set(x, y, rows[y][x] == '#');
     return picture;
-}
-
-Picture RandomPicture(std::mt19937& random, int width, int height, int filledPercent) {
-    Picture picture = Picture::Blank(width, height);
-    for (std::uint8_t& cell : picture.Cells)
-        cell = static_cast<int>(random() % 100) < filledPercent ? 1 : 0;
-    return picture;
-}
-
-bool Fits(const std::optional<Picture>& picture, const NonogramClues& clues) {
-    return picture && CluesOf(*picture) == clues;
 }
 
 // Solutions of small clues counted up to two, by trying every row that fits its clue.

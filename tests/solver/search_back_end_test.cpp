@@ -1,23 +1,9 @@
 // The SAT back end against the depth-first search on random pictures of many sizes.
 #include "solver/puzzle_solver.h"
+#include "support/random_pictures.h"
 
 #include <gtest/gtest.h>
 #include <random>
-
-namespace {
-
-Picture RandomPicture(std::mt19937& random, int width, int height, int filledPercent) {
-    Picture picture = Picture::Blank(width, height);
-    for (std::uint8_t& cell : picture.Cells)
-        cell = static_cast<int>(random() % 100) < filledPercent ? 1 : 0;
-    return picture;
-}
-
-bool Fits(const std::optional<Picture>& picture, const NonogramClues& clues) {
-    return picture && CluesOf(*picture) == clues;
-}
-
-} // namespace
 
 // Both back ends start from the same propagated and probed grid, so the pictures that reach
 // them are the ones line solving and probing leave open. One clue set in eight takes its columns
