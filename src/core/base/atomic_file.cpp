@@ -1,5 +1,7 @@
 #include "base/atomic_file.h"
 
+#include "base/file_system_calls.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -12,11 +14,13 @@ std::string Reason(const std::string& what, const std::filesystem::path& path) {
     return what + " " + path.string() + ": " + std::strerror(errno);
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
+bool WriteAll(FileSystemCalls& calls, int fd, std::span<const std::uint8_t> bytes) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = calls.Write(fd, bytes.data(), bytes.size());
         if (written < 0 && errno == EINTR)
             continue;
+        if (written == 0)
+            errno = ENOSPC; // no progress and no error: the disk took nothing more
         if (written <= 0)
             return false;
         bytes = bytes.subspan(static_cast<std::size_t>(written));
@@ -46,12 +50,13 @@ std::string WriteFileAtomically(const std::filesystem::path& target,
     ::umask(mask);
     ::fchmod(fd, 0666 & ~mask);
 
+    FileSystemCalls& calls = FileSystemCalls::Current();
     std::string error;
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0)
+    if (!WriteAll(calls, fd, bytes) || calls.Fsync(fd) != 0)
         error = Reason("Cannot write file", target);
     if (::close(fd) != 0 && error.empty())
         error = Reason("Cannot write file", target);
-    if (error.empty() && ::rename(temporary.c_str(), target.c_str()) != 0)
+    if (error.empty() && calls.Rename(temporary.c_str(), target.c_str()) != 0)
         error = Reason("Cannot create file", target);
     if (!error.empty())
         ::unlink(temporary.c_str());

@@ -1,0 +1,113 @@
+// File system calls that fail when a test says, installed for the object's lifetime.
+#pragma once
+
+#include "base/file_system_calls.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum class FileCall { Write, Fsync, Rename };
+
+constexpr std::array<FileCall, 3> FileCallKinds = {FileCall::Write, FileCall::Fsync,
+                                                   FileCall::Rename};
+// A full disk, a failing device and a refused permission: the errors a save meets.
+constexpr std::array<int, 3> FaultErrors = {ENOSPC, EIO, EACCES};
+
+inline const char* FileCallName(FileCall call) {
+    switch (call) {
+    case FileCall::Write:
+        return "write";
+    case FileCall::Fsync:
+        return "fsync";
+    case FileCall::Rename:
+        return "rename";
+    }
+    return "?";
+}
+
+struct FileFault {
+    FileCall Call = FileCall::Write;
+    int Number = 0; // the call that fails, counted from 1 among calls of its kind
+    int Error = 0;
+};
+
+inline std::string Describe(const FileFault& fault) {
+    return std::string(FileCallName(fault.Call)) + " #" + std::to_string(fault.Number) + " " +
+           std::strerror(fault.Error);
+}
+
+class FileFaults final : public FileSystemCalls {
+public:
+    FileFaults() : Previous(Install(this)) {}
+    ~FileFaults() override { Install(Previous); }
+
+    // The next calls fail as the fault says, once; counting starts again from here.
+    void Arm(const FileFault& fault) {
+        Armed = fault;
+        Counts = {};
+    }
+    void Disarm() { Armed.reset(); }
+
+    int Count(FileCall call) const { return Counts[static_cast<std::size_t>(call)]; }
+    int Failed() const { return Failed_; }
+
+    // Each write takes at most this many bytes, as a pipe or a nearly full disk may, so one file
+    // takes many write calls and every one of them can be failed.
+    std::size_t MaxWriteBytes = static_cast<std::size_t>(-1);
+    // Called with the target after each rename that succeeded.
+    std::function<void(const std::filesystem::path&)> AfterRename;
+
+    ssize_t Write(int fd, const void* data, std::size_t size) override {
+        if (Fails(FileCall::Write))
+            return -1;
+        return FileSystemCalls::Write(fd, data, std::min(size, MaxWriteBytes));
+    }
+    int Fsync(int fd) override {
+        if (Fails(FileCall::Fsync))
+            return -1;
+        return FileSystemCalls::Fsync(fd);
+    }
+    int Rename(const char* from, const char* to) override {
+        if (Fails(FileCall::Rename))
+            return -1;
+        const int result = FileSystemCalls::Rename(from, to);
+        if (result == 0 && AfterRename)
+            AfterRename(to);
+        return result;
+    }
+
+private:
+    bool Fails(FileCall call) {
+        const int number = ++Counts[static_cast<std::size_t>(call)];
+        if (!Armed || Armed->Call != call || Armed->Number != number)
+            return false;
+        ++Failed_;
+        errno = Armed->Error;
+        Armed.reset();
+        return true;
+    }
+
+    FileSystemCalls* Previous;
+    std::optional<FileFault> Armed;
+    std::array<int, 3> Counts{};
+    int Failed_ = 0;
+};
+
+// Every fault an operation that makes these calls can meet: each write in turn, then each
+// fsync, then each rename, each with every error.
+inline std::vector<FileFault> EveryFault(const FileFaults& counted) {
+    std::vector<FileFault> faults;
+    for (const FileCall call : FileCallKinds)
+        for (int number = 1; number <= counted.Count(call); ++number)
+            for (const int error : FaultErrors)
+                faults.push_back({call, number, error});
+    return faults;
+}
