@@ -33,19 +33,20 @@ struct ScriptCounts {
 };
 
 // Moves as a player makes them on a running game: presses with either button on cells and clue
-// slots, some undone, some of those redone.
-inline ScriptCounts PlayScript(GameSession& session, std::mt19937& random, int moves) {
+// slots, some undone, some of those redone. The player is anything with GameSession's Press, Undo
+// and Redo; game is the game it plays, for the number of clue slots.
+template <typename Player>
+ScriptCounts PlayScript(Player& player, const GameState& game, std::mt19937& random, int moves) {
     ScriptCounts counts;
-    const GameState& game = session.Game();
     for (int move = 0; move < moves; ++move) {
         const std::uint32_t roll = random() % 100;
         if (roll < 15) {
-            session.Undo();
+            player.Undo();
             ++counts.Undos;
             continue;
         }
         if (roll < 22) {
-            session.Redo();
+            player.Redo();
             ++counts.Redos;
             continue;
         }
@@ -60,7 +61,7 @@ inline ScriptCounts PlayScript(GameSession& session, std::mt19937& random, int m
         else if (where == 1 && game.ColumnClueSlots > 0)
             target = {BoardArea::ColumnClueSlot, line,
                       static_cast<int>(random() % static_cast<std::uint32_t>(game.ColumnClueSlots))};
-        session.Press(target, kind);
+        player.Press(target, kind);
         ++counts.Presses;
     }
     return counts;
@@ -72,6 +73,6 @@ inline GameSession PlayedLargeGame(std::uint32_t seed, int moves) {
     session.LoadPuzzle(LargePuzzle());
     session.Start();
     std::mt19937 random(seed);
-    PlayScript(session, random, moves);
+    PlayScript(session, session.Game(), random, moves);
     return session;
 }

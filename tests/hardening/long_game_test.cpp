@@ -28,7 +28,7 @@ TEST(LongGame, TenThousandMovesReopenAsPlayedAndUndoToTheStart) {
     const GameState start = session.Game();
     session.Start();
     std::mt19937 random(20240);
-    const ScriptCounts counts = PlayScript(session, random, 10000);
+    const ScriptCounts counts = PlayScript(session, session.Game(), random, 10000);
     const GameState& played = session.Game();
     ASSERT_GT(counts.Undos, 1000);
     ASSERT_GT(counts.Redos, 500);

@@ -109,7 +109,7 @@ struct GameFiles {
         EXPECT_EQ(WriteSavedGameFile(Path, Session.Game()), "");
         Old = ReadBytes(Path);
         std::mt19937 random(8);
-        PlayScript(Session, random, 200);
+        PlayScript(Session, Session.Game(), random, 200);
         EXPECT_NE(EncodeSavedGame(Session.Game()), Old);
     }
 };
