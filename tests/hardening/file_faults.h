@@ -3,12 +3,12 @@
 
 #include "base/file_system_calls.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <algorithm>
 #include <functional>
 #include <optional>
 #include <string>

@@ -58,10 +58,9 @@ TEST(KilledSave, LeavesOneWholeSavedGame) {
     for (int kill = 0; kill < Kills; ++kill) {
         int pipe[2];
         ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
-        const pid_t pid =
-            SpawnHelper({ATOMIC_SAVER, target.string(), (folder / "first").string(),
-                         (folder / "second").string()},
-                        -1, pipe[1]);
+        const pid_t pid = SpawnHelper({ATOMIC_SAVER, target.string(), (folder / "first").string(),
+                                       (folder / "second").string()},
+                                      -1, pipe[1]);
         ::close(pipe[1]);
         ASSERT_GT(pid, 0);
         // The file exists from the first kill on: wait for one whole save then.

@@ -59,8 +59,9 @@ ScriptCounts PlayScript(Player& player, const GameState& game, std::mt19937& ran
                       static_cast<int>(random() % static_cast<std::uint32_t>(game.RowClueSlots)),
                       line};
         else if (where == 1 && game.ColumnClueSlots > 0)
-            target = {BoardArea::ColumnClueSlot, line,
-                      static_cast<int>(random() % static_cast<std::uint32_t>(game.ColumnClueSlots))};
+            target = {
+                BoardArea::ColumnClueSlot, line,
+                static_cast<int>(random() % static_cast<std::uint32_t>(game.ColumnClueSlots))};
         player.Press(target, kind);
         ++counts.Presses;
     }

@@ -20,8 +20,8 @@ void RedoTo(GameSession& session, std::int32_t index) {
 } // namespace
 
 // Undoing every move of the reopened game must give the empty start, and redoing as far as the
-// game stood the grid that was saved: a history record that did not round-trip, or was recorded wrong during
-// the game, breaks the chain.
+// game stood the grid that was saved: a history record that did not round-trip, or was recorded
+// wrong during the game, breaks the chain.
 TEST(LongGame, TenThousandMovesReopenAsPlayedAndUndoToTheStart) {
     GameSession session;
     session.LoadPuzzle(LargePuzzle());

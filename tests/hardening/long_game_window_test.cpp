@@ -18,10 +18,9 @@ struct WindowAndSession {
     void Press(const BoardTarget& target, ButtonKind kind) {
         Session.Press(target, kind);
         const PixelRect box = Window.Geometry().BoxOf(target);
-        QTest::mouseClick(Window.ClientArea(),
-                          kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton, {},
-                          QPoint(BoardLeft + (box.Left + box.Right) / 2,
-                                 BoardTop + (box.Top + box.Bottom) / 2));
+        QTest::mouseClick(
+            Window.ClientArea(), kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton, {},
+            QPoint(BoardLeft + (box.Left + box.Right) / 2, BoardTop + (box.Top + box.Bottom) / 2));
     }
     void Undo() {
         Session.Undo();

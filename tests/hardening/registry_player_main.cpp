@@ -1,10 +1,9 @@
 // One copy of the game on a shared registry file, for the test of two players at once.
 //
-//   registry_player write FILE TAG SECONDS  solves puzzles and saves colour schemes in turn, through
-//                                          the game's own record and scheme code, for that long;
-//                                          each one written is logged on standard output.
-//   registry_player read FILE              reads the file until standard input closes, checking
-//                                          each version read is whole; prints its tally.
+// registry_player write FILE TAG SECONDS: solves puzzles and saves colour schemes in turn, through
+// the game's own record and scheme code, for that long, logging each one on standard output.
+// registry_player read FILE: reads the file until standard input closes, checking that each
+// version read is whole, and prints its tally.
 #include "appearance/scheme_store.h"
 #include "library/solved_records.h"
 #include "model/puzzle_record.h"

@@ -85,8 +85,7 @@ TEST(SharedRegistry, TwoPlayersLoseNothingAndNoReadIsTorn) {
     int readerInput[2];
     ASSERT_EQ(::pipe2(readerInput, O_CLOEXEC), 0);
     const int readerOutput = OpenForWriting(folder / "reader.out");
-    const pid_t reader =
-        SpawnHelper({REGISTRY_PLAYER, "read", file}, readerInput[0], readerOutput);
+    const pid_t reader = SpawnHelper({REGISTRY_PLAYER, "read", file}, readerInput[0], readerOutput);
     ::close(readerInput[0]);
     ::close(readerOutput);
     ASSERT_GT(reader, 0);

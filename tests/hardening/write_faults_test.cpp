@@ -43,7 +43,7 @@ std::ptrdiff_t Entries(const std::filesystem::path& folder) {
     return std::distance(std::filesystem::directory_iterator(folder), {});
 }
 
-// What one save under test does; each returns whether it held.
+// One save under test: how it starts, what it does and how its outcome is judged.
 struct SaveSteps {
     std::function<void()> Prepare;              // puts the files back as they were before it
     std::function<std::string()> Save;          // empty when saved, else the reason shown
@@ -120,17 +120,19 @@ TEST(WriteFaults, SavedGameIsTheOldOrTheNewOneWhole) {
     GameFiles files;
     const GameState& game = files.Session.Game();
     const std::vector<std::uint8_t> expected = EncodeSavedGame(game);
-    const FaultTally tally = SweepFaults(
-        files.Folder.Path(),
-        {[&] { WriteBytes(files.Path, files.Old); },
-         [&] { return WriteSavedGameFile(files.Path, game); },
-         [&](int renames) { return ReadBytes(files.Path) == (renames == 0 ? files.Old : expected); },
-         [&] {
-             SavedGame read;
-             return WriteSavedGameFile(files.Path, game).empty() &&
-                    ReadBytes(files.Path) == expected &&
-                    ReadSavedGameFile(files.Path, read) == FileReadStatus::Ok;
-         }});
+    const FaultTally tally =
+        SweepFaults(files.Folder.Path(),
+                    {[&] { WriteBytes(files.Path, files.Old); },
+                     [&] { return WriteSavedGameFile(files.Path, game); },
+                     [&](int renames) {
+                         return ReadBytes(files.Path) == (renames == 0 ? files.Old : expected);
+                     },
+                     [&] {
+                         SavedGame read;
+                         return WriteSavedGameFile(files.Path, game).empty() &&
+                                ReadBytes(files.Path) == expected &&
+                                ReadSavedGameFile(files.Path, read) == FileReadStatus::Ok;
+                     }});
     EXPECT_EQ(tally.Intact, tally.Faults);
     Report("saved game", tally);
 }
@@ -148,9 +150,9 @@ TEST(WriteFaults, PuzzleFileIsTheOldOrTheNewOneWhole) {
         {[&] { WriteBytes(path, old); }, [&] { return WritePuzzleFile(path, puzzle); },
          [&](int renames) {
              PuzzleRecord read;
-             return renames == 0 ? ReadBytes(path) == old
-                                 : ReadGamePuzzleFile(path, read) == FileReadStatus::Ok &&
-                                       read == puzzle;
+             return renames == 0
+                        ? ReadBytes(path) == old
+                        : ReadGamePuzzleFile(path, read) == FileReadStatus::Ok && read == puzzle;
          },
          [&] {
              PuzzleRecord read;

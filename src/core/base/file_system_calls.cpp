@@ -7,8 +7,10 @@
 
 namespace {
 
-FileSystemCalls SystemCalls;
-std::atomic<FileSystemCalls*> Installed{&SystemCalls};
+// Constant-initialised, so a file written during another object's static initialisation finds
+// the calls ready.
+constinit FileSystemCalls SystemCalls;
+constinit std::atomic<FileSystemCalls*> Installed{&SystemCalls};
 
 } // namespace
 

@@ -9,8 +9,8 @@
 // its object for as long as it runs.
 class FileSystemCalls {
 public:
-    FileSystemCalls() = default;
-    virtual ~FileSystemCalls() = default;
+    constexpr FileSystemCalls() = default;
+    constexpr virtual ~FileSystemCalls() = default;
     FileSystemCalls(const FileSystemCalls&) = delete;
     FileSystemCalls& operator=(const FileSystemCalls&) = delete;
 
