@@ -8,6 +8,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libcadical-dev fp-utils libchm-dev fonts-dejavu-extra
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
+    clang libclang-rt-14-dev
 )
 
 missing=()

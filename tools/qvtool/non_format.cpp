@@ -98,6 +98,12 @@ std::optional<ClueFile> ParseNonFile(std::string_view text, std::string& error) 
                         std::to_string(MaxGridSide);
                 return std::nullopt;
             }
+            // A size after its lines would leave a table of another length than the size says.
+            if (key == "width" ? hasColumns : hasRows) {
+                error = where + "the " + std::string(key) + " must come before the " +
+                        (key == "width" ? "columns" : "rows");
+                return std::nullopt;
+            }
             (key == "width" ? clues.Width : clues.Height) = *side;
         } else if (key == "rows" || key == "columns") {
             const bool rows = key == "rows";
