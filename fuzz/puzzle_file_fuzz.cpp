@@ -3,6 +3,7 @@
 #include "fuzz_check.h"
 #include "game/game_session.h"
 #include "model/puzzle_file.h"
+#include "platform/code_page.h"
 
 #include <algorithm>
 #include <array>
@@ -27,10 +28,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(std::equal(written.begin(), written.end(), content.begin()),
             "a taken puzzle writes back to the bytes it came from");
 
-    // What the game does with it next: the texts it shows, the clues and a paused game.
-    const std::size_t textLength =
-        record.Name.Text().size() + record.Comments.Text().size() + record.Creator.Text().size();
-    Require(textLength <= 80 + 255 + 80, "texts stay within their capacity");
+    // What the game does with it next: the texts it shows, the clues and a paused game. The texts
+    // are shown as UTF-8 and written back from it, so no byte may be lost on the way.
+    for (const std::string& text :
+         {record.Name.Text(), record.Comments.Text(), record.Creator.Text()})
+        Require(Cp1252FromUtf8(Utf8FromCp1252(text)) == text,
+                "a text goes to UTF-8 and back unchanged");
     GameSession session;
     session.LoadPuzzle(record);
     Require(session.Phase() == GamePhase::Paused, "a loaded puzzle waits paused");
