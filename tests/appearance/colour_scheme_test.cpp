@@ -20,6 +20,7 @@ public:
     std::unique_ptr<RegistryKey> OpenKey(std::string_view, bool) override { return nullptr; }
     bool KeyExists(std::string_view) override { return false; }
     bool DeleteKey(std::string_view) override { return false; }
+    bool WriteValues(std::string_view, std::span<const RegistryWrite>) override { return false; }
 };
 
 // Distinct from the defaults in every role, so a role read from the wrong place shows.

@@ -4,6 +4,7 @@
 #include "platform/registry_store.h"
 #include "platform/settings_keys.h"
 
+#include <array>
 #include <memory>
 
 namespace {
@@ -56,12 +57,11 @@ SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
     if (!IsStorableSchemeName(name))
         return {SchemeSave::NameRefused, {}};
     const std::string stored = Utf8FromCp1252(Cp1252FromUtf8(name));
-    const std::unique_ptr<RegistryKey> scheme = registry.OpenKey(SchemePath(stored), true);
-    if (!scheme)
-        return {SchemeSave::WriteFailed, stored};
+    std::array<RegistryWrite, ColourRoleCount> values;
     for (std::size_t role = 0; role < ColourRoleCount; ++role)
-        if (!scheme->WriteInteger(ColourRoleName(static_cast<ColourRole>(role)), colours[role]))
-            return {SchemeSave::WriteFailed, stored};
+        values[role] = {ColourRoleName(static_cast<ColourRole>(role)), colours[role]};
+    if (!registry.WriteValues(SchemePath(stored), values))
+        return {SchemeSave::WriteFailed, stored};
     return {SchemeSave::Saved, stored};
 }
 

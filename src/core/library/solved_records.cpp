@@ -38,19 +38,19 @@ std::string SolvedRecordKey(const Guid& puzzleId) {
 RecordWrite WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzle,
                               int elapsedSeconds, double oleNow) {
     const std::string path = SolvedRecordKey(puzzle.PuzzleId);
-    // A key created here holds no Time, so it reads as absent like a record without one.
-    const std::unique_ptr<RegistryKey> key = registry.OpenKey(path, true);
-    if (key == nullptr)
-        return RecordWrite::Failed;
-    const std::optional<std::int32_t> stored = StoredTime(*key);
+    // A key without a Time reads as absent, like a record without one.
+    const std::unique_ptr<RegistryKey> key = registry.OpenKey(path, false);
+    const std::optional<std::int32_t> stored = key ? StoredTime(*key) : std::nullopt;
     if (stored.has_value() && elapsedSeconds >= *stored)
         return RecordWrite::Kept;
 
-    const bool written = key->WriteInteger("Time", elapsedSeconds) &&
-                         key->WriteString("Puzzlename", Utf8FromCp1252(puzzle.Name.Text())) &&
-                         key->WriteBinary("Date Completed", LittleEndianBytes(oleNow)) &&
-                         key->WriteInteger("Level", puzzle.Level);
-    return written ? RecordWrite::Written : RecordWrite::Failed;
+    const std::string name = Utf8FromCp1252(puzzle.Name.Text());
+    const std::array<std::uint8_t, 8> date = LittleEndianBytes(oleNow);
+    const RegistryWrite values[] = {{"Time", elapsedSeconds},
+                                    {"Puzzlename", name},
+                                    {"Date Completed", date},
+                                    {"Level", puzzle.Level}};
+    return registry.WriteValues(path, values) ? RecordWrite::Written : RecordWrite::Failed;
 }
 
 bool SolvedRecordExists(RegistryStore& registry, const Guid& puzzleId) {

@@ -74,6 +74,9 @@ bool FileRegistry::ChangeHive(const std::function<HiveChange(RegistryHive&)>& ch
         return false;
     Adopt(std::move(*snapshot));
     const HiveChange outcome = change(Hive);
+    // A refused change may have left part of itself in the hive; the file has the truth.
+    if (outcome == HiveChange::Refused)
+        Loaded.reset();
     if (outcome != HiveChange::Changed)
         return outcome == HiveChange::Unchanged;
     if (Save())

@@ -30,6 +30,22 @@ std::optional<KeyPath> SplitKeyPath(std::string_view utf8Path) {
     return names;
 }
 
+// A value as the hive keeps it: names and strings in Windows-1252, integers as REG_DWORD data.
+RegistryValue StoredValue(const RegistryWrite& write) {
+    RegistryValue value{Cp1252FromUtf8(write.Name), RegistryValueType::Binary, {}};
+    if (const auto* text = std::get_if<std::string_view>(&write.Value)) {
+        value.Type = RegistryValueType::String;
+        value.Data = Cp1252FromUtf8(*text);
+    } else if (const auto* number = std::get_if<std::int32_t>(&write.Value)) {
+        value.Type = RegistryValueType::Integer;
+        value.Data = DwordData(static_cast<std::uint32_t>(*number));
+    } else {
+        const auto bytes = std::get<std::span<const std::uint8_t>>(write.Value);
+        value.Data.assign(bytes.begin(), bytes.end());
+    }
+    return value;
+}
+
 } // namespace
 
 class HiveStore::Key final : public RegistryKey {
@@ -56,16 +72,15 @@ public:
     }
 
     bool WriteString(std::string_view name, std::string_view value) override {
-        return Write(name, RegistryValueType::String, Cp1252FromUtf8(value));
+        return Write({name, value});
     }
 
     bool WriteInteger(std::string_view name, std::int32_t value) override {
-        return Write(name, RegistryValueType::Integer,
-                     DwordData(static_cast<std::uint32_t>(value)));
+        return Write({name, value});
     }
 
     bool WriteBinary(std::string_view name, std::span<const std::uint8_t> value) override {
-        return Write(name, RegistryValueType::Binary, std::string(value.begin(), value.end()));
+        return Write({name, value});
     }
 
     std::vector<std::string> SubkeyNames() const override {
@@ -83,13 +98,13 @@ private:
         return value != nullptr && value->Type == type ? value : nullptr;
     }
 
-    bool Write(std::string_view name, RegistryValueType type, std::string data) {
-        RegistryValue value{Cp1252FromUtf8(name), type, std::move(data)};
+    bool Write(const RegistryWrite& write) {
+        RegistryValue value = StoredValue(write);
         return Store.ChangeHive([&](RegistryHive& hive) {
             RegistryHive* key = hive.FindKey(Path);
             if (key == nullptr)
                 return HiveChange::Refused;
-            return key->SetValue(value) ? HiveChange::Changed : HiveChange::Unchanged;
+            return key->SetValue(std::move(value)) ? HiveChange::Changed : HiveChange::Unchanged;
         });
     }
 
@@ -125,4 +140,23 @@ bool HiveStore::DeleteKey(std::string_view path) {
     return names && !names->empty() && ChangeHive([&](RegistryHive& hive) {
                return hive.DeleteKey(*names) ? HiveChange::Changed : HiveChange::Refused;
            });
+}
+
+bool HiveStore::WriteValues(std::string_view path, std::span<const RegistryWrite> values) {
+    const std::optional<KeyPath> names = SplitKeyPath(path);
+    if (!names)
+        return false;
+    std::vector<RegistryValue> stored;
+    for (const RegistryWrite& write : values)
+        stored.push_back(StoredValue(write));
+    return ChangeHive([&](RegistryHive& hive) {
+        const bool existed = hive.FindKey(*names) != nullptr;
+        RegistryHive* key = hive.CreateKey(*names);
+        if (key == nullptr)
+            return HiveChange::Refused;
+        bool changed = !existed;
+        for (RegistryValue& value : stored)
+            changed = key->SetValue(std::move(value)) || changed;
+        return changed ? HiveChange::Changed : HiveChange::Unchanged;
+    });
 }

@@ -22,6 +22,7 @@ public:
     std::unique_ptr<RegistryKey> OpenKey(std::string_view path, bool create) override;
     bool KeyExists(std::string_view path) override;
     bool DeleteKey(std::string_view path) override;
+    bool WriteValues(std::string_view path, std::span<const RegistryWrite> values) override;
 
 private:
     class Key;
