@@ -21,7 +21,7 @@ TEST(SearchBackEnds, SatAndTreeSearchAgreeOnRandomPictures) {
         NonogramClues clues = CluesOf(RandomPicture(random, width, height, density));
         if (round % 8 == 0)
             clues.Columns = CluesOf(RandomPicture(random, width, height, density)).Columns;
-        const SolveReport sat = SolvePuzzle(clues);
+        const SolveReport sat = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         const SolveReport tree =
             SolvePuzzle(clues, SolveBudget{.MaxSearchNodes = 20'000}, SearchBackEnd::Tree);
         ++seen[static_cast<int>(sat.Outcome)];

@@ -6,8 +6,10 @@
 
 enum class ProbeResult { Contradiction, Open, Complete, OutOfBudget };
 
-// Tries both values of every unknown cell next to a known one on a propagated grid. A value that
-// contradicts fixes the other, which prunes far more than it costs; passes repeat until one fixes
-// nothing. For an open grid, `chosen` is the cell to guess next: the one whose weaker value
-// settled the most cells. Each probe is one search node.
+// Tries both values of every unknown cell next to a known one on a propagated grid, or of every
+// unknown cell when none is next to a known one. A value that contradicts fixes the other, and
+// cells both values settle alike are fixed too, since every solution has them; either prunes far
+// more than it costs. Passes repeat until one fixes nothing. For an open grid, `chosen` is the
+// cell to guess next: the one whose two values together settled the most cells (the largest
+// product). Each probe is one search node.
 ProbeResult ProbeGrid(SolverGrid& grid, SearchNodes& nodes, int& chosen);

@@ -10,6 +10,10 @@
 
 namespace {
 
+// Probes and guesses the short search may spend before the SAT back end takes over: about a
+// tenth of a second.
+constexpr std::uint64_t ShortSearchNodes = 60'000;
+
 bool LinesFit(const std::vector<std::vector<int>>& lines, int length, std::int64_t& filled) {
     for (const std::vector<int>& runs : lines) {
         std::int64_t needed = -1;
@@ -65,13 +69,23 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
     case ProbeResult::Open:
         break;
     }
+    report.DecidedBy = SolveStage::Search;
     if (backEnd == SearchBackEnd::Tree) {
-        report.DecidedBy = SolveStage::Search;
         SearchTree(grid, nodes, report);
-    } else {
-        report.DecidedBy = SolveStage::Sat;
-        SearchSat(grid, nodes, report);
+        return;
     }
+    if (backEnd == SearchBackEnd::ShortSearchThenSat) {
+        const std::size_t mark = grid.TrailMark();
+        SearchNodes slice = nodes.Slice(ShortSearchNodes);
+        SearchTree(grid, slice, report);
+        nodes.Absorb(slice);
+        if (report.Outcome != Verdict::Unknown || nodes.Cancelled() || nodes.Left() == 0U)
+            return;
+        grid.Undo(mark);
+        report = SolveReport{};
+    }
+    report.DecidedBy = SolveStage::Sat;
+    SearchSat(grid, nodes, report);
 }
 
 } // namespace

@@ -26,8 +26,11 @@ enum class SolveStage {
 
 // What settles the puzzles that line solving and probing leave open.
 enum class SearchBackEnd {
-    Sat,  // CaDiCaL over each line's automaton; the default, and much the faster on hard puzzles
-    Tree, // depth-first guessing with probing at every node, kept to check the other against
+    // The default: a short depth-first search, which settles most open puzzles sooner than
+    // CaDiCaL, then the SAT back end for the rest.
+    ShortSearchThenSat,
+    Sat,  // CaDiCaL over each line's automaton; much the faster on the hardest puzzles
+    Tree, // depth-first guessing with probing at every node, until it ends
 };
 
 // The largest width and height the solver accepts.
@@ -55,4 +58,4 @@ struct SolveReport {
 // run, row and column totals that differ) give None. Runs of 0 are absent, as in SolveLine. A solve
 // cancelled before it ends gives Unknown, whatever it had found so far.
 SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {},
-                        SearchBackEnd backEnd = SearchBackEnd::Sat);
+                        SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat);

@@ -1,6 +1,7 @@
 // The search's spending against the caller's budget: probes, guesses and SAT calls.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <optional>
@@ -23,6 +24,11 @@ public:
         return Limit ? std::optional(*Limit - Spent_) : std::nullopt;
     }
     std::uint64_t Spent() const { return Spent_; }
+    // At most `limit` of what is left, to be spent apart and then counted here with Absorb.
+    SearchNodes Slice(std::uint64_t limit) const {
+        return SearchNodes(std::min(limit, Left().value_or(limit)), Cancel);
+    }
+    void Absorb(const SearchNodes& slice) { Spent_ += slice.Spent_; }
 
 private:
     std::optional<std::uint64_t> Limit;

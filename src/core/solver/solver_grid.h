@@ -26,6 +26,10 @@ public:
     bool Propagate();
     bool Cancelled() const { return Cancel != nullptr && Cancel->load(std::memory_order_relaxed); }
     std::size_t TrailMark() const { return Trail.size(); }
+    // The cells set since the mark, in the order they were set.
+    std::span<const int> TrailSince(std::size_t mark) const {
+        return std::span(Trail).subspan(mark);
+    }
     // Makes every cell set since the mark unknown again.
     void Undo(std::size_t mark);
 
