@@ -28,7 +28,7 @@ struct SolveTimes {
 };
 
 SolveTimes TimeSolves(const std::vector<NonogramClues>& puzzles, SolveBudget budget,
-                      SearchBackEnd backEnd = SearchBackEnd::Sat) {
+                      SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat) {
     SolveTimes times;
     for (const NonogramClues& clues : puzzles) {
         const auto start = std::chrono::steady_clock::now();
@@ -97,23 +97,25 @@ std::vector<NonogramClues> Random30() {
     return puzzles;
 }
 
-// Every puzzle must end with a verdict, so there is no budget.
-void VerdictRandom30(benchmark::State& state) {
+// Every puzzle must end with a verdict, so the default back end and SAT alone have no budget; the
+// depth-first search has one that bounds its worst cases. Together they show why the default
+// starts with a short search and leaves the rest to SAT.
+void VerdictRandom30(benchmark::State& state, SearchBackEnd backEnd, SolveBudget budget) {
     const std::vector<NonogramClues> puzzles = Random30();
     for (auto _ : state)
-        Count(state, TimeSolves(puzzles, {}));
+        Count(state, TimeSolves(puzzles, budget, backEnd));
 }
-BENCHMARK(VerdictRandom30)->Iterations(1)->Unit(benchmark::kMillisecond);
-
-// The depth-first back end on the same set, with the budget that bounds its worst cases: the
-// comparison that made the SAT back end the default.
-void VerdictRandom30Tree(benchmark::State& state) {
-    const std::vector<NonogramClues> puzzles = Random30();
-    for (auto _ : state)
-        Count(state,
-              TimeSolves(puzzles, SolveBudget{.MaxSearchNodes = 200'000}, SearchBackEnd::Tree));
-}
-BENCHMARK(VerdictRandom30Tree)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom30, ShortSearchThenSat, SearchBackEnd::ShortSearchThenSat,
+                  SolveBudget{})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom30, Sat, SearchBackEnd::Sat, SolveBudget{})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom30, Tree, SearchBackEnd::Tree,
+                  SolveBudget{.MaxSearchNodes = 200'000})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 void VerdictRandom50(benchmark::State& state) {
     std::mt19937 random(50);
