@@ -123,8 +123,18 @@ private slots:
         QCOMPARE(Entries(harness.Folder.Path()), entries);
         QVERIFY(editor->Puzzle().Solution == drawn);
 
+        // A failed Save as leaves the editor on the file it had.
+        const QString caption = editor->windowTitle();
+        const std::filesystem::path other = harness.Folder / "other.qvf";
+        harness.Files.Answers = {other};
+        faults.Arm({FileCall::Write, 1, ENOSPC});
+        Trigger(*editor, "Saveas1");
+        QCOMPARE(harness.Messages.Shown.size(), 2);
+        QCOMPARE(editor->windowTitle(), caption);
+        QVERIFY(!std::filesystem::exists(other));
+
         Trigger(*editor, "Save1");
-        QCOMPARE(harness.Messages.Shown.size(), 1);
+        QCOMPARE(harness.Messages.Shown.size(), 2);
         PuzzleRecord saved;
         QCOMPARE(ReadGamePuzzleFile(path, saved), FileReadStatus::Ok);
         QVERIFY(saved == editor->Puzzle());

@@ -230,21 +230,24 @@ void Tffeditor::OpenPuzzle() {
 }
 
 void Tffeditor::SavePuzzle(SaveMode mode) {
-    if (EditorFileName.empty() || mode == SaveMode::SaveAs) {
-        const std::filesystem::path chosen =
-            Services.Files.SaveFileName(PuzzleFolder, QStringLiteral("Quorvane Files|*.qvf"));
-        if (chosen.empty())
+    std::filesystem::path target = EditorFileName;
+    if (target.empty() || mode == SaveMode::SaveAs) {
+        target = Services.Files.SaveFileName(PuzzleFolder, QStringLiteral("Quorvane Files|*.qvf"));
+        if (target.empty())
             return;
-        EditorFileName = chosen;
     }
     // Every save is a new version of the puzzle, with an identity and solved records of its own.
-    EditorPuzzle.PuzzleId = Services.Guids.NewGuid();
-    // The file is replaced only once the whole record is written, so a failure keeps the old one.
-    const std::string failure = WritePuzzleFile(EditorFileName, EditorPuzzle);
+    // The file is replaced only once the whole record is written, so a failure keeps the old one,
+    // and the editor stays on the file and identity it had.
+    PuzzleRecord saved = EditorPuzzle;
+    saved.PuzzleId = Services.Guids.NewGuid();
+    const std::string failure = WritePuzzleFile(target, saved);
     if (!failure.empty()) {
         Services.Messages.Error(Text(failure));
         return;
     }
+    EditorPuzzle.PuzzleId = saved.PuzzleId;
+    EditorFileName = target;
     SetCaption();
 }
 
