@@ -1,7 +1,7 @@
 // The ".non" reader: a file is refused with a reason, or gives clues that fit their lines and
 // write out as text that reads back the same and writes out byte for byte again.
+#include "clue_file_checks.h"
 #include "fuzz_check.h"
-#include "model/bounds.h"
 #include "non_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -13,11 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const NonogramClues& clues = puzzle->Clues;
-    Require(IsValidGridSide(clues.Width) && IsValidGridSide(clues.Height) &&
-                clues.Rows.size() == static_cast<std::size_t>(clues.Height) &&
-                clues.Columns.size() == static_cast<std::size_t>(clues.Width),
-            "one clue line for each row and column of a valid size");
-    Require(OverlongClueLine(clues).empty(), "every line's runs fit in it");
+    RequireCluesFitTheirGrid(clues);
     Require(
         !puzzle->Goal ||
             (puzzle->Goal->Width == clues.Width && puzzle->Goal->Height == clues.Height &&

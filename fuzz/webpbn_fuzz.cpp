@@ -1,7 +1,7 @@
 // The XML puzzle reader: a file is refused with a reason, or gives clues that fit their lines,
 // whose sizes are the numbers of lines, and that the ".non" writer and reader carry unchanged.
+#include "clue_file_checks.h"
 #include "fuzz_check.h"
-#include "model/bounds.h"
 #include "non_format.h"
 #include "webpbn_format.h"
 
@@ -14,11 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const NonogramClues& clues = puzzle->Clues;
-    Require(IsValidGridSide(clues.Width) && IsValidGridSide(clues.Height) &&
-                clues.Rows.size() == static_cast<std::size_t>(clues.Height) &&
-                clues.Columns.size() == static_cast<std::size_t>(clues.Width),
-            "one clue line for each row and column of a valid size");
-    Require(OverlongClueLine(clues).empty(), "every line's runs fit in it");
+    RequireCluesFitTheirGrid(clues);
     for (const auto* table : {&clues.Rows, &clues.Columns})
         for (const std::vector<int>& runs : *table)
             for (const int run : runs)
