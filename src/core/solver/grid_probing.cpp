@@ -30,6 +30,7 @@ public:
                 if (Grid.At(cell) != LineCell::Unknown ||
                     (anyBesideKnown && !Grid.BesideKnown(cell)))
                     continue;
+                // One node for each of the two probes.
                 if (!Nodes.Spend() || !Nodes.Spend())
                     return ProbeResult::OutOfBudget;
                 ++Epoch;
