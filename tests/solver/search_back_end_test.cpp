@@ -53,3 +53,27 @@ TEST(SearchBackEnds, SatAndTreeSearchAgreeOnRandomPictures) {
     // still settle nearly all.
     EXPECT_LT(treeGaveUp, 40);
 }
+
+// A drawn picture only guides the search, so each back end must give the verdict the clues alone
+// give, with the drawn picture as the first solution and a second that differs from it.
+TEST(SearchBackEnds, DrawnPictureGuidesButDoesNotChangeTheVerdict) {
+    std::mt19937 random(2001);
+    int several = 0;
+    for (int round = 0; round < 300; ++round) {
+        const int side = 5 + static_cast<int>(random() % 16);
+        const Picture drawn = RandomPicture(random, side, side, 45 + static_cast<int>(random() % 26));
+        const Verdict expected = SolvePuzzle(CluesOf(drawn), {}, SearchBackEnd::Sat).Outcome;
+        several += expected == Verdict::Several ? 1 : 0;
+        for (SearchBackEnd backEnd :
+             {SearchBackEnd::ShortSearchThenSat, SearchBackEnd::Sat, SearchBackEnd::Tree}) {
+            const SolveReport report = SolveDrawnPuzzle(drawn, {}, backEnd);
+            ASSERT_EQ(report.Outcome, expected) << round;
+            EXPECT_EQ(report.First, drawn) << round;
+            if (expected == Verdict::Several) {
+                EXPECT_TRUE(Fits(report.Second, CluesOf(drawn))) << round;
+                EXPECT_NE(report.Second, drawn) << round;
+            }
+        }
+    }
+    EXPECT_GT(several, 50);
+}

@@ -81,4 +81,21 @@ TEST(NonFormatTest, ImpossibleInputIsRefusedWithItsReason) {
     }
 }
 
+// Two diagonals fit these clues. A goal that fits, its empty lines given as 0, comes back as the
+// first solution; a goal that does not fit is left out, so the verdict is always the clues' own.
+TEST(NonFormatTest, AGoalThatFitsIsTheSolversFirstSolution) {
+    const std::string clues = "width 3\nheight 3\nrows\n1\n1\n0\ncolumns\n1\n1\n0\ngoal ";
+    const std::pair<const char*, bool> goals[] = {
+        {"\"100010000\"", true}, {"\"010100000\"", true}, {"\"110000000\"", false}};
+    for (const auto& [goal, fits] : goals) {
+        std::string error;
+        const auto puzzle = ParseNonFile(clues + goal + "\n", error);
+        ASSERT_TRUE(puzzle) << error;
+        const SolveReport report = SolveClueFile(*puzzle);
+        ASSERT_EQ(report.Outcome, Verdict::Several) << goal;
+        EXPECT_EQ(report.First == puzzle->Goal, fits) << goal;
+        EXPECT_EQ(CluesOf(*report.First).Rows[0], std::vector<int>{1}) << goal;
+    }
+}
+
 } // namespace

@@ -57,7 +57,7 @@ int RunCheck(const ToolArguments& arguments, std::ostream& out) {
     arguments.ExpectPositional(1, 1);
     const ClueFile puzzle = ReadClueFile(arguments.Positional()[0]);
     const auto start = std::chrono::steady_clock::now();
-    const SolveReport report = SolvePuzzle(puzzle.Clues);
+    const SolveReport report = SolveClueFile(puzzle);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     out << "Size: " << puzzle.Clues.Width << " x " << puzzle.Clues.Height << '\n'
         << "Verdict: " << VerdictText(report.Outcome) << '\n'

@@ -1,10 +1,27 @@
 // Checks shared by every reader of clue files.
 #include "clue_file.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <numeric>
 
 namespace {
+
+// Runs of 0 mark an empty line in some files; the solver and CluesOf leave them out.
+std::vector<std::vector<int>> WithoutZeroRuns(std::vector<std::vector<int>> lines) {
+    for (std::vector<int>& runs : lines)
+        std::erase(runs, 0);
+    return lines;
+}
+
+bool GoalFits(const ClueFile& puzzle) {
+    if (!puzzle.Goal)
+        return false;
+    const NonogramClues goal = CluesOf(*puzzle.Goal);
+    return goal.Width == puzzle.Clues.Width && goal.Height == puzzle.Clues.Height &&
+           goal.Rows == WithoutZeroRuns(puzzle.Clues.Rows) &&
+           goal.Columns == WithoutZeroRuns(puzzle.Clues.Columns);
+}
 
 bool RunsFit(const std::vector<int>& runs, int length) {
     // A 64-bit sum, since a hostile file may list millions of runs for one line.
@@ -25,4 +42,8 @@ std::string OverlongClueLine(const NonogramClues& clues) {
             return "the clues of column " + std::to_string(x + 1) + " do not fit in " +
                    std::to_string(clues.Height) + " cells";
     return {};
+}
+
+SolveReport SolveClueFile(const ClueFile& puzzle) {
+    return GoalFits(puzzle) ? SolveDrawnPuzzle(*puzzle.Goal) : SolvePuzzle(puzzle.Clues);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "solver/nonogram.h"
+#include "solver/puzzle_solver.h"
 
 #include <optional>
 #include <string>
@@ -15,3 +16,7 @@ struct ClueFile {
 
 // Empty when every line's runs fit in it; otherwise which line does not, for an error message.
 std::string OverlongClueLine(const NonogramClues& clues);
+
+// The solver's verdict on the clues. A goal picture that fits them is a solution known from the
+// start, which spares the search finding one.
+SolveReport SolveClueFile(const ClueFile& puzzle);

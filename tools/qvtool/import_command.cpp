@@ -29,7 +29,7 @@ int RunImport(const ToolArguments& arguments, std::ostream& out) {
     const std::filesystem::path input = arguments.Positional()[0];
     const std::filesystem::path output = arguments.Positional()[1];
     const ClueFile puzzle = ReadClueFile(input);
-    const SolveReport report = SolvePuzzle(puzzle.Clues);
+    const SolveReport report = SolveClueFile(puzzle);
     const Picture picture = UniqueSolution(puzzle, report, input.string());
     PuzzleDefaults defaults{puzzle.Title.empty() ? input.stem().string() : puzzle.Title,
                             puzzle.Author, "", "", "auto"};

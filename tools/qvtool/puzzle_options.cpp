@@ -29,7 +29,7 @@ int LevelOf(const Picture& picture, const std::string& level, std::optional<Solv
         return *number;
     }
     if (!report)
-        report = SolvePuzzle(CluesOf(picture));
+        report = SolveDrawnPuzzle(picture);
     const auto automatic = LevelFromReport(*report, picture.Width, picture.Height);
     if (!automatic)
         throw ToolError("--level auto needs a picture with a unique solution");

@@ -22,7 +22,7 @@ PuzzleCheckResult CheckPuzzle(const PuzzleRecord& puzzle, const std::atomic<bool
     if (!IsValidGridSide(puzzle.Width) || !IsValidGridSide(puzzle.Height))
         return {CheckVerdict::None, {}};
     const SolveReport report =
-        SolvePuzzle(CluesOf(PictureOfRecord(puzzle)), SolveBudget{.Cancel = cancel});
+        SolveDrawnPuzzle(PictureOfRecord(puzzle), SolveBudget{.Cancel = cancel});
     switch (report.Outcome) {
     case Verdict::UniqueByLines:
         return {CheckVerdict::UniqueByLines, {}};

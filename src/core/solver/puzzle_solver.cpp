@@ -7,6 +7,8 @@
 #include "solver/tree_search.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <optional>
 
 namespace {
 
@@ -45,7 +47,8 @@ bool CluesFit(const NonogramClues& clues) {
            LinesFit(clues.Columns, clues.Height, columnCells) && rowCells == columnCells;
 }
 
-void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveReport& report) {
+void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, const Picture* drawn,
+            SolveReport& report) {
     if (!grid.Propagate())
         return;
     if (grid.Complete()) {
@@ -71,13 +74,16 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
     }
     report.DecidedBy = SolveStage::Search;
     if (backEnd == SearchBackEnd::Tree) {
-        SearchTree(grid, nodes, report);
+        SearchTree(grid, nodes, report, drawn);
         return;
     }
     if (backEnd == SearchBackEnd::ShortSearchThenSat) {
         const std::size_t mark = grid.TrailMark();
-        SearchNodes slice = nodes.Slice(ShortSearchNodes);
-        SearchTree(grid, slice, report);
+        // The search reaches a drawing without a wrong guess, however many guesses that takes on
+        // a large grid, so only what it spends past the drawing is held to the short search.
+        SearchNodes slice = nodes.Slice(drawn != nullptr ? UINT64_MAX : ShortSearchNodes);
+        SearchTree(grid, slice, report, drawn,
+                   drawn != nullptr ? std::optional(ShortSearchNodes) : std::nullopt);
         nodes.Absorb(slice);
         if (report.Outcome != Verdict::Unknown || nodes.Cancelled() || nodes.Left() == 0U)
             return;
@@ -85,19 +91,18 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
         report = SolveReport{};
     }
     report.DecidedBy = SolveStage::Sat;
-    SearchSat(grid, nodes, report);
+    SearchSat(grid, nodes, report, drawn);
 }
 
-} // namespace
-
-SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBackEnd backEnd) {
+SolveReport Solve(const NonogramClues& clues, const Picture* drawn, SolveBudget budget,
+                  SearchBackEnd backEnd) {
     SolveReport report;
     report.Outcome = Verdict::None;
     if (!CluesFit(clues))
         return report;
     SolverGrid grid(clues, budget.Cancel);
     SearchNodes nodes(budget.MaxSearchNodes, budget.Cancel);
-    Decide(grid, nodes, backEnd, report);
+    Decide(grid, nodes, backEnd, drawn, report);
     // A cancelled propagation looks like a contradiction, so what came of it is not to be
     // trusted.
     if (grid.Cancelled())
@@ -105,4 +110,14 @@ SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBa
     report.LinePasses = grid.LinePasses();
     report.SearchNodes = nodes.Spent();
     return report;
+}
+
+} // namespace
+
+SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBackEnd backEnd) {
+    return Solve(clues, nullptr, budget, backEnd);
+}
+
+SolveReport SolveDrawnPuzzle(const Picture& drawn, SolveBudget budget, SearchBackEnd backEnd) {
+    return Solve(CluesOf(drawn), &drawn, budget, backEnd);
 }

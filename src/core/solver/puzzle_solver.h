@@ -59,3 +59,11 @@ struct SolveReport {
 // cancelled before it ends gives Unknown, whatever it had found so far.
 SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {},
                         SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat);
+
+// The verdict on the clues of a drawn picture, as the editor and a puzzle file have it. It is the
+// verdict SolvePuzzle gives, and First is the drawn picture, but the search knows one solution
+// from the start: it follows the picture's values first and backtracks from there, where another
+// solution mostly lies. Loose pictures with many solutions are settled in milliseconds instead
+// of seconds; clues alone can take minutes to yield their first solution.
+SolveReport SolveDrawnPuzzle(const Picture& drawn, SolveBudget budget = {},
+                             SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat);

@@ -11,13 +11,15 @@ namespace {
 struct Guess {
     int Cell;
     std::size_t TrailMark;
-    int Tried; // values tried so far: filled first, then empty
+    LineCell FirstValue;
+    int Tried; // values tried so far: the first value, then the other
 };
 
 class TreeSearch {
 public:
-    TreeSearch(SolverGrid& grid, SearchNodes& nodes, SolveReport& report)
-        : Grid(grid), Nodes(nodes), Report(report) {}
+    TreeSearch(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn,
+               std::optional<std::uint64_t> nodesPastFirst)
+        : Grid(grid), Nodes(nodes), Report(report), Drawn(drawn), NodesPastFirst(nodesPastFirst) {}
 
     void Run() {
         if (Expand())
@@ -29,7 +31,7 @@ public:
                 Guesses.pop_back();
                 continue;
             }
-            const LineCell value = guess.Tried++ == 0 ? LineCell::Filled : LineCell::Empty;
+            const LineCell value = guess.Tried++ == 0 ? guess.FirstValue : Other(guess.FirstValue);
             if (!Nodes.Spend()) {
                 Report.Outcome = Verdict::Unknown;
                 return;
@@ -42,6 +44,19 @@ public:
     }
 
 private:
+    static LineCell Other(LineCell value) {
+        return value == LineCell::Filled ? LineCell::Empty : LineCell::Filled;
+    }
+
+    // A drawn picture is a solution, so following it never contradicts: the search reaches it
+    // first, and backtracks from there into the pictures that differ from it in its last guesses.
+    LineCell FirstValueOf(int cell) const {
+        if (Drawn == nullptr)
+            return LineCell::Filled;
+        return Drawn->Cells[static_cast<std::size_t>(cell)] != 0 ? LineCell::Filled
+                                                                 : LineCell::Empty;
+    }
+
     // Probes a consistent grid and records a solution or pushes the next guess; true when the
     // search is over.
     bool Expand() {
@@ -53,13 +68,15 @@ private:
         case ProbeResult::Contradiction:
             return false;
         case ProbeResult::Open:
-            Guesses.push_back({chosen, Grid.TrailMark(), 0});
+            Guesses.push_back({chosen, Grid.TrailMark(), FirstValueOf(chosen), 0});
             return false;
         case ProbeResult::Complete:
             break;
         }
         if (!Report.First) {
             Report.First = Grid.ToPicture();
+            if (NodesPastFirst)
+                Nodes.Cap(*NodesPastFirst);
             return false;
         }
         Report.Second = Grid.ToPicture();
@@ -70,11 +87,14 @@ private:
     SolverGrid& Grid;
     SearchNodes& Nodes;
     SolveReport& Report;
+    const Picture* Drawn;
+    std::optional<std::uint64_t> NodesPastFirst;
     std::vector<Guess> Guesses;
 };
 
 } // namespace
 
-void SearchTree(SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
-    TreeSearch(grid, nodes, report).Run();
+void SearchTree(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn,
+                std::optional<std::uint64_t> nodesPastFirst) {
+    TreeSearch(grid, nodes, report, drawn, nodesPastFirst).Run();
 }
