@@ -6,6 +6,7 @@
 #include "solver/solver_grid.h"
 #include "solver/tree_search.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -47,8 +48,7 @@ bool CluesFit(const NonogramClues& clues) {
            LinesFit(clues.Columns, clues.Height, columnCells) && rowCells == columnCells;
 }
 
-void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, const Picture* drawn,
-            SolveReport& report) {
+void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveReport& report) {
     if (!grid.Propagate())
         return;
     if (grid.Complete()) {
@@ -74,16 +74,13 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, const P
     }
     report.DecidedBy = SolveStage::Search;
     if (backEnd == SearchBackEnd::Tree) {
-        SearchTree(grid, nodes, report, drawn);
+        SearchTree(grid, nodes, report, nullptr);
         return;
     }
     if (backEnd == SearchBackEnd::ShortSearchThenSat) {
         const std::size_t mark = grid.TrailMark();
-        // The search reaches a drawing without a wrong guess, however many guesses that takes on
-        // a large grid, so only what it spends past the drawing is held to the short search.
-        SearchNodes slice = nodes.Slice(drawn != nullptr ? UINT64_MAX : ShortSearchNodes);
-        SearchTree(grid, slice, report, drawn,
-                   drawn != nullptr ? std::optional(ShortSearchNodes) : std::nullopt);
+        SearchNodes slice = nodes.Slice(ShortSearchNodes);
+        SearchTree(grid, slice, report, nullptr);
         nodes.Absorb(slice);
         if (report.Outcome != Verdict::Unknown || nodes.Cancelled() || nodes.Left() == 0U)
             return;
@@ -91,18 +88,49 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, const P
         report = SolveReport{};
     }
     report.DecidedBy = SolveStage::Sat;
-    SearchSat(grid, nodes, report, drawn);
+    SearchSat(grid, nodes, report);
 }
 
-SolveReport Solve(const NonogramClues& clues, const Picture* drawn, SolveBudget budget,
-                  SearchBackEnd backEnd) {
+// Looks for a second solution near the drawing before the clues are solved on their own. The way
+// down to the drawing costs at most a node a cell, and the short search's nodes are left for
+// backtracking from there. Line solving settles a puzzle alike with or without a drawing, so the
+// report of a puzzle it settles is the one its clues give. Nothing when neither settles it, with
+// the nodes spent.
+std::optional<SolveReport> SettleNearDrawing(const Picture& drawn, const NonogramClues& clues,
+                                             SolveBudget budget, std::uint64_t& spent) {
+    SolverGrid grid(clues, budget.Cancel);
+    const std::uint64_t allowance = ShortSearchNodes + static_cast<std::uint64_t>(grid.CellCount());
+    SearchNodes nodes(std::min(allowance, budget.MaxSearchNodes.value_or(allowance)),
+                      budget.Cancel);
+    SolveReport report;
+    // The drawing fits its clues, so only a cancel can fail this.
+    if (!grid.Propagate())
+        return std::nullopt;
+    if (grid.Complete()) {
+        report.Outcome = Verdict::UniqueByLines;
+        report.First = drawn;
+    } else {
+        report.DecidedBy = SolveStage::Search;
+        SearchTree(grid, nodes, report, &drawn);
+        spent = nodes.Spent();
+        if (report.Outcome != Verdict::Several || grid.Cancelled())
+            return std::nullopt;
+    }
+    report.LinePasses = grid.LinePasses();
+    report.SearchNodes = nodes.Spent();
+    return report;
+}
+
+} // namespace
+
+SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBackEnd backEnd) {
     SolveReport report;
     report.Outcome = Verdict::None;
     if (!CluesFit(clues))
         return report;
     SolverGrid grid(clues, budget.Cancel);
     SearchNodes nodes(budget.MaxSearchNodes, budget.Cancel);
-    Decide(grid, nodes, backEnd, drawn, report);
+    Decide(grid, nodes, backEnd, report);
     // A cancelled propagation looks like a contradiction, so what came of it is not to be
     // trusted.
     if (grid.Cancelled())
@@ -112,12 +140,14 @@ SolveReport Solve(const NonogramClues& clues, const Picture* drawn, SolveBudget 
     return report;
 }
 
-} // namespace
-
-SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBackEnd backEnd) {
-    return Solve(clues, nullptr, budget, backEnd);
-}
-
 SolveReport SolveDrawnPuzzle(const Picture& drawn, SolveBudget budget, SearchBackEnd backEnd) {
-    return Solve(CluesOf(drawn), &drawn, budget, backEnd);
+    const NonogramClues clues = CluesOf(drawn);
+    if (!CluesFit(clues))
+        return SolvePuzzle(clues, budget, backEnd);
+    std::uint64_t spent = 0;
+    if (std::optional<SolveReport> report = SettleNearDrawing(drawn, clues, budget, spent))
+        return *report;
+    if (budget.MaxSearchNodes)
+        *budget.MaxSearchNodes -= spent;
+    return SolvePuzzle(clues, budget, backEnd);
 }

@@ -60,10 +60,11 @@ struct SolveReport {
 SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget = {},
                         SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat);
 
-// The verdict on the clues of a drawn picture, as the editor and a puzzle file have it. It is the
-// verdict SolvePuzzle gives, and First is the drawn picture, but the search knows one solution
-// from the start: it follows the picture's values first and backtracks from there, where another
-// solution mostly lies. Loose pictures with many solutions are settled in milliseconds instead
-// of seconds; clues alone can take minutes to yield their first solution.
+// The verdict on the clues of a drawn picture, as the editor and a puzzle file have it: the
+// verdict SolvePuzzle gives. Knowing one solution from the start, the search first goes straight
+// to it and looks for a second close by, where another mostly lies; then First is the drawing.
+// Loose pictures with many solutions are settled in milliseconds that way, where clues alone can
+// take minutes to yield a first solution. Puzzles with one solution get the report their clues
+// give, after the short look.
 SolveReport SolveDrawnPuzzle(const Picture& drawn, SolveBudget budget = {},
                              SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat);

@@ -55,8 +55,7 @@ Picture SolutionOf(CaDiCaL::Solver& solver, const SolverGrid& grid) {
 
 } // namespace
 
-void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report,
-               const Picture* drawn) {
+void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
     CaDiCaL::Solver solver;
     CancelTerminator terminator(nodes);
     solver.connect_terminator(&terminator);
@@ -80,19 +79,12 @@ void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report,
     }
 
     report.Outcome = Verdict::Unknown;
-    if (drawn != nullptr) {
-        // Another solution, when there is one, mostly differs from the drawn one in a few cells.
-        for (int cell : open)
-            solver.phase(drawn->Cells[cell] != 0 ? CellVariable(cell) : -CellVariable(cell));
-        report.First = *drawn;
-    } else {
-        const SatAnswer first = Solve(solver, nodes);
-        if (first != SatAnswer::Solved) {
-            report.Outcome = first == SatAnswer::Unsolvable ? Verdict::None : Verdict::Unknown;
-            return;
-        }
-        report.First = SolutionOf(solver, grid);
+    const SatAnswer first = Solve(solver, nodes);
+    if (first != SatAnswer::Solved) {
+        report.Outcome = first == SatAnswer::Unsolvable ? Verdict::None : Verdict::Unknown;
+        return;
     }
+    report.First = SolutionOf(solver, grid);
     for (int cell : open)
         solver.add(report.First->Cells[cell] != 0 ? -CellVariable(cell) : CellVariable(cell));
     solver.add(0);

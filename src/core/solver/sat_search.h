@@ -7,9 +7,6 @@
 
 // Encodes every line as its automaton, with the known cells as unit clauses, and asks CaDiCaL
 // for a solution; then, with a clause that excludes that solution on the open cells, for another.
-// A drawn picture, when given, is taken as the first solution without asking, and CaDiCaL starts
-// from its values. Sets the report's outcome and solutions. Each call to CaDiCaL is one node, and
-// what is left of the budget bounds its conflicts; a cancel stops it at once through its
-// terminate hook.
-void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report,
-               const Picture* drawn);
+// Sets the report's outcome and solutions. Each call to CaDiCaL is one node, and what is left of
+// the budget bounds its conflicts; a cancel stops it at once through its terminate hook.
+void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report);

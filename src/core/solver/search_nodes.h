@@ -29,8 +29,6 @@ public:
         return SearchNodes(std::min(limit, Left().value_or(limit)), Cancel);
     }
     void Absorb(const SearchNodes& slice) { Spent_ += slice.Spent_; }
-    // Lowers the limit to `more` nodes past those spent; never raises it.
-    void Cap(std::uint64_t more) { Limit = std::min(Limit.value_or(UINT64_MAX), Spent_ + more); }
 
 private:
     std::optional<std::uint64_t> Limit;

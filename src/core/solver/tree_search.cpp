@@ -17,9 +17,8 @@ struct Guess {
 
 class TreeSearch {
 public:
-    TreeSearch(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn,
-               std::optional<std::uint64_t> nodesPastFirst)
-        : Grid(grid), Nodes(nodes), Report(report), Drawn(drawn), NodesPastFirst(nodesPastFirst) {}
+    TreeSearch(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn)
+        : Grid(grid), Nodes(nodes), Report(report), Drawn(drawn) {}
 
     void Run() {
         if (Expand())
@@ -50,6 +49,18 @@ private:
 
     // A drawn picture is a solution, so following it never contradicts: the search reaches it
     // first, and backtracks from there into the pictures that differ from it in its last guesses.
+    // Probing would only fix cells the drawing already has, so the way down skips it.
+    bool FollowingDrawing() const { return Drawn != nullptr && !Report.First; }
+
+    ProbeResult GuessWithoutProbing(int& chosen) {
+        if (Grid.Complete())
+            return ProbeResult::Complete;
+        if (!Nodes.Spend())
+            return ProbeResult::OutOfBudget;
+        chosen = Grid.ChooseCell();
+        return ProbeResult::Open;
+    }
+
     LineCell FirstValueOf(int cell) const {
         if (Drawn == nullptr)
             return LineCell::Filled;
@@ -61,7 +72,7 @@ private:
     // search is over.
     bool Expand() {
         int chosen = -1;
-        switch (ProbeGrid(Grid, Nodes, chosen)) {
+        switch (FollowingDrawing() ? GuessWithoutProbing(chosen) : ProbeGrid(Grid, Nodes, chosen)) {
         case ProbeResult::OutOfBudget:
             Report.Outcome = Verdict::Unknown;
             return true;
@@ -75,8 +86,6 @@ private:
         }
         if (!Report.First) {
             Report.First = Grid.ToPicture();
-            if (NodesPastFirst)
-                Nodes.Cap(*NodesPastFirst);
             return false;
         }
         Report.Second = Grid.ToPicture();
@@ -88,13 +97,11 @@ private:
     SearchNodes& Nodes;
     SolveReport& Report;
     const Picture* Drawn;
-    std::optional<std::uint64_t> NodesPastFirst;
     std::vector<Guess> Guesses;
 };
 
 } // namespace
 
-void SearchTree(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn,
-                std::optional<std::uint64_t> nodesPastFirst) {
-    TreeSearch(grid, nodes, report, drawn, nodesPastFirst).Run();
+void SearchTree(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn) {
+    TreeSearch(grid, nodes, report, drawn).Run();
 }
