@@ -1,12 +1,11 @@
 // Check Puzzle on drawn pictures: the three verdicts, the cells two solutions differ at, and a
-// cancel that stops a long search.
+// cancel.
 #include "editor/puzzle_check.h"
 #include "support/puzzle_pictures.h"
 
-#include <chrono>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <random>
-#include <thread>
 
 namespace {
 
@@ -47,28 +46,17 @@ TEST(CheckPuzzle, SeveralSolutionsGiveTheCellsTheyDifferAtRowByRow) {
     EXPECT_NE(CheckVerdictText(result).find(" 4 cells "), std::string::npos);
 }
 
-// Uncancelled, noise over the largest grid takes seconds even with the drawn picture to follow,
-// and far longer in a debug build.
-TEST(CheckPuzzle, CancelStopsALongSearchPromptly) {
+// Noise over the largest grid has many solutions, which the check finds near the drawing in a
+// blink; a cancel that came first must still win, or the editor would show a verdict it asked
+// not to have.
+TEST(CheckPuzzle, ACancelledCheckIsUndecided) {
     std::mt19937 random(3040);
     std::vector<std::string> rows(128, std::string(128, '.'));
     for (std::string& row : rows)
         for (char& cell : row)
             cell = random() % 100 < 50 ? '#' : '.';
     const PuzzleRecord puzzle = PuzzleFromPicture(rows);
-
-    std::atomic<bool> cancel = false;
-    std::atomic<bool> started = false;
-    PuzzleCheckResult result{CheckVerdict::UniqueByLines, {}};
-    std::thread check([&] {
-        started = true;
-        result = CheckPuzzle(puzzle, &cancel);
-    });
-    while (!started)
-        std::this_thread::yield();
-    const auto cancelledAt = std::chrono::steady_clock::now();
-    cancel = true;
-    check.join();
-    EXPECT_LT(std::chrono::steady_clock::now() - cancelledAt, std::chrono::seconds(2));
-    EXPECT_EQ(result.Verdict, CheckVerdict::Undecided);
+    ASSERT_EQ(CheckPuzzle(puzzle).Verdict, CheckVerdict::Several);
+    const std::atomic<bool> cancel = true;
+    EXPECT_EQ(CheckPuzzle(puzzle, &cancel).Verdict, CheckVerdict::Undecided);
 }
