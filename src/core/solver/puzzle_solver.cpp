@@ -6,7 +6,6 @@
 #include "solver/solver_grid.h"
 #include "solver/tree_search.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -91,17 +90,13 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
     SearchSat(grid, nodes, report);
 }
 
-// Looks for a second solution near the drawing before the clues are solved on their own. The way
-// down to the drawing costs at most a node a cell, and the short search's nodes are left for
-// backtracking from there. Line solving settles a puzzle alike with or without a drawing, so the
-// report of a puzzle it settles is the one its clues give. Nothing when neither settles it, with
-// the nodes spent.
+// Looks for a second solution near the drawing before the clues are solved on their own. Line
+// solving settles a puzzle alike with or without a drawing, so the report of a puzzle it settles
+// is the one its clues give. Nothing when neither settles it, with the nodes spent.
 std::optional<SolveReport> SettleNearDrawing(const Picture& drawn, const NonogramClues& clues,
                                              SolveBudget budget, std::uint64_t& spent) {
     SolverGrid grid(clues, budget.Cancel);
-    const std::uint64_t allowance = ShortSearchNodes + static_cast<std::uint64_t>(grid.CellCount());
-    SearchNodes nodes(std::min(allowance, budget.MaxSearchNodes.value_or(allowance)),
-                      budget.Cancel);
+    SearchNodes nodes(budget.MaxSearchNodes, budget.Cancel);
     SolveReport report;
     // The drawing fits its clues, so only a cancel can fail this.
     if (!grid.Propagate())
@@ -111,9 +106,9 @@ std::optional<SolveReport> SettleNearDrawing(const Picture& drawn, const Nonogra
         report.First = drawn;
     } else {
         report.DecidedBy = SolveStage::Search;
-        SearchTree(grid, nodes, report, &drawn);
+        const bool found = SearchNearSolution(grid, nodes, drawn, report);
         spent = nodes.Spent();
-        if (report.Outcome != Verdict::Several || grid.Cancelled())
+        if (!found)
             return std::nullopt;
     }
     report.LinePasses = grid.LinePasses();

@@ -2,6 +2,7 @@
 #include "solver/sat_search.h"
 
 #include "solver/line_automaton_clauses.h"
+#include "solver/tree_search.h"
 
 #include <algorithm>
 #include <cadical.hpp>
@@ -55,7 +56,7 @@ Picture SolutionOf(CaDiCaL::Solver& solver, const SolverGrid& grid) {
 
 } // namespace
 
-void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
+void SearchSat(SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
     CaDiCaL::Solver solver;
     CancelTerminator terminator(nodes);
     solver.connect_terminator(&terminator);
@@ -85,6 +86,10 @@ void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report) 
         return;
     }
     report.First = SolutionOf(solver, grid);
+    // CaDiCaL can take far longer to rule out the first solution than a search from it takes to
+    // find a neighbour.
+    if (SearchNearSolution(grid, nodes, *report.First, report))
+        return;
     for (int cell : open)
         solver.add(report.First->Cells[cell] != 0 ? -CellVariable(cell) : CellVariable(cell));
     solver.add(0);

@@ -6,7 +6,8 @@
 #include "solver/solver_grid.h"
 
 // Encodes every line as its automaton, with the known cells as unit clauses, and asks CaDiCaL
-// for a solution; then, with a clause that excludes that solution on the open cells, for another.
+// for a solution; then searches near it for another, and failing that asks CaDiCaL again with a
+// clause that excludes the first on the open cells. The grid is left as it was.
 // Sets the report's outcome and solutions. Each call to CaDiCaL is one node, and what is left of
 // the budget bounds its conflicts; a cancel stops it at once through its terminate hook.
-void SearchSat(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report);
+void SearchSat(SolverGrid& grid, SearchNodes& nodes, SolveReport& report);

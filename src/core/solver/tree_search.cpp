@@ -4,6 +4,7 @@
 #include "solver/grid_probing.h"
 
 #include <cstddef>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -104,4 +105,21 @@ private:
 
 void SearchTree(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, const Picture* drawn) {
     TreeSearch(grid, nodes, report, drawn).Run();
+}
+
+bool SearchNearSolution(SolverGrid& grid, SearchNodes& nodes, const Picture& known,
+                        SolveReport& report) {
+    const std::size_t mark = grid.TrailMark();
+    SearchNodes slice =
+        nodes.Slice(NearSearchNodes + static_cast<std::uint64_t>(grid.CellCount()));
+    SolveReport near;
+    SearchTree(grid, slice, near, &known);
+    nodes.Absorb(slice);
+    grid.Undo(mark);
+    if (near.Outcome != Verdict::Several || grid.Cancelled())
+        return false;
+    report.Outcome = Verdict::Several;
+    report.First = std::move(near.First);
+    report.Second = std::move(near.Second);
+    return true;
 }
