@@ -108,7 +108,7 @@ std::vector<Picture> Random30() {
 // Every puzzle must end with a verdict, so the default back end and SAT alone have no budget; the
 // depth-first search has one that bounds its worst cases. From clues alone, the three show why the
 // default starts with a short search and leaves the rest to SAT; with the drawing, as the editor
-// and puzzle files give it, the short search settles nearly every puzzle.
+// and puzzle files give it, a search near the drawing settles nearly every puzzle.
 void VerdictRandom30(benchmark::State& state, Given given, SearchBackEnd backEnd,
                      SolveBudget budget) {
     const std::vector<Picture> pictures = Random30();
