@@ -1,4 +1,4 @@
-// Checks shared by every reader of clue files.
+// Checks shared by every reader of clue files, and the solve of what they read.
 #include "clue_file.h"
 
 #include <algorithm>
