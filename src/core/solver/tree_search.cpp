@@ -1,4 +1,5 @@
-// Depth-first search over guesses, each node probed before the next guess.
+// Depth-first search over guesses, each node probed before the next guess but on the way down
+// to a known solution.
 #include "solver/tree_search.h"
 
 #include "solver/grid_probing.h"
