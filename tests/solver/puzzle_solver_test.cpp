@@ -175,6 +175,19 @@ TEST(SolvePuzzle, SpentBudgetGivesUnknown) {
     EXPECT_EQ(report.Outcome, Verdict::Unknown);
 }
 
+// The look for a second solution near a drawing spends from the same budget as the solve from the
+// clues that follows it, so a budget that just suffices for the clues alone falls short.
+TEST(SolvePuzzle, LookNearADrawingSpendsFromTheBudget) {
+    const Picture drawn = PictureFromText(
+        {"..##.##.", "##...###", ".#.#.#..", ".......#", "..#..##.", "....####"});
+    const SolveReport alone = SolvePuzzle(CluesOf(drawn));
+    ASSERT_EQ(alone.Outcome, Verdict::UniqueBySearch);
+    const SolveBudget justEnough{.MaxSearchNodes = alone.SearchNodes};
+    EXPECT_EQ(SolvePuzzle(CluesOf(drawn), justEnough).Outcome, Verdict::UniqueBySearch);
+    EXPECT_EQ(SolveDrawnPuzzle(drawn, justEnough).Outcome, Verdict::Unknown);
+    EXPECT_EQ(SolveDrawnPuzzle(drawn).Outcome, Verdict::UniqueBySearch);
+}
+
 TEST(SolvePuzzle, CluesThatCannotBeLaidOutGiveNone) {
     const std::vector<std::pair<std::string, NonogramClues>> cases = {
         {"first row forces a cell its column lacks", {3, 2, {{1, 1}, {}}, {{1}, {1}, {}}}},
