@@ -141,6 +141,27 @@ private slots:
         QCOMPARE(puzzle.Width, 40);
         QCOMPARE(puzzle.Level, 0);
     }
+
+    void OkWithoutAnEditKeepsACommentWithALoneLineFeed() {
+        AnsweringPuzzleInfo dialog;
+        PuzzleRecord puzzle = Sample();
+        const std::string comments = "one\ntwo" + std::string(248, 'x');
+        puzzle.Comments.Assign(comments);
+        QVERIFY(dialog.EditPuzzleInfo(puzzle));
+        QCOMPARE(puzzle.Comments.Text(), comments);
+
+        // Once edited, line breaks are stored as the memo writes them.
+        dialog.Change = [](AnsweringPuzzleInfo& info) {
+            auto* memo = Control<LimitedMemo>(info, "Memo1");
+            memo->setFocus();
+            memo->selectAll();
+            QTest::keyClicks(memo, QStringLiteral("a"));
+            QTest::keyClick(memo, Qt::Key_Return);
+            QTest::keyClicks(memo, QStringLiteral("b"));
+        };
+        QVERIFY(dialog.EditPuzzleInfo(puzzle));
+        QCOMPARE(puzzle.Comments.Text(), std::string("a\r\nb"));
+    }
 };
 
 QTEST_MAIN(PuzzleinfoTest)

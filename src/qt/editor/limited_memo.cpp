@@ -12,6 +12,7 @@ LimitedMemo::LimitedMemo(int maxLength, QWidget* parent)
 
 void LimitedMemo::SetStoredText(const QString& text) {
     Setting = true;
+    AsSet = text;
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     setPlainText(shown);
@@ -19,6 +20,10 @@ void LimitedMemo::SetStoredText(const QString& text) {
 }
 
 QString LimitedMemo::StoredText() const {
+    // Text nobody edited goes back as it came, whatever line breaks it had: a lone line feed
+    // would otherwise come back as two characters and push the last one past the field's end.
+    if (!document()->isModified())
+        return AsSet;
     return toPlainText().replace(u'\n', QStringLiteral("\r\n"));
 }
 

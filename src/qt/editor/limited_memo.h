@@ -12,7 +12,7 @@ public:
 
     // Text with CR LF line breaks, shown whole even past the limit: the limit binds typing only.
     void SetStoredText(const QString& text);
-    // The text with CR LF line breaks.
+    // The text with CR LF line breaks; unedited, the text as it was set.
     QString StoredText() const;
     // The length the text has as stored.
     int StoredLength() const;
@@ -23,4 +23,5 @@ private:
 
     int MaxLength;
     bool Setting = false;
+    QString AsSet;
 };
