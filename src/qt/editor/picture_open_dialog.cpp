@@ -1,8 +1,13 @@
 #include "editor/picture_open_dialog.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QImageReader>
 #include <QLabel>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 namespace {
@@ -37,6 +42,28 @@ PictureOpenDialog::PictureOpenDialog(QWidget* parent) : QFileDialog(parent) {
         grid->addWidget(panel, 1, grid->columnCount(), 2, 1);
 
     connect(this, &QFileDialog::currentChanged, this, &PictureOpenDialog::ShowPreview);
+    // A typed name is previewed as a clicked one is, once it names a file.
+    if (QLineEdit* name = FileNameEdit())
+        connect(name, &QLineEdit::textEdited, this, &PictureOpenDialog::PreviewTypedName);
+}
+
+QLineEdit* PictureOpenDialog::FileNameEdit() const {
+    return findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+}
+
+void PictureOpenDialog::PreviewTypedName(const QString& typed) {
+    const QFileInfo file(QDir(directory()).filePath(typed));
+    if (file.isFile())
+        ShowPreview(file.filePath());
+}
+
+void PictureOpenDialog::done(int result) {
+    // The name's completion list is a window of its own; left open, it would take the next
+    // click or key meant for the editor.
+    if (const QLineEdit* name = FileNameEdit())
+        if (const QCompleter* completer = name->completer())
+            completer->popup()->hide();
+    QFileDialog::done(result);
 }
 
 std::filesystem::path PictureOpenDialog::OpenPictureName(const QString& filter) {

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 
 class QLabel;
+class QLineEdit;
 
 class PictureOpenDialog final : public QFileDialog, public PictureChooser {
     Q_OBJECT
@@ -19,7 +20,13 @@ public:
     // leaves the panel empty.
     void ShowPreview(const QString& path);
 
+protected:
+    void done(int result) override;
+
 private:
+    QLineEdit* FileNameEdit() const;
+    void PreviewTypedName(const QString& typed);
+
     QLabel* PreviewImage = nullptr;
     QLabel* PreviewSize = nullptr;
 };
