@@ -6,6 +6,7 @@
 #include "model/derive_clues.h"
 #include "model/game_state.h"
 #include "model/puzzle_file.h"
+#include "model/puzzle_layout.h"
 
 #include <algorithm>
 #include <array>
@@ -36,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Require(record.Signature == PuzzleSignature && IsValidGridSide(record.Width) &&
                 IsValidGridSide(record.Height),
             "an opened record has the signature and a size the grid holds");
+    Require(size >= PuzzleOffset::PuzzleId, "the signature came from the file, not the held record");
     std::array<std::uint8_t, PuzzleRecordSize> opened;
     EncodePuzzleRecord(record, opened);
     std::array<std::uint8_t, PuzzleRecordSize> heldBytes;

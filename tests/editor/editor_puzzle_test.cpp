@@ -89,3 +89,16 @@ TEST(EditorPuzzle, OpenTakesAShortFileButRefusesAnotherSignatureOrSize) {
     expected.Name.Assign("Short");
     EXPECT_EQ(into, expected);
 }
+
+// An empty file, or one cut inside its signature, overlaid the editor's own signature and so
+// passed the test it never took.
+TEST(EditorPuzzle, OpenRefusesAFileTooShortToHoldItsSignature) {
+    const std::vector<std::uint8_t> whole = Encoded(PuzzleFromPicture({"#"}));
+    for (const std::size_t size : {std::size_t{0}, std::size_t{15}}) {
+        PuzzleRecord into = Held();
+        EXPECT_EQ(OverlayOpenedPuzzle(std::span(whole).first(size), into),
+                  FileReadStatus::Corrupted)
+            << size;
+        EXPECT_EQ(into, Held());
+    }
+}

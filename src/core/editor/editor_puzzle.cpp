@@ -1,6 +1,7 @@
 #include "editor/editor_puzzle.h"
 
 #include "model/puzzle_file.h"
+#include "model/puzzle_layout.h"
 #include "platform/code_page.h"
 #include "platform/ole_date.h"
 
@@ -46,6 +47,10 @@ bool ToggleEditorCell(CellGrid& cells, int column, int row, ButtonKind button) {
 }
 
 FileReadStatus OverlayOpenedPuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into) {
+    // The signature is tested on the file's own bytes: a file too short to hold it would borrow
+    // the editor's, and an empty file would pass as the puzzle already on screen.
+    if (content.size() < PuzzleOffset::PuzzleId)
+        return FileReadStatus::Corrupted;
     std::array<std::uint8_t, PuzzleRecordSize> bytes;
     EncodePuzzleRecord(into, bytes);
     std::copy_n(content.begin(), std::min(content.size(), bytes.size()), bytes.begin());

@@ -25,7 +25,7 @@ PuzzleRecord NewEditorPuzzle(const NewPuzzleStamp& stamp);
 bool ToggleEditorCell(CellGrid& cells, int column, int row, ButtonKind button);
 
 // The editor's Open: the file's bytes replace the start of the record, so a short file keeps the
-// rest of what the editor held. A result with another signature, or with a size outside 1..128,
-// is refused as Corrupted and `into` stays as it was.
+// rest of what the editor held. A file too short to hold the signature, a result with another
+// signature, or one with a size outside 1..128 is refused as Corrupted and `into` stays as it was.
 FileReadStatus OverlayOpenedPuzzle(std::span<const std::uint8_t> content, PuzzleRecord& into);
 FileReadStatus OpenEditorPuzzleFile(const std::filesystem::path& path, PuzzleRecord& into);
