@@ -16,13 +16,16 @@ TEST(BoardGeometry, SizesFollowThePitch) {
     const BoardGeometry small = FiveByFive(BoardSize::Small);
     EXPECT_EQ(small.Width(), 121);
     EXPECT_EQ(small.Height(), 113);
-    EXPECT_EQ(small.ClientWidth(), 141);
+    EXPECT_EQ(small.ClientWidth(0), 141);
     EXPECT_EQ(small.ClientHeight(), 182);
+    // The window's bars may need more room than the board; they never take any from it.
+    EXPECT_EQ(small.ClientWidth(230), 230);
+    EXPECT_EQ(small.ClientWidth(140), 141);
 
     const BoardGeometry large = FiveByFive(BoardSize::Large);
     EXPECT_EQ(large.Width(), 145);
     EXPECT_EQ(large.Height(), 145);
-    EXPECT_EQ(large.ClientWidth(), 165);
+    EXPECT_EQ(large.ClientWidth(0), 165);
     EXPECT_EQ(large.ClientHeight(), 214);
 }
 

@@ -1,12 +1,16 @@
 // Playing on the main window: presses on the board, undo and redo, and a whole game to the end.
+#include "appearance/qt_colour.h"
 #include "library/solved_records.h"
 #include "platform/file_registry.h"
 #include "support/mainform_harness.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QMenuBar>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+#include <QToolButton>
 
 namespace {
 
@@ -149,8 +153,10 @@ private slots:
                 }
         QVERIFY(changed > 0);
 
+        // Below the tool band: redo, now enabled, shows its button as it was not before.
         Control<QAction>(*mainform, "Undo1")->trigger();
-        QCOMPARE(ClientImage(*mainform), before);
+        const QRect belowBand(0, ToolBandHeight, before.width(), before.height() - ToolBandHeight);
+        QCOMPARE(ClientImage(*mainform).copy(belowBand), before.copy(belowBand));
         QVERIFY(!Control<QAction>(*mainform, "Undo1")->isEnabled());
         QVERIFY(Control<QAction>(*mainform, "Redo1")->isEnabled());
         Control<QAction>(*mainform, "Redo1")->trigger();
@@ -251,6 +257,49 @@ private slots:
         QVERIFY(harness.Messages.Shown.last().contains(QStringLiteral("LastPuzzleDir")));
         QCOMPARE(ReadBytes(file), before);
         QVERIFY(mainform->Session().Loaded());
+    }
+
+    // A board narrower than the bars around it once narrowed the window too: tool buttons fell off
+    // the band, the status panels ran into each other and the menus folded. The window keeps the
+    // bars whole, the board at its place and the room beside it in the background colour.
+    void SmallPuzzleNarrowedTheWindowBelowItsBars() {
+        MainformHarness harness;
+        auto mainform = harness.Create();
+        mainform->show();
+        QVERIFY(QTest::qWaitForWindowExposed(mainform.get()));
+        const std::vector<std::string> ten(10, "...####...");
+        for (const std::vector<std::string>& picture :
+             {std::vector<std::string>{"#.", ".#"}, ten}) {
+            const std::filesystem::path path = harness.Folder / "small.qvf";
+            WritePuzzleFile(path, PuzzleFromPicture(picture));
+            mainform->LoadPuzzle(path);
+            mainform->StartGame();
+            const QRect client = mainform->ClientArea()->rect();
+            const auto* panel = Control<QWidget>(*mainform, "Panel1");
+            for (const QToolButton* button : panel->findChildren<QToolButton*>())
+                QVERIFY2(client.contains(button->geometry().translated(panel->pos())),
+                         qPrintable(button->objectName()));
+            int panelsEnd = 0;
+            for (const char* name : {"StatusPanel0", "StatusPanel1", "StatusPanel2"}) {
+                const auto* label = Control<QLabel>(*mainform, name);
+                const QRect shown(label->mapTo(mainform->ClientArea(), QPoint()), label->size());
+                QVERIFY2(client.contains(shown) && shown.left() >= panelsEnd, name);
+                panelsEnd = shown.right() + 1;
+            }
+            QCOMPARE(PanelText(*mainform, "StatusPanel0"), QStringLiteral("Time: 00:00:00"));
+            QVERIFY(!mainform->menuBar()
+                         ->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"))
+                         ->isVisible());
+
+            const QImage shown = ClientImage(*mainform);
+            const QImage& bitmap = mainform->BoardBitmap();
+            QCOMPARE(shown.copy(BoardLeft, BoardTop, bitmap.width(), bitmap.height()),
+                     bitmap.convertToFormat(QImage::Format_RGB32));
+            const QRgb background = ToQColor(DefaultScheme[0]).rgb();
+            for (int x = BoardLeft + bitmap.width(); x < client.width(); ++x)
+                for (const int y : {BoardTop, BoardTop + bitmap.height() - 1})
+                    QCOMPARE(shown.pixel(x, y), background);
+        }
     }
 
     // A board larger than the screen is capped to it and scrolls; a press lands on the cell

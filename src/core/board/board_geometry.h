@@ -3,6 +3,7 @@
 
 #include "board/board_target.h"
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -63,7 +64,9 @@ public:
     int Width() const { return (Left_ + Columns_) * Pitch_.Width + 1; }
     int Height() const { return (Top_ + Rows_) * Pitch_.Height + 1; }
     // The client area below the menu bar: margins, tool bar band and status bar around the board.
-    int ClientWidth() const { return Width() + 2 * BoardLeft; }
+    // It is never narrower than leastWidth, the room the window's bars need; the extra width lies
+    // right of the board, so the board keeps its place.
+    int ClientWidth(int leastWidth) const { return std::max(Width() + 2 * BoardLeft, leastWidth); }
     int ClientHeight() const { return Height() + BoardTop + BoardLeft + StatusBarHeight; }
 
     // Board cell (i, j) counted in cells from the top-left corner of the bitmap.

@@ -37,6 +37,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QWheelEvent>
+#include <algorithm>
 
 namespace {
 
@@ -121,6 +122,11 @@ void Tfmainform::LayOutClient(int width, int height) {
     Client->setFixedSize(shown);
     Band.LayOut(shown.width());
     StatusBar1->setGeometry(0, shown.height() - StatusBarHeight, shown.width(), StatusBarHeight);
+}
+
+int Tfmainform::LeastClientWidth() const {
+    return std::max(
+        {Band.NeededWidth(), StatusBar1->minimumSizeHint().width(), menuBar()->sizeHint().width()});
 }
 
 QSize Tfmainform::AvailableClientSize() const {
@@ -445,7 +451,7 @@ void Tfmainform::RebuildBoard() {
     ClueFace = Services.Fonts.Face(QString::fromLatin1(face.FaceName), CluePointSize, true);
     const BoardGeometry geometry = Geometry();
     Bitmap = DrawBoard({Game(), geometry, Colours, *ClueFace});
-    LayOutClient(geometry.ClientWidth(), geometry.ClientHeight());
+    LayOutClient(geometry.ClientWidth(LeastClientWidth()), geometry.ClientHeight());
 }
 
 void Tfmainform::RedrawBoardBox(const BoardTarget& target) {

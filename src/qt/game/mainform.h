@@ -62,6 +62,9 @@ public:
     QWidget* ClientArea() const { return Client; }
     BoardSize Size() const { return BoardSize_; }
     BoardGeometry Geometry() const { return BoardGeometry::Of(Game(), BoardSize_); }
+    // The room the tool band's buttons, the status panels and the unfolded menus need, which a
+    // small board leaves the client area.
+    int LeastClientWidth() const;
     const QImage& BoardBitmap() const { return Bitmap; }
 
     void UseDialogs(const MainformDialogs& dialogs) { Dialogs = dialogs; }

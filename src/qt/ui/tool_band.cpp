@@ -23,6 +23,14 @@ void ToolBand::LayOut(int width) const {
     Bevel2->setGeometry(0, BevelHeight + PanelHeight, width, BevelHeight);
 }
 
+int ToolBand::NeededWidth() const {
+    // Geometries rather than childrenRect, which leaves out buttons not shown yet.
+    QRect buttons;
+    for (const QWidget* button : Panel1->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        buttons = buttons.united(button->geometry());
+    return buttons.isNull() ? 0 : buttons.right() + 1 + buttons.left();
+}
+
 ToolBand CreateToolBand(QWidget& client) {
     QFrame* bevel1 = Bevel(client, "Bevel1");
     auto* panel = new QWidget(&client);

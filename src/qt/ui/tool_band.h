@@ -14,6 +14,9 @@ struct ToolBand {
 
     // Lays the band across the client area's width.
     void LayOut(int width) const;
+    // The least width that shows every button of the panel, with the margin on their left
+    // repeated on their right.
+    int NeededWidth() const;
 };
 
 ToolBand CreateToolBand(QWidget& client);
