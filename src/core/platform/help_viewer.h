@@ -3,12 +3,13 @@
 
 #include <filesystem>
 
-// An interface so that windows can ask for help without knowing which viewer the desktop has, and
-// tests can see what was asked for.
+// An interface so that windows can ask for help without knowing what shows it (on Linux the
+// program's own help window, on Windows the system's viewer hh.exe), and tests can see what was
+// asked for.
 class HelpViewer {
 public:
     virtual ~HelpViewer() = default;
 
-    // Starts a viewer on the help file and returns at once; whether it shows is not looked at.
+    // Shows the help file and returns without waiting for the reader to be done with it.
     virtual void ShowHelp(const std::filesystem::path& helpFile) = 0;
 };

@@ -5,6 +5,7 @@
 ProgramWindows::ProgramWindows(MainformServices services)
     : Mainform(std::make_unique<Tfmainform>(std::move(services))) {
     QWidget* owner = Mainform.get();
+    Help = new HelpWindow(services.Messages, owner);
     About = new Tfabout(Mainform->ProgramFolder(), owner);
     Preferences = new Tfpreferences(services.Registry, services.Messages, owner);
     FileInfo = new Tffileinfo(owner);
@@ -15,7 +16,7 @@ ProgramWindows::ProgramWindows(MainformServices services)
                             Guids,
                             Login,
                             services.Time,
-                            [this](const std::filesystem::path& file) { Help.ShowHelp(file); },
+                            [this](const std::filesystem::path& file) { Help->ShowHelp(file); },
                             [this] { About->exec(); }},
                            owner);
     PuzzleInfo = new Tfpuzzleinfo(owner);
@@ -23,5 +24,5 @@ ProgramWindows::ProgramWindows(MainformServices services)
     Congrats = new Tfcongrats(owner);
     Completed = new Tfcompleted(services.Registry, owner);
     Mainform->UseDialogs(
-        {Congrats, FileInfo, NewGame, Completed, Editor, Preferences, About, &Help});
+        {Congrats, FileInfo, NewGame, Completed, Editor, Preferences, About, Help});
 }

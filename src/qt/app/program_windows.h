@@ -6,13 +6,12 @@
 #include "editor/fileinfo.h"
 #include "editor/puzzleinfo.h"
 #include "game/mainform.h"
+#include "help/help_window.h"
 #include "library/about.h"
 #include "library/completed.h"
 #include "library/congrats.h"
 #include "library/newgame.h"
-#include "platform/help_launcher.h"
 #include "platform/random_guid_source.h"
-#include "platform/system_processes.h"
 #include "platform/user_name.h"
 
 #include <memory>
@@ -23,9 +22,8 @@ struct ProgramWindows {
     // Services only the puzzle editor uses.
     RandomGuidSource Guids;
     UserName Login;
-    // The help viewer, for the main window and the editor.
-    SystemProcesses Processes;
-    HelpLauncher Help{Processes};
+    // The help window, for the main window and the editor; it belongs to the main window.
+    HelpWindow* Help = nullptr;
 
     // Declared in creation order; the dialogs belong to the main window and go with it.
     std::unique_ptr<Tfmainform> Mainform;
