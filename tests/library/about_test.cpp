@@ -3,6 +3,7 @@
 #include "support/temp_folder.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -64,6 +65,17 @@ private slots:
             QVERIFY(beta.styleName().contains(QStringLiteral("Condensed")));
         }
         QCOMPARE(beta.pixelSize(), 19);
+    }
+
+    // The stand-in face is wider than Impact, and the beta line's first letter was cut off: the
+    // label keeps its place and shows its whole text within the box.
+    void BetaLineWasClippedByAWiderFace() {
+        TempFolder folder;
+        Tfabout about(folder.Path());
+        const auto* beta = about.findChild<QLabel*>(QStringLiteral("Label5"));
+        QCOMPARE(beta->pos(), QPoint(264, 114));
+        QVERIFY(QFontMetrics(beta->font()).horizontalAdvance(beta->text()) <= beta->width());
+        QVERIFY(beta->geometry().right() < about.width());
     }
 };
 

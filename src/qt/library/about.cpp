@@ -4,10 +4,12 @@
 #include "ui/dialog_look.h"
 
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -35,6 +37,17 @@ QFont BetaFont() {
     }
     font.setPixelSize(19);
     return font;
+}
+
+// A face wider than Impact must not cut the text: the label keeps its place and grows to the
+// right as far as the box's edge, and a face too wide even for that is drawn smaller.
+void FitWholeText(QLabel& label, int rightEdge) {
+    QFont font = label.font();
+    const auto textWidth = [&] { return QFontMetrics(font).horizontalAdvance(label.text()); };
+    while (font.pixelSize() > 1 && label.x() + textWidth() > rightEdge)
+        font.setPixelSize(font.pixelSize() - 1);
+    label.setFont(font);
+    label.resize(std::max(label.width(), textWidth()), label.height());
 }
 
 // The file's lines as the text area shows them: single-byte text, with either line end.
@@ -89,6 +102,7 @@ Tfabout::Tfabout(const std::filesystem::path& programFolder, QWidget* parent) : 
     beta->setGeometry(264, 114, 100, 23);
     beta->setAlignment(Qt::AlignRight | Qt::AlignTop);
     beta->setFont(BetaFont());
+    FitWholeText(*beta, width());
     QPalette red = beta->palette();
     red.setColor(QPalette::WindowText, Qt::red);
     beta->setPalette(red);
