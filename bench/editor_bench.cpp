@@ -3,6 +3,7 @@
 #include "editor/bitmap_picture.h"
 #include "editor/feditor.h"
 #include "editor/picture_chooser.h"
+#include "editor/puzzleinfo.h"
 #include "game/file_dialogs.h"
 #include "game/message_dialogs.h"
 #include "model/puzzle_file.h"
@@ -70,11 +71,13 @@ struct OpenEditor {
     RandomGuidSource Guids;
     UserName Login;
     SystemClock Time;
-    Tffeditor Editor{{Messages, Files, Pictures, Guids, Login, Time, {}, {}}};
+    Tffeditor Editor{{Messages, Files, Guids, Login, Time, {}, {}}, [this](Tffeditor& owner) {
+                         return EditorDialogs{new Tfpuzzleinfo(&owner), &Pictures};
+                     }};
 
+    // The puzzle is opened from a file, so no new puzzle's dialog waits for an answer.
     explicit OpenEditor(int side) {
         Editor.FormShow({PitchOf(BoardSize::Large), DefaultScheme, BenchFolder(), BenchFolder()});
-        Editor.FormActivate();
         Files.File = WriteRandomPuzzle(side);
         Editor.OpenPuzzle();
         Editor.show();

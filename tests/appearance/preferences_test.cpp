@@ -268,9 +268,8 @@ private slots:
 private:
     // A main window with a puzzle on its board, showing this dialog for its Preferences command.
     static std::unique_ptr<Tfmainform> Open(MainformHarness& h, Preferences& p) {
+        h.ReplaceDialogs = [&p](MainformDialogs& dialogs) { dialogs.Preferences = &p.Dialog; };
         auto mainform = h.Create();
-        mainform->UseDialogs(
-            {&h.Congratulations, &h.FileInfo, &h.NewGame, nullptr, nullptr, &p.Dialog});
         mainform->LoadPuzzle(h.WritePuzzle("arrow.qvf"));
         return mainform;
     }

@@ -5,32 +5,8 @@
 #include "editor/answering_puzzle_info.h"
 #include "editor/editor_grid.h"
 #include "editor/feditor.h"
-#include "editor/picture_chooser.h"
-#include "platform/guid_source.h"
-#include "platform/user_name_source.h"
 #include "support/board_scene_fixture.h"
 #include "support/mainform_harness.h"
-
-class CountingGuids final : public GuidSource {
-public:
-    Guid NewGuid() override { return Guid{++Made, 0, 0, {}}; }
-    std::uint32_t Made = 0;
-};
-
-class FixedUserName final : public UserNameSource {
-public:
-    std::string LoginName() const override { return "ann"; }
-};
-
-class AnsweringPictures final : public PictureChooser {
-public:
-    std::filesystem::path OpenPictureName(const QString& filter) override {
-        Filters.append(filter);
-        return Answer;
-    }
-    std::filesystem::path Answer;
-    QStringList Filters;
-};
 
 struct EditorHarness {
     TempFolder Folder;
@@ -45,12 +21,11 @@ struct EditorHarness {
     int AboutShown = 0;
 
     std::unique_ptr<Tffeditor> Create() {
-        auto editor = std::make_unique<Tffeditor>(
-            EditorServices{Messages, Files, Pictures, Guids, Login, Time,
+        return std::make_unique<Tffeditor>(
+            EditorServices{Messages, Files, Guids, Login, Time,
                            [this](const std::filesystem::path& file) { HelpShown.push_back(file); },
-                           [this] { ++AboutShown; }});
-        editor->UsePuzzleInfo(&Info);
-        return editor;
+                           [this] { ++AboutShown; }},
+            [this](Tffeditor&) { return EditorDialogs{&Info, &Pictures}; });
     }
 
     EditorSettings Settings(BoardSize size = BoardSize::Small) const {

@@ -28,13 +28,11 @@ private slots:
     void AboutShowsTheAboutBox() {
         MainformHarness harness;
         auto mainform = harness.Create();
-        Tfabout about(harness.Folder.Path(), mainform.get());
-        mainform->UseDialogs({&harness.Congratulations, &harness.FileInfo, &harness.NewGame,
-                              nullptr, nullptr, nullptr, &about, &harness.Help});
+        auto* about = mainform->findChild<Tfabout*>();
         bool shown = false;
-        QTimer::singleShot(0, &about, [&] {
-            shown = about.isVisible();
-            about.accept();
+        QTimer::singleShot(0, about, [&] {
+            shown = about->isVisible();
+            about->accept();
         });
         Control<QAction>(*mainform, "About1")->trigger();
         QVERIFY(shown);

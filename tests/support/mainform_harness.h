@@ -2,19 +2,27 @@
 // folder, no waiting, and message boxes answered by the test.
 #pragma once
 
+#include "appearance/preferences.h"
 #include "board/clue_fonts.h"
+#include "editor/feditor.h"
 #include "editor/fileinfo.h"
+#include "editor/picture_chooser.h"
+#include "editor/puzzleinfo.h"
 #include "game/file_dialogs.h"
 #include "game/game_texts.h"
 #include "game/mainform.h"
 #include "game/message_dialogs.h"
+#include "library/about.h"
+#include "library/completed.h"
 #include "library/congratulations_dialog.h"
 #include "library/puzzle_chooser.h"
 #include "model/puzzle_file.h"
 #include "platform/clock.h"
+#include "platform/guid_source.h"
 #include "platform/help_viewer.h"
 #include "platform/memory_registry.h"
 #include "platform/raster_font_library.h"
+#include "platform/user_name_source.h"
 #include "platform/waiter.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
@@ -24,6 +32,7 @@
 #include <QLocale>
 #include <QStringList>
 #include <QTest>
+#include <functional>
 #include <memory>
 
 // The real font library, with a record of the files the window adds and removes.
@@ -117,6 +126,27 @@ public:
     std::vector<std::filesystem::path> Shown;
 };
 
+class CountingGuids final : public GuidSource {
+public:
+    Guid NewGuid() override { return Guid{++Made, 0, 0, {}}; }
+    std::uint32_t Made = 0;
+};
+
+class FixedUserName final : public UserNameSource {
+public:
+    std::string LoginName() const override { return "ann"; }
+};
+
+class AnsweringPictures final : public PictureChooser {
+public:
+    std::filesystem::path OpenPictureName(const QString& filter) override {
+        Filters.append(filter);
+        return Answer;
+    }
+    std::filesystem::path Answer;
+    QStringList Filters;
+};
+
 class CountingSplash final : public SplashControl {
 public:
     void Hide() override { ++Hides; }
@@ -161,6 +191,11 @@ struct MainformHarness {
     Tffileinfo FileInfo;
     AnsweringPuzzleChooser NewGame;
     RecordingHelp Help;
+    AnsweringPictures Pictures;
+    CountingGuids Guids;
+    FixedUserName Login;
+    // Puts dialogs of the test's own in place of those the window is given.
+    std::function<void(MainformDialogs&)> ReplaceDialogs;
 
     // The program folder holds the built font files, as beside the real program.
     MainformHarness() {
@@ -179,12 +214,31 @@ struct MainformHarness {
     std::unique_ptr<Tfmainform> CreateOn(RegistryStore& registry,
                                          const std::filesystem::path& programFolder,
                                          std::vector<std::string> arguments = {}) {
-        auto mainform = std::make_unique<Tfmainform>(
+        return std::make_unique<Tfmainform>(
             MainformServices{registry, Fonts, Waits, Splash, Messages, Time, Files, programFolder,
-                             std::move(arguments)});
-        mainform->UseDialogs(
-            {&Congratulations, &FileInfo, &NewGame, nullptr, nullptr, nullptr, nullptr, &Help});
-        return mainform;
+                             std::move(arguments)},
+            [this, &registry](Tfmainform& owner) { return MakeDialogs(owner, registry); });
+    }
+
+    // The answering dialogs above; the others are the program's own, owned by the window.
+    MainformDialogs MakeDialogs(Tfmainform& owner, RegistryStore& registry) {
+        auto* editor = new Tffeditor(
+            {Messages, Files, Guids, Login, Time, {}, {}},
+            [this](Tffeditor& shown) {
+                return EditorDialogs{new Tfpuzzleinfo(&shown), &Pictures};
+            },
+            &owner);
+        MainformDialogs dialogs{&Congratulations,
+                                &FileInfo,
+                                &NewGame,
+                                new Tfcompleted(registry, &owner),
+                                editor,
+                                new Tfpreferences(registry, Messages, &owner),
+                                new Tfabout(owner.ProgramFolder(), &owner),
+                                &Help};
+        if (ReplaceDialogs)
+            ReplaceDialogs(dialogs);
+        return dialogs;
     }
 
     // A puzzle file in the program folder.

@@ -25,7 +25,8 @@ struct ProgramWindows {
     // The help window, for the main window and the editor; it belongs to the main window.
     HelpWindow* Help = nullptr;
 
-    // Declared in creation order; the dialogs belong to the main window and go with it.
+    // Declared in creation order; the dialogs belong to the window that opens them and go with
+    // the main window.
     std::unique_ptr<Tfmainform> Mainform;
     Tfabout* About = nullptr;
     Tfpreferences* Preferences = nullptr;

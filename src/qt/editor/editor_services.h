@@ -1,5 +1,5 @@
-// What the puzzle editor is given: the platform's services once, and the main window's settings
-// at each opening.
+// What the puzzle editor is given: the platform's services and its dialogs once, and the main
+// window's settings at each opening.
 #pragma once
 
 #include "appearance/colour_scheme.h"
@@ -13,12 +13,13 @@ class FileDialogs;
 class GuidSource;
 class MessageDialogs;
 class PictureChooser;
+class Tffeditor;
+class Tfpuzzleinfo;
 class UserNameSource;
 
 struct EditorServices {
     MessageDialogs& Messages;
     FileDialogs& Files;
-    PictureChooser& Pictures;
     GuidSource& Guids;
     UserNameSource& UserName;
     Clock& Time;
@@ -27,6 +28,15 @@ struct EditorServices {
     // Shows the about box modally.
     std::function<void()> ShowAbout;
 };
+
+// The dialogs the editor shows, created after it and owned by it. Both are given.
+struct EditorDialogs {
+    Tfpuzzleinfo* PuzzleInfo = nullptr; // shown by New and Edit Puzzle Information
+    PictureChooser* Pictures = nullptr;
+};
+
+// Makes the editor's dialogs, with the editor as their owner, once it is built.
+using EditorDialogMaker = std::function<EditorDialogs(Tffeditor& owner)>;
 
 // Copied from the main window each time the editor opens.
 struct EditorSettings {

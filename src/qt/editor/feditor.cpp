@@ -24,6 +24,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
+#include <stdexcept>
 
 namespace {
 
@@ -49,7 +50,8 @@ ButtonKind KindOf(Qt::MouseButton button) {
 
 } // namespace
 
-Tffeditor::Tffeditor(EditorServices services, QWidget* parent)
+Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialogs,
+                     QWidget* parent)
     : QDialog(parent), Services(std::move(services)), MarkFace(QStringLiteral("Arial"), 8, true) {
     setWindowTitle(QStringLiteral("Puzzle Editor"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -89,6 +91,10 @@ Tffeditor::Tffeditor(EditorServices services, QWidget* parent)
     resize(DesignedWidth, DesignedHeight);
     UseWindowBackground();
     UpdateCommandStates();
+
+    Dialogs = makeDialogs(*this);
+    if (Dialogs.PuzzleInfo == nullptr || Dialogs.Pictures == nullptr)
+        throw std::invalid_argument("The puzzle editor is given both its dialogs");
 }
 
 Tffeditor::~Tffeditor() = default;
@@ -203,7 +209,7 @@ void Tffeditor::NewPuzzle() {
     PuzzleRecord made = NewEditorPuzzle(
         {Services.Time.OleNow(), Services.Guids.NewGuid(), Services.UserName.LoginName()});
     // Cancel keeps the puzzle that was there, on screen and in the record.
-    if (PuzzleInfo != nullptr && !PuzzleInfo->EditPuzzleInfo(made))
+    if (!Dialogs.PuzzleInfo->EditPuzzleInfo(made))
         return;
     Checker->Cancel();
     EditorPuzzle = made;
@@ -230,6 +236,9 @@ void Tffeditor::OpenPuzzle() {
 }
 
 void Tffeditor::SavePuzzle(SaveMode mode) {
+    // Without a grid on screen the record is no puzzle the user has seen.
+    if (!GridShown)
+        return;
     std::filesystem::path target = EditorFileName;
     if (target.empty() || mode == SaveMode::SaveAs) {
         target = Services.Files.SaveFileName(PuzzleFolder, QStringLiteral("Quorvane Files|*.qvf"));
@@ -260,7 +269,7 @@ void Tffeditor::ClearPuzzle1Click() {
 
 void Tffeditor::ImportBitmap() {
     const std::filesystem::path chosen =
-        Services.Pictures.OpenPictureName(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+        Dialogs.Pictures->OpenPictureName(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
     if (chosen.empty())
         return;
     const BitmapPicture read = ReadBitmapPicture(chosen);
@@ -279,7 +288,7 @@ void Tffeditor::ImportBitmap() {
 }
 
 void Tffeditor::EditInformation1Click() {
-    if (PuzzleInfo == nullptr || !PuzzleInfo->EditPuzzleInfo(EditorPuzzle))
+    if (!Dialogs.PuzzleInfo->EditPuzzleInfo(EditorPuzzle))
         return;
     PuzzleChanged();
     RedrawEditorGrid();
@@ -353,6 +362,7 @@ void Tffeditor::PuzzleChanged() {
 
 void Tffeditor::UpdateCommandStates() {
     Commands.Action("Save1")->setEnabled(GridShown);
+    Commands.Action("Saveas1")->setEnabled(GridShown);
     Commands.SetMenuEnabled("Puzzle1", GridShown);
 }
 

@@ -17,7 +17,6 @@
 class PuzzleCheckRunner;
 class QMenuBar;
 class QScrollArea;
-class Tfpuzzleinfo;
 
 class Tffeditor : public QDialog {
     Q_OBJECT
@@ -27,12 +26,9 @@ public:
     static constexpr int DesignedWidth = 517;
     static constexpr int DesignedHeight = 410;
 
-    explicit Tffeditor(EditorServices services, QWidget* parent = nullptr);
+    Tffeditor(EditorServices services, const EditorDialogMaker& makeDialogs,
+              QWidget* parent = nullptr);
     ~Tffeditor() override;
-
-    // The dialog New and Edit Puzzle Information show. Without one a new puzzle is taken as made
-    // and its information cannot be edited.
-    void UsePuzzleInfo(Tfpuzzleinfo* dialog) { PuzzleInfo = dialog; }
 
     // Opens the editor modally with the main window's settings; a new puzzle is started at once.
     void Edit(const EditorSettings& settings);
@@ -76,7 +72,7 @@ private:
     void CreateCommands(QMenuBar& bar);
     void LayOutClient();
     void UseWindowBackground();
-    // Save and the Puzzle menu are at hand exactly while a grid is shown.
+    // Save, Save as and the Puzzle menu are at hand exactly while a grid is shown.
     void UpdateCommandStates();
     void SetCaption();
     // After a puzzle has been taken from a file or made new: shown, drawn and painted.
@@ -87,7 +83,7 @@ private:
     void PaintGrid(QPainter& painter);
 
     EditorServices Services;
-    Tfpuzzleinfo* PuzzleInfo = nullptr;
+    EditorDialogs Dialogs;
     PuzzleRecord EditorPuzzle;
     std::filesystem::path EditorFileName;
     bool GridShown = false;

@@ -1,5 +1,7 @@
 #include "game/file_choosers.h"
 
+#include "ui/dialog_owner.h"
+
 #include <QFileDialog>
 #include <QStringList>
 
@@ -26,14 +28,14 @@ QString Folder(const std::filesystem::path& folder) {
 std::filesystem::path FileChoosers::OpenFileName(const std::filesystem::path& folder,
                                                  const QString& filter) {
     const QString chosen =
-        QFileDialog::getOpenFileName(nullptr, QString(), Folder(folder), FilterOf(filter).Text);
+        QFileDialog::getOpenFileName(ActiveDialogOwner(), QString(), Folder(folder), FilterOf(filter).Text);
     return chosen.toStdString();
 }
 
 std::filesystem::path FileChoosers::SaveFileName(const std::filesystem::path& folder,
                                                  const QString& filter) {
     const Filter parsed = FilterOf(filter);
-    QFileDialog dialog(nullptr, QString(), Folder(folder), parsed.Text);
+    QFileDialog dialog(ActiveDialogOwner(), QString(), Folder(folder), parsed.Text);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(parsed.Suffix);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -1,4 +1,4 @@
-// File dialogs of the toolkit.
+// File dialogs of the toolkit, owned by the window in use.
 #pragma once
 
 #include "game/file_dialogs.h"

@@ -38,6 +38,7 @@
 #include <QStatusBar>
 #include <QWheelEvent>
 #include <algorithm>
+#include <stdexcept>
 
 namespace {
 
@@ -47,7 +48,8 @@ QString Text(const std::string& utf8) {
 
 } // namespace
 
-Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
+Tfmainform::Tfmainform(MainformServices services, const MainformDialogMaker& makeDialogs,
+                       QWidget* parent)
     : QMainWindow(parent), Services(std::move(services)) {
     // The resources live in a static library, which the linker would otherwise leave out.
     Q_INIT_RESOURCE(mainform);
@@ -92,6 +94,11 @@ Tfmainform::Tfmainform(MainformServices services, QWidget* parent)
     Client->setCursor(Hand1);
 
     UpdateCommandStates();
+
+    // The commands call on the dialogs without asking whether they are there.
+    Dialogs = makeDialogs(*this);
+    if (!Dialogs.Complete())
+        throw std::invalid_argument("The main window is given every dialog it shows");
 }
 
 Tfmainform::~Tfmainform() = default;
@@ -223,8 +230,7 @@ void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
 void Tfmainform::ShowLoadedGame() {
     setWindowTitle(Text(CaptionText(Session_.Phase(), Game().Puzzle)));
     LevelPanel->setText(Text(LevelText(Game().Puzzle)));
-    if (Dialogs.FileInfo != nullptr)
-        Dialogs.FileInfo->Fill(Game().Puzzle);
+    Dialogs.FileInfo->Fill(Game().Puzzle);
 }
 
 void Tfmainform::SaveGame() {
@@ -287,18 +293,14 @@ void Tfmainform::SavePrompt() {
 }
 
 void Tfmainform::PuzzleEditor1Click() {
-    if (Dialogs.Editor != nullptr)
-        Dialogs.Editor->Edit(
-            {PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
+    Dialogs.Editor->Edit({PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
 }
 
 void Tfmainform::Preferences1Click() {
-    if (Dialogs.Preferences != nullptr) {
-        const AppearanceChoice chosen =
-            Dialogs.Preferences->Choose({Colours, SchemeName}, PitchOf(BoardSize_));
-        Colours = chosen.BoardColours;
-        SchemeName = chosen.ActiveSchemeName;
-    }
+    const AppearanceChoice chosen =
+        Dialogs.Preferences->Choose({Colours, SchemeName}, PitchOf(BoardSize_));
+    Colours = chosen.BoardColours;
+    SchemeName = chosen.ActiveSchemeName;
     // Without a game the board is not drawn, but the background still takes the colour.
     UseWindowBackground();
     RebuildBoard();
@@ -306,8 +308,6 @@ void Tfmainform::Preferences1Click() {
 }
 
 void Tfmainform::StartanewGame1Click() {
-    if (Dialogs.NewGame == nullptr)
-        return;
     if (const auto chosen = Dialogs.NewGame->ChooseFrom(Folders.PuzzleFolder))
         LoadPuzzle(*chosen);
     Folders.PuzzleFolder = Dialogs.NewGame->ShownFolder();
@@ -402,8 +402,6 @@ void Tfmainform::Show(const SessionChange& change) {
 }
 
 void Tfmainform::AnnounceCompletion() {
-    if (Dialogs.Congratulations == nullptr)
-        return;
     const bool record = Dialogs.Congratulations->Congratulate(Text(CongratulationsText(Game())));
     if (record && WriteSolvedRecord(Services.Registry, Game().Puzzle, Game().ElapsedSeconds,
                                     Services.Time.OleNow()) == RecordWrite::Failed)

@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 
 class QLabel;
 class QPainter;
@@ -27,7 +28,7 @@ class Tfabout;
 class HelpViewer;
 class Tfpreferences;
 
-// The dialogs the main window shows, created after it.
+// The dialogs the main window shows, created after it and owned by it. Every one is given.
 struct MainformDialogs {
     CongratulationsDialog* Congratulations = nullptr;
     Tffileinfo* FileInfo = nullptr; // filled at each load
@@ -37,9 +38,18 @@ struct MainformDialogs {
     Tfpreferences* Preferences = nullptr;
     Tfabout* About = nullptr;
     HelpViewer* Help = nullptr;
+
+    bool Complete() const {
+        return Congratulations && FileInfo && NewGame && Completed && Editor && Preferences &&
+               About && Help;
+    }
 };
 class TextFace;
+class Tfmainform;
 struct CommandStates;
+
+// Makes the main window's dialogs, with the window as their owner, once it is built.
+using MainformDialogMaker = std::function<MainformDialogs(Tfmainform& owner)>;
 
 class Tfmainform : public QMainWindow {
     Q_OBJECT
@@ -49,7 +59,8 @@ public:
     static constexpr int DesignedClientWidth = 627;
     static constexpr int DesignedClientHeight = 419;
 
-    explicit Tfmainform(MainformServices services, QWidget* parent = nullptr);
+    Tfmainform(MainformServices services, const MainformDialogMaker& makeDialogs,
+               QWidget* parent = nullptr);
     ~Tfmainform() override;
 
     const GameSession& Session() const { return Session_; }
@@ -66,8 +77,6 @@ public:
     // small board leaves the client area.
     int LeastClientWidth() const;
     const QImage& BoardBitmap() const { return Bitmap; }
-
-    void UseDialogs(const MainformDialogs& dialogs) { Dialogs = dialogs; }
 
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();

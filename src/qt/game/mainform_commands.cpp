@@ -41,10 +41,7 @@ CommandEntry Tfmainform::GameMenu() {
          MenuItem("SaveGameas1", QStringLiteral("Save Game as"), {}, Call(&Tfmainform::SaveGameAs)),
          MenuSeparator(),
          MenuItem("SolvedPuzzles1", QStringLiteral("Solved Puzzles"), {},
-                  [this] {
-                      if (Dialogs.Completed != nullptr)
-                          Dialogs.Completed->ShowList();
-                  }),
+                  [this] { Dialogs.Completed->ShowList(); }),
          MenuSeparator(),
          MenuItem("Exit1", QStringLiteral("&Exit"), {}, Call(&Tfmainform::Exit1Click))});
 }
@@ -71,10 +68,7 @@ CommandEntry Tfmainform::OptionsMenu() {
                    {MenuItem("PuzzleEditor1", QStringLiteral("Puzzle Editor"), {},
                              Call(&Tfmainform::PuzzleEditor1Click)),
                     MenuItem("FileInformation1", QStringLiteral("File Information"), {},
-                             [this] {
-                                 if (Dialogs.FileInfo != nullptr)
-                                     Dialogs.FileInfo->exec();
-                             }),
+                             [this] { Dialogs.FileInfo->exec(); }),
                     MenuSeparator(),
                     MenuItem("Preferences1", QStringLiteral("Preferences"), {},
                              Call(&Tfmainform::Preferences1Click)),
@@ -115,11 +109,9 @@ void Tfmainform::CreateCommands() {
 }
 
 void Tfmainform::Contents1Click() {
-    if (Dialogs.Help != nullptr)
-        Dialogs.Help->ShowHelp(Folders.ProgramFolder / "Help" / "Quorvane.chm");
+    Dialogs.Help->ShowHelp(Folders.ProgramFolder / "Help" / "Quorvane.chm");
 }
 
 void Tfmainform::About1Click() {
-    if (Dialogs.About != nullptr)
-        Dialogs.About->exec();
+    Dialogs.About->exec();
 }

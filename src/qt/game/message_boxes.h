@@ -1,4 +1,5 @@
-// Message boxes of the toolkit, modal to the whole application and titled with its name.
+// Message boxes of the toolkit, modal to the whole application, titled with its name and owned by
+// the window in use.
 #pragma once
 
 #include "game/message_dialogs.h"
