@@ -159,6 +159,38 @@ private slots:
         QVERIFY(StoredSchemeNames(registry).empty());
     }
 
+    // Every refused name was answered as a missing one and emptied from the box, and "[default]"
+    // was refused. A name the registry cannot hold is refused with its reason and stays to be
+    // mended; "[default]" is stored, listed and remembered like any other name.
+    void NameTheRegistryCannotHoldWasTakenForAMissingOne() {
+        MemoryRegistry registry;
+        AnsweringMessages messages;
+        Preferences p(registry, messages);
+        const QString tooLong(MaxSchemeNameLength + 1, QLatin1Char('n'));
+        WhenShown(p.Dialog, [&] {
+            for (const QString& name : {QStringLiteral("Warm\\Cold"), tooLong}) {
+                p.Schemes->setEditText(name);
+                p.Save->click();
+                QCOMPARE(p.Schemes->currentText(), name);
+            }
+            p.Schemes->setEditText(QStringLiteral("[default]"));
+            p.Pick(1, Qt::red);
+            p.Save->click();
+            QCOMPARE(Entries(*p.Schemes), QStringList({"[Current]", "[Default]", "[default]"}));
+            QCOMPARE(p.Dialog.DialogColours()[1], RgbColour(255, 0, 0));
+            p.Ok->click();
+        });
+        const AppearanceChoice chosen =
+            p.Dialog.Choose({DefaultScheme, ""}, PitchOf(BoardSize::Small));
+        QCOMPARE(messages.Shown,
+                 QStringList(
+                     {QString::fromStdString(SchemeNameFaultText(SchemeNameFault::HoldsSeparator)),
+                      QString::fromStdString(SchemeNameFaultText(SchemeNameFault::TooLong))}));
+        QCOMPARE(StoredSchemeNames(registry), std::vector<std::string>{"[default]"});
+        QCOMPARE(chosen.BoardColours[1], RgbColour(255, 0, 0));
+        QCOMPARE(ColorSet(registry), std::optional<std::string>("[default]"));
+    }
+
     void DeleteRemovesTheKeyAndTheListEntryOnly() {
         MemoryRegistry registry;
         SaveScheme(registry, "Autumn", Numbered(0x30));

@@ -48,29 +48,50 @@ TEST(SchemeStoreTest, SaveWritesEveryRoleUnderItsNameAndOverwrites) {
     EXPECT_EQ(ReadStoredScheme(registry, "autumn"), Numbered(0x200));
 }
 
-TEST(SchemeStoreTest, NamesTheListCannotHoldAreRefusedAndWriteNothing) {
+// Every refused name was once taken for a missing one, and other letter cases of the bracketed
+// entries were refused too. Only the exact bracketed spellings are no names; a name the registry
+// cannot hold as one key is refused with its own reason.
+TEST(SchemeStoreTest, RefusedNamesWereAllTakenForMissingOnes) {
     struct Case {
         std::string Name;
-        bool Storable;
+        SchemeNameFault Fault;
     };
     const std::string e255(255, 'e');
     std::string accented255;
     for (int i = 0; i < 255; ++i)
         accented255 += "\xC3\xA9"; // two bytes here, one character in the registry
     const Case cases[] = {
-        {"", false},          {"[Current]", false},     {"[Default]", false},
-        {"[current]", false}, {"[DEFAULT]", false},     {"Warm\\Cold", false},
-        {"\\", false},        {e255 + "e", false},      {e255, true},
-        {accented255, true},  {"[Current] copy", true}, {" spaced ", true},
+        {"", SchemeNameFault::Missing},
+        {"[Current]", SchemeNameFault::Missing},
+        {"[Default]", SchemeNameFault::Missing},
+        {"Warm\\Cold", SchemeNameFault::HoldsSeparator},
+        {"\\", SchemeNameFault::HoldsSeparator},
+        {e255 + "e", SchemeNameFault::TooLong},
+        {accented255 + "e", SchemeNameFault::TooLong},
+        {e255, SchemeNameFault::None},
+        {accented255, SchemeNameFault::None},
+        {"[current]", SchemeNameFault::None},
+        {"[DEFAULT]", SchemeNameFault::None},
+        {"[Current] copy", SchemeNameFault::None},
+        {" spaced ", SchemeNameFault::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
         MemoryRegistry registry;
-        const SchemeSave outcome = SaveScheme(registry, c.Name, DefaultScheme).Outcome;
-        EXPECT_EQ(IsStorableSchemeName(c.Name), c.Storable);
-        EXPECT_EQ(outcome, c.Storable ? SchemeSave::Saved : SchemeSave::NameRefused);
-        EXPECT_EQ(SchemeKeys(registry).size(), c.Storable ? 1U : 0U);
+        const SchemeSaveResult saved = SaveScheme(registry, c.Name, DefaultScheme);
+        EXPECT_EQ(SchemeNameFaultOf(c.Name), c.Fault);
+        EXPECT_EQ(saved.Fault, c.Fault);
+        EXPECT_EQ(saved.Outcome,
+                  c.Fault == SchemeNameFault::None ? SchemeSave::Saved : SchemeSave::NameRefused);
+        EXPECT_EQ(SchemeKeys(registry).size(), c.Fault == SchemeNameFault::None ? 1U : 0U);
     }
+    EXPECT_EQ(SchemeNameFaultText(SchemeNameFault::Missing),
+              "You must provide a name for this color scheme.");
+    EXPECT_EQ(SchemeNameFaultText(SchemeNameFault::HoldsSeparator),
+              "A color scheme name cannot contain \"\\\".");
+    EXPECT_EQ(SchemeNameFaultText(SchemeNameFault::TooLong),
+              "A color scheme name can be at most 255 characters long.");
+    EXPECT_EQ(SchemeNameFaultText(SchemeNameFault::None), "");
 }
 
 TEST(SchemeStoreTest, NameOutsideTheCodePageIsListedAsStored) {
@@ -111,6 +132,11 @@ TEST(SchemeStoreTest, DeleteRemovesOnlyTheNamedScheme) {
 
     EXPECT_TRUE(DeleteStoredScheme(registry, "WINTER"));
     EXPECT_THAT(SchemeKeys(registry), ElementsAre("Autumn"));
+
+    // "[Default]" is no scheme, though the registry would find the key "[default]" by it.
+    SaveScheme(registry, "[default]", DefaultScheme);
+    EXPECT_FALSE(DeleteStoredScheme(registry, "[Default]"));
+    EXPECT_THAT(SchemeKeys(registry), ElementsAre("Autumn", "[default]"));
 }
 
 TEST(SchemeListTest, EntriesCompareIgnoringCaseAndStayUnique) {
@@ -131,6 +157,25 @@ TEST(SchemeListTest, EntriesCompareIgnoringCaseAndStayUnique) {
     EXPECT_EQ(list.Remove("[Default]"), std::nullopt);
     EXPECT_EQ(list.Remove("AUTUMN"), 2U);
     EXPECT_THAT(list.Entries(), ElementsAre("[Current]", "[Default]", "Winter"));
+}
+
+// A scheme stored as "[default]" once could not be picked, applied or removed: the list found the
+// bracketed entry by it. Each now keeps its own spelling, and the stored scheme its key's cases.
+TEST(SchemeListTest, SchemeNamedLikeABracketedEntryWasTakenForIt) {
+    SchemeList list;
+    EXPECT_EQ(list.Find("[default]"), 1U);
+    EXPECT_EQ(list.Add("[default]"), 2U);
+    EXPECT_THAT(list.Entries(), ElementsAre("[Current]", "[Default]", "[default]"));
+    EXPECT_EQ(list.Find("[Default]"), 1U);
+    EXPECT_EQ(list.Find("[default]"), 2U);
+    EXPECT_EQ(list.Find("[DEFAULT]"), 2U);
+    EXPECT_EQ(list.Find("[current]"), 0U);
+    EXPECT_EQ(list.StoredSchemeOf("[DEFAULT]"), "[default]");
+    EXPECT_EQ(list.StoredSchemeOf("[Default]"), std::nullopt);
+    EXPECT_EQ(list.Add("[DEFAULT]"), 2U);
+    EXPECT_EQ(list.Remove("[Default]"), std::nullopt);
+    EXPECT_EQ(list.Remove("[default]"), 2U);
+    EXPECT_THAT(list.Entries(), ElementsAre("[Current]", "[Default]"));
 }
 
 // Only the exact bracketed spellings are the two unstored entries; any other name is a key.

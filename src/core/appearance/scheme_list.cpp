@@ -20,12 +20,20 @@ SchemeList::SchemeList(std::vector<std::string> storedNames) {
     Entries_.insert(Entries_.end(), storedNames.begin(), storedNames.end());
 }
 
+// A scheme stored as "[default]" stands beside the bracketed "[Default]": each keeps its own
+// spelling, and a stored scheme is found before a bracketed entry in another letter case.
 std::optional<std::size_t> SchemeList::Find(std::string_view text) const {
-    const auto found = std::ranges::find_if(
-        Entries_, [&](const std::string& entry) { return SameName(entry, text); });
-    if (found == Entries_.end())
+    const auto sameAmong = [&](std::size_t first, std::size_t end) -> std::optional<std::size_t> {
+        for (std::size_t entry = first; entry < end; ++entry)
+            if (SameName(Entries_[entry], text))
+                return entry;
         return std::nullopt;
-    return static_cast<std::size_t>(found - Entries_.begin());
+    };
+    if (const auto exact = std::ranges::find(Entries_, text); exact != Entries_.end())
+        return static_cast<std::size_t>(exact - Entries_.begin());
+    if (const std::optional<std::size_t> stored = sameAmong(FirstStored, Entries_.size()))
+        return stored;
+    return sameAmong(0, FirstStored);
 }
 
 std::size_t SchemeList::Add(std::string_view name) {

@@ -20,7 +20,8 @@ public:
 
     const std::vector<std::string>& Entries() const { return Entries_; }
 
-    // The first entry equal to the text when letter case is ignored.
+    // The entry spelt as the text; else the entry equal to it when letter case is ignored, a
+    // stored scheme before a bracketed entry.
     std::optional<std::size_t> Find(std::string_view text) const;
     // A stored scheme's name is added unless it is there already; either way its position.
     std::size_t Add(std::string_view name);

@@ -18,13 +18,6 @@ std::string SchemePath(std::string_view name) {
     return std::string(SchemesKey) + "\\" + std::string(name);
 }
 
-std::string FoldedName(std::string_view utf8) {
-    std::string folded = Cp1252FromUtf8(utf8);
-    for (char& c : folded)
-        c = Cp1252UpperCase(c);
-    return folded;
-}
-
 } // namespace
 
 std::vector<std::string> StoredSchemeNames(RegistryStore& registry) {
@@ -46,16 +39,36 @@ std::optional<ColourSet> ReadStoredScheme(RegistryStore& registry, std::string_v
     return colours;
 }
 
-bool IsStorableSchemeName(std::string_view name) {
-    const std::string folded = FoldedName(name);
-    return IsKeyName(name) && folded.size() <= MaxSchemeNameLength &&
-           folded != FoldedName(CurrentSchemeEntry) && folded != FoldedName(DefaultSchemeEntry);
+SchemeNameFault SchemeNameFaultOf(std::string_view name) {
+    if (name.empty() || name == CurrentSchemeEntry || name == DefaultSchemeEntry)
+        return SchemeNameFault::Missing;
+    if (name.find('\\') != std::string_view::npos)
+        return SchemeNameFault::HoldsSeparator;
+    // The registry counts the characters of its code page, one byte each.
+    if (Cp1252FromUtf8(name).size() > MaxSchemeNameLength)
+        return SchemeNameFault::TooLong;
+    return SchemeNameFault::None;
+}
+
+std::string SchemeNameFaultText(SchemeNameFault fault) {
+    switch (fault) {
+    case SchemeNameFault::None:
+        break;
+    case SchemeNameFault::Missing:
+        return "You must provide a name for this color scheme.";
+    case SchemeNameFault::HoldsSeparator:
+        return "A color scheme name cannot contain \"\\\".";
+    case SchemeNameFault::TooLong:
+        return "A color scheme name can be at most " + std::to_string(MaxSchemeNameLength) +
+               " characters long.";
+    }
+    return {};
 }
 
 SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
                             const ColourSet& colours) {
-    if (!IsStorableSchemeName(name))
-        return {SchemeSave::NameRefused, {}};
+    if (const SchemeNameFault fault = SchemeNameFaultOf(name); fault != SchemeNameFault::None)
+        return {SchemeSave::NameRefused, {}, fault};
     const std::string stored = Utf8FromCp1252(Cp1252FromUtf8(name));
     std::array<RegistryWrite, ColourRoleCount> values;
     for (std::size_t role = 0; role < ColourRoleCount; ++role)
@@ -66,5 +79,5 @@ SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
 }
 
 bool DeleteStoredScheme(RegistryStore& registry, std::string_view name) {
-    return IsKeyName(name) && registry.DeleteKey(SchemePath(name));
+    return SchemeNameFaultOf(name) == SchemeNameFault::None && registry.DeleteKey(SchemePath(name));
 }

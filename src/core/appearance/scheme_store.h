@@ -21,10 +21,20 @@ std::vector<std::string> StoredSchemeNames(RegistryStore& registry);
 // such key. A value that is missing, or held as another type, takes that role's default.
 std::optional<ColourSet> ReadStoredScheme(RegistryStore& registry, std::string_view name);
 
-// Whether a scheme may be stored under the name: not empty, neither bracketed entry in any letter
-// case (the list could not tell them apart), no '\' (it would name a nested key), and at most
-// MaxSchemeNameLength characters once written in the registry's code page.
-bool IsStorableSchemeName(std::string_view name);
+// Why no scheme can be stored under a name.
+enum class SchemeNameFault {
+    None,
+    Missing,        // empty, or exactly "[Current]" or "[Default]", which are no stored schemes
+    HoldsSeparator, // '\' separates keys: the name would reach a key below another
+    TooLong,        // over MaxSchemeNameLength characters once written in the registry's code page
+};
+
+// Whether a scheme may be stored under the name, and if not, why. Any other letter case of a
+// bracketed entry is a name like any other.
+SchemeNameFault SchemeNameFaultOf(std::string_view name);
+
+// What the player is told of a refused name; empty for None.
+std::string SchemeNameFaultText(SchemeNameFault fault);
 
 enum class SchemeSave { Saved, NameRefused, WriteFailed };
 
@@ -32,6 +42,8 @@ struct SchemeSaveResult {
     SchemeSave Outcome;
     // The name as the registry keeps it: a character its code page lacks reads back as '?'.
     std::string StoredName;
+    // Why the name was refused; None unless the outcome is NameRefused.
+    SchemeNameFault Fault = SchemeNameFault::None;
 };
 
 // Writes all eleven colours in role order under the name, creating the key or overwriting the
@@ -40,5 +52,6 @@ SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
                             const ColourSet& colours);
 
 // Removes the scheme's key and everything below it; false when there was none or it could not be
-// removed. Only a single key below the schemes key is ever touched.
+// removed. Only a single key below the schemes key is ever touched, and only under a name a scheme
+// can be stored under: "[Default]" is no scheme, even where the key "[default]" is one.
 bool DeleteStoredScheme(RegistryStore& registry, std::string_view name);

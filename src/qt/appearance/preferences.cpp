@@ -173,7 +173,8 @@ void Tfpreferences::LoadSchemeIntoDialog(const std::string& name) {
 }
 
 // A typed name is looked up as the registry looks up keys, without regard to case, and the entry
-// found is loaded under its listed spelling, so "[default]" means the built-in scheme.
+// found is loaded under its listed spelling, so "[default]" means the built-in scheme unless a
+// scheme is stored under that name.
 void Tfpreferences::ComboBox1Change() {
     if (const std::optional<std::size_t> entry = Schemes.Find(SchemeBoxText()))
         LoadSchemeIntoDialog(Schemes.Entries()[*entry]);
@@ -201,8 +202,10 @@ void Tfpreferences::Button6Click() {
     const std::string name = SchemeBoxText();
     const SchemeSaveResult saved = SaveScheme(Registry, name, DialogColours_);
     if (saved.Outcome == SchemeSave::NameRefused) {
-        Messages.Error(QStringLiteral("You must provide a name for this color scheme."));
-        ComboBox1->clearEditText();
+        Messages.Error(Text(SchemeNameFaultText(saved.Fault)));
+        // A name that is there but cannot be a key stays to be mended.
+        if (saved.Fault == SchemeNameFault::Missing)
+            ComboBox1->clearEditText();
         ComboBox1->setFocus();
         return;
     }
