@@ -191,6 +191,37 @@ private slots:
         QCOMPARE(ColorSet(registry), std::optional<std::string>("[default]"));
     }
 
+    // The swatch took no focus, so only the mouse could open the colour picker. Tab now reaches it
+    // between the element list and OK, it shows the focus, and Space or Enter opens the picker.
+    void SwatchWasOutOfReachOfTheKeyboard() {
+        MemoryRegistry registry;
+        AnsweringMessages messages;
+        Preferences p(registry, messages);
+        WhenShown(p.Dialog, [&] {
+            QApplication::setActiveWindow(&p.Dialog);
+            p.Elements->setCurrentIndex(3);
+            p.Elements->setFocus();
+            const QImage unfocused = p.Swatch->grab().toImage();
+            QTest::keyClick(p.Elements, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), p.Swatch);
+            QVERIFY(p.Swatch->grab().toImage() != unfocused);
+            QTest::keyClick(p.Swatch, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), p.Ok);
+            QTest::keyClick(p.Ok, Qt::Key_Backtab);
+            QCOMPARE(QApplication::focusWidget(), p.Swatch);
+
+            const QColor answers[] = {Qt::red, Qt::green, Qt::blue};
+            p.Answers.assign(std::begin(answers), std::end(answers));
+            for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter})
+                QTest::keyClick(p.Swatch, key);
+            QVERIFY(p.Dialog.isVisible());
+            QCOMPARE(p.PickerStarts.size(), 3u);
+            QCOMPARE(p.Dialog.DialogColours()[3], RgbColour(0, 0, 255));
+            QCOMPARE(p.SwatchColour(), QColor(Qt::blue));
+        });
+        p.Dialog.Choose({DefaultScheme, ""}, PitchOf(BoardSize::Small));
+    }
+
     void DeleteRemovesTheKeyAndTheListEntryOnly() {
         MemoryRegistry registry;
         SaveScheme(registry, "Autumn", Numbered(0x30));

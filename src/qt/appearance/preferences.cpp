@@ -2,6 +2,7 @@
 // its swatch, and OK applying the colours shown.
 #include "appearance/preferences.h"
 
+#include "appearance/colour_swatch.h"
 #include "appearance/qt_colour.h"
 #include "appearance/scheme_preview.h"
 #include "appearance/scheme_store.h"
@@ -12,9 +13,9 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
@@ -121,10 +122,11 @@ void Tfpreferences::CreateControls() {
     connect(ComboBox2, &QComboBox::currentIndexChanged, this, &Tfpreferences::ComboBox2Change);
 
     AddLabel(*page, "Label5", QStringLiteral("Color"), {284, 234});
-    Panel2 = AddSunkenPanel(*page, "Panel2", {322, 232, 43, 17});
-    Panel2->setAutoFillBackground(true);
-    Panel2->setCursor(Qt::PointingHandCursor);
-    Panel2->installEventFilter(this);
+    // Made after the element list, so Tab reaches it from there and goes on to OK.
+    Panel2 = new ColourSwatch(page);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(322, 232, 43, 17);
+    connect(Panel2, &ColourSwatch::Clicked, this, &Tfpreferences::Panel2Click);
 
     QPushButton* ok = AddButton(*this, "Button2", QStringLiteral("OK"), {246, 310});
     ok->setDefault(true);
@@ -152,12 +154,6 @@ bool Tfpreferences::eventFilter(QObject* watched, QEvent* event) {
     if (watched == PaintBox1 && event->type() == QEvent::Paint) {
         QPainter painter(PaintBox1);
         painter.drawImage(0, 0, PreviewBitmap_);
-        return true;
-    }
-    if (watched == Panel2 && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton &&
-        Panel2->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) {
-        Panel2Click();
         return true;
     }
     return QDialog::eventFilter(watched, event);
@@ -250,9 +246,7 @@ void Tfpreferences::ShowSwatch() {
     const int element = ComboBox2->currentIndex();
     if (element < 0)
         return;
-    QPalette palette = Panel2->palette();
-    palette.setColor(QPalette::Window, ToQColor(DialogColours_[static_cast<std::size_t>(element)]));
-    Panel2->setPalette(palette);
+    Panel2->ShowColour(ToQColor(DialogColours_[static_cast<std::size_t>(element)]));
 }
 
 void Tfpreferences::InvalidatePreview() {

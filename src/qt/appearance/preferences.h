@@ -12,9 +12,9 @@
 #include <optional>
 #include <string>
 
+class ColourSwatch;
 class MessageDialogs;
 class QComboBox;
-class QFrame;
 class RegistryStore;
 
 // The main window's colours in force and the name of the scheme ColorSet remembers.
@@ -75,5 +75,5 @@ private:
     QComboBox* ComboBox1 = nullptr;
     QComboBox* ComboBox2 = nullptr;
     QWidget* PaintBox1 = nullptr;
-    QFrame* Panel2 = nullptr;
+    ColourSwatch* Panel2 = nullptr;
 };
