@@ -84,6 +84,40 @@ private slots:
         }
     }
 
+    // Qt decodes a bitmap that holds less than its header promises, and the pixels it never
+    // wrote came into the puzzle as random cells, different from one import to the next.
+    void BitmapMissingPixelsIsNotValid() {
+        TempFolder folder;
+        std::vector<std::pair<std::string, std::vector<std::uint8_t>>> cases;
+        for (const BmpForm form : {BmpForm{1}, BmpForm{4}, BmpForm{8}, BmpForm{8, false, true},
+                                   BmpForm{16}, BmpForm{24}, BmpForm{24, true}, BmpForm{32}}) {
+            const std::vector<std::uint8_t> whole = BmpBytes(Figure(), form);
+            const std::size_t pixels = whole[10] | whole[11] << 8;
+            const std::string name = std::to_string(form.Bits) + (form.TopDown ? " top-down" : "") +
+                                     (form.Rle8 ? " RLE" : "");
+            // Sixty bytes, a header and hardly any pixels, and half the pixels.
+            for (const std::size_t size : {std::size_t{60}, pixels + (whole.size() - pixels) / 2})
+                cases.emplace_back(name + " cut at " + std::to_string(size),
+                                   std::vector(whole.begin(), whole.begin() + size));
+        }
+        // Run-length streams that end or jump ahead before every pixel is set, without running out.
+        std::vector<std::uint8_t> runs = BmpBytes(Figure(), {8, false, true});
+        const std::size_t pixels = runs[10] | runs[11] << 8;
+        runs.resize(pixels);
+        cases.emplace_back("RLE ended at once", runs);
+        cases.back().second.insert(cases.back().second.end(), {0, 1});
+        cases.emplace_back("RLE jumping ahead", runs);
+        cases.back().second.insert(cases.back().second.end(), {0, 2, 5, 14, 1, 7, 0, 0, 0, 1});
+
+        for (const auto& [name, bytes] : cases) {
+            const std::filesystem::path path = folder / "cut.bmp";
+            WriteBytes(path, bytes);
+            const BitmapPicture read = ReadBitmapPicture(path);
+            QVERIFY2(!read.Picture, name.c_str());
+            QCOMPARE(read.Failure, QStringLiteral("Bitmap image is not valid"));
+        }
+    }
+
     void PictureDialogPreviewsThePictureAndItsSize() {
         TempFolder folder;
         WriteBytes(folder / "figure.bmp", BmpBytes(Figure(), {8}));

@@ -1,4 +1,5 @@
 // The built qvtool run as a process on temporary files: round trips, imports and refusals.
+#include "editor/bmp_writer.h"
 #include "model/game_state.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
@@ -215,6 +216,10 @@ TEST_F(QvtoolTest, BadInputGivesOneClearLineAndFails) {
         garbage += static_cast<char>(state >> 24);
     }
     const std::string validNon = "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\n";
+    // A 20 x 15 bitmap's header with the first six bytes of its pixels: Qt reads it all the same.
+    const std::vector<std::uint8_t> bitmap =
+        BmpBytes({20, 15, std::vector<std::uint32_t>(300, 0xFFFFFF)}, {24});
+    const std::string truncatedBitmap(bitmap.begin(), bitmap.begin() + 60);
     const struct {
         std::vector<std::string> Arguments; // "IN" is the input file, "OUT" the output
         std::string Input;
@@ -224,6 +229,7 @@ TEST_F(QvtoolTest, BadInputGivesOneClearLineAndFails) {
         {{"make", "IN", "OUT"}, "P1\n1000000 1000000\n1\n", "no image that can be read"},
         {{"make", "IN", "OUT"}, "P1\n200 3\n", "is 200 x 3 pixels"},
         {{"make", "IN", "OUT"}, "\x89PNG\r\n\x1A\ngarbage", "no image that can be read"},
+        {{"make", "IN", "OUT"}, truncatedBitmap, "holds fewer pixels than its header gives"},
         {{"make", "IN", "OUT"}, garbage, "expected a row of '#' and '.'"},
         {{"make", "IN", "OUT", "--level", "11"}, "#\n", "--level must be 0..10 or auto"},
         {{"make", "IN", "OUT", "--id", "{123}"}, "#\n", "is no GUID"},

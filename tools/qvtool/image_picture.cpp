@@ -1,6 +1,7 @@
 // Pictures from image files (PBM, PNG, BMP): dark, opaque pixels are filled cells.
 #include "image_picture.h"
 
+#include "editor/whole_bitmap.h"
 #include "model/bounds.h"
 #include "tool_error.h"
 
@@ -44,11 +45,21 @@ Picture ReadImagePicture(const std::filesystem::path& path) {
     QImageReader reader(QString::fromStdString(name));
     QSize size;
     QImage image;
+    std::string failure;
     {
         const QuietStandardError quiet;
         size = reader.size();
-        if (size.isValid() && IsValidGridSide(size.width()) && IsValidGridSide(size.height()))
-            image = reader.read().convertToFormat(QImage::Format_ARGB32);
+        if (size.isValid() && IsValidGridSide(size.width()) && IsValidGridSide(size.height())) {
+            // Qt's PNG and PBM readers refuse a file cut short; its bitmap reader does not.
+            if (reader.format() == "bmp") {
+                image = ReadWholeBitmap(path);
+                failure = "the bitmap holds fewer pixels than its header gives";
+            } else {
+                image = reader.read();
+                failure = reader.errorString().toStdString();
+            }
+            image = image.convertToFormat(QImage::Format_ARGB32);
+        }
     }
     if (size.isValid() && (!IsValidGridSide(size.width()) || !IsValidGridSide(size.height())))
         throw ToolError(name + " is " + std::to_string(size.width()) + " x " +
@@ -57,8 +68,7 @@ Picture ReadImagePicture(const std::filesystem::path& path) {
     if (!size.isValid())
         throw ToolError(name + " is no image that can be read");
     if (image.isNull() || image.size() != size)
-        throw ToolError(name +
-                        " is no image that can be read: " + reader.errorString().toStdString());
+        throw ToolError(name + " is no image that can be read: " + failure);
     Picture picture = Picture::Blank(image.width(), image.height());
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {

@@ -1,4 +1,7 @@
+// Reading a Windows bitmap file for the editor's import: the size from its header, then its pixels.
 #include "editor/bitmap_picture.h"
+
+#include "editor/whole_bitmap.h"
 
 #include <QImage>
 #include <QImageReader>
@@ -24,7 +27,7 @@ BitmapPicture ReadBitmapPicture(const std::filesystem::path& path) {
     if (!PictureFits(size.width(), size.height()))
         return {std::nullopt,
                 QString::fromStdString(PictureSizeMessage(size.width(), size.height()))};
-    const QImage image = reader.read();
+    const QImage image = ReadWholeBitmap(path);
     if (image.isNull() || image.size() != size)
         return {std::nullopt, NotValid()};
     // Palettes are resolved and every depth becomes 24-bit colour. Alpha plays no part, so a
