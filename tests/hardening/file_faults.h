@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-enum class FileCall { Write, Fsync, Rename };
+enum class FileCall { Write, Fsync, Rename, FsyncFolder };
 
-constexpr std::array<FileCall, 3> FileCallKinds = {FileCall::Write, FileCall::Fsync,
-                                                   FileCall::Rename};
+constexpr std::array<FileCall, 4> FileCallKinds = {FileCall::Write, FileCall::Fsync,
+                                                   FileCall::Rename, FileCall::FsyncFolder};
 // A full disk, a failing device and a refused permission: the errors a save meets.
 constexpr std::array<int, 3> FaultErrors = {ENOSPC, EIO, EACCES};
 
@@ -29,6 +29,8 @@ inline const char* FileCallName(FileCall call) {
         return "fsync";
     case FileCall::Rename:
         return "rename";
+    case FileCall::FsyncFolder:
+        return "folder fsync";
     }
     return "?";
 }
@@ -83,6 +85,11 @@ public:
             AfterRename(to);
         return result;
     }
+    int FsyncFolder(int fd) override {
+        if (Fails(FileCall::FsyncFolder))
+            return -1;
+        return FileSystemCalls::FsyncFolder(fd);
+    }
 
 private:
     bool Fails(FileCall call) {
@@ -97,12 +104,12 @@ private:
 
     FileSystemCalls* Previous;
     std::optional<FileFault> Armed;
-    std::array<int, 3> Counts{};
+    std::array<int, FileCallKinds.size()> Counts{};
     int Failed_ = 0;
 };
 
 // Every fault an operation that makes these calls can meet: each write in turn, then each
-// fsync, then each rename, each with every error.
+// fsync, each rename and each folder fsync, each with every error.
 inline std::vector<FileFault> EveryFault(const FileFaults& counted) {
     std::vector<FileFault> faults;
     for (const FileCall call : FileCallKinds)

@@ -2,8 +2,11 @@
 #include "base/atomic_file.h"
 #include "support/temp_folder.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -63,4 +66,28 @@ TEST(AtomicFile, ReadOnlyTargetIsRefusedAndKept) {
     EXPECT_NE(reason.find("Cannot create file"), std::string::npos) << reason;
     EXPECT_EQ(ReadBytes(target), Bytes("kept"));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Path()), {}), 1);
+}
+
+// A killed save's temporary file goes at the next save of its target. One still locked is a save
+// under way in another process, and a name that is not a save's own may be the user's.
+TEST(AtomicFile, NextSaveRemovesLeftoverTemporariesAndNothingElse) {
+    TempFolder folder;
+    const auto target = folder / "game.qvs";
+    ASSERT_EQ(WriteFileAtomically(target, Bytes("old")), "");
+    const std::vector<std::string> kept = {".game.qvs.LiVe01.saving", ".other.qvs.Ab3De9.saving",
+                                           "game.qvs.Ab3De9", ".game.qvs.Ab3De.saving",
+                                           ".game.qvs.Ab-De9.saving", "game.qvs.backup"};
+    for (const std::string& name : kept)
+        ASSERT_EQ(WriteFileAtomically(folder / name, Bytes(name)), "");
+    ASSERT_EQ(WriteFileAtomically(folder / "leftover", Bytes("torn")), "");
+    std::filesystem::rename(folder / "leftover", folder / ".game.qvs.Ab3De9.saving");
+    const int live = ::open((folder / ".game.qvs.LiVe01.saving").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    ASSERT_EQ(WriteFileAtomically(target, Bytes("new")), "");
+    ::close(live);
+    EXPECT_FALSE(std::filesystem::exists(folder / ".game.qvs.Ab3De9.saving"));
+    for (const std::string& name : kept)
+        EXPECT_EQ(ReadBytes(folder / name), Bytes(name)) << name;
+    EXPECT_EQ(ReadBytes(target), Bytes("new"));
 }

@@ -26,6 +26,10 @@ int FileSystemCalls::Rename(const char* from, const char* to) {
     return std::rename(from, to);
 }
 
+int FileSystemCalls::FsyncFolder(int fd) {
+    return ::fsync(fd);
+}
+
 FileSystemCalls& FileSystemCalls::Current() {
     return *Installed.load(std::memory_order_acquire);
 }

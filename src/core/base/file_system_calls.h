@@ -17,6 +17,8 @@ public:
     virtual ssize_t Write(int fd, const void* data, std::size_t size);
     virtual int Fsync(int fd);
     virtual int Rename(const char* from, const char* to);
+    // fsync of a folder, after a rename in it: apart from Fsync, since its failure fails no save.
+    virtual int FsyncFolder(int fd);
 
     // The calls in use.
     static FileSystemCalls& Current();
