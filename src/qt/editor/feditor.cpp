@@ -21,7 +21,6 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <stdexcept>
@@ -89,6 +88,7 @@ Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialo
     connect(Checker, &PuzzleCheckRunner::Finished, this, &Tffeditor::ShowCheckResult);
 
     resize(DesignedWidth, DesignedHeight);
+    CentreOnEveryShowing(*this);
     UseWindowBackground();
     UpdateCommandStates();
 
@@ -169,13 +169,6 @@ BoardGeometry Tffeditor::Geometry() const {
 
 void Tffeditor::Edit(const EditorSettings& settings) {
     FormShow(settings);
-    // In the middle of the screen the main window is on, frame included once it has one.
-    const QWidget* owner = parentWidget() != nullptr ? parentWidget()->window() : this;
-    if (const QScreen* screen = owner->screen()) {
-        QRect frame(QPoint(), frameGeometry().size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
     // The new puzzle's dialog comes once the editor is up, over it.
     QMetaObject::invokeMethod(this, &Tffeditor::FormActivate, Qt::QueuedConnection);
     exec();

@@ -7,31 +7,52 @@
 
 namespace {
 
+QMargins FrameMargins(const QWidget& window) {
+    const QRect frame = window.frameGeometry();
+    const QRect client = window.geometry();
+    return {client.left() - frame.left(), client.top() - frame.top(),
+            frame.right() - client.right(), frame.bottom() - client.bottom()};
+}
+
+// Until the window system has framed a window once, its frame is not known; that of the nearest
+// owner framed already stands in for it (an owner just shown may not know its own yet either).
+// Window managers give every window the same title bar and border, but a handle below only to
+// those that can be resized, so the frame is taken as the title bar and the border all round:
+// the same for the first showing and every later one.
+QMargins ExpectedFrameMargins(const QWidget& window) {
+    for (const QWidget* framed = &window; framed != nullptr;
+         framed = framed->parentWidget() ? framed->parentWidget()->window() : nullptr)
+        if (const QMargins margins = FrameMargins(*framed); !margins.isNull())
+            return {margins.left(), margins.top(), margins.left(), margins.left()};
+    return {};
+}
+
 // Qt places a dialog over its owner, but the main window moves as puzzles change its size, so the
-// dialogs stand in the middle of the screen instead. The filter sees the show before the dialog
-// does, and a dialog that has been moved no longer puts itself over its owner.
+// windows stand in the middle of the screen instead. The filter sees the show before the window
+// does, and a window that has been moved no longer puts itself over its owner.
 class ScreenCentring final : public QObject {
 public:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        // A spontaneous show is the window system restoring the dialog, which stays where it was.
+        // A spontaneous show is the window system restoring the window, which stays where it was.
         if (event->type() == QEvent::Show && !event->spontaneous())
-            CentreOnScreen(*static_cast<QWidget*>(watched));
+            CentreFrameOnScreen(*static_cast<QWidget*>(watched));
         return false;
     }
 
 private:
-    static void CentreOnScreen(QWidget& dialog) {
-        const QWidget* owner = dialog.parentWidget() ? dialog.parentWidget()->window() : &dialog;
+    static void CentreFrameOnScreen(QWidget& window) {
+        const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : &window;
         const QScreen* screen = owner->screen();
         if (screen == nullptr)
             return;
-        // Until the window system has framed the dialog once, its frame is its client area.
-        QRect frame(QPoint(), dialog.frameGeometry().size());
+        const QMargins margins = ExpectedFrameMargins(window);
+        QRect frame(QPoint(), window.size().grownBy(margins));
         frame.moveCenter(screen->availableGeometry().center());
-        // A window's position is that of its frame.
-        dialog.move(frame.topLeft());
+        // The client area is placed, which means the same whether the window is framed yet or not.
+        window.setGeometry(QRect(frame.topLeft() + QPoint(margins.left(), margins.top()),
+                                 window.size()));
     }
 };
 
@@ -43,7 +64,11 @@ void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize)
                           Qt::MSWindowsFixedSizeDialogHint);
     dialog.setFixedSize(clientSize);
     dialog.setFont(DesignedFont());
-    dialog.installEventFilter(new ScreenCentring(&dialog));
+    CentreOnEveryShowing(dialog);
+}
+
+void CentreOnEveryShowing(QWidget& window) {
+    window.installEventFilter(new ScreenCentring(&window));
 }
 
 QFont DesignedFont() {
