@@ -2,6 +2,7 @@
 // frame included, and in the same place at every showing.
 #include "editor/editor_harness.h"
 #include "editor/fileinfo.h"
+#include "help/help_window.h"
 
 #include <QScreen>
 #include <QTest>
@@ -53,6 +54,14 @@ private slots:
             QVERIFY2(CentredOnScreen(first, owner), window->metaObject()->className());
             QCOMPARE(ShownClientArea(*window), first);
         }
+
+        // The help window is placed once; later it stays where it was left.
+        HelpWindow help(harness.Messages, &owner);
+        help.ShowHelp(QUORVANE_HELP_FILE);
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QCoreApplication::processEvents();
+        QVERIFY(CentredOnScreen(help.geometry(), owner));
+        help.close();
     }
 };
 

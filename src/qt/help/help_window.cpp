@@ -3,12 +3,14 @@
 #include "game/message_dialogs.h"
 #include "help/chm_file.h"
 #include "help/help_browser.h"
+#include "ui/dialog_look.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -139,6 +141,13 @@ void HelpWindow::ShowHelp(const std::filesystem::path& helpFile) {
         return;
     }
     TakeOwnerForInput();
+    // The first showing fits the screen, in its middle; later ones stay where the user left it.
+    if (!Placed) {
+        if (const QScreen* shownOn = Owner->screen())
+            resize(size().boundedTo(shownOn->availableGeometry().size() * 9 / 10));
+        CentreFrameOnScreen(*this);
+        Placed = true;
+    }
     setWindowState(windowState() & ~Qt::WindowMinimized);
     show();
     raise();

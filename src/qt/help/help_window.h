@@ -46,6 +46,7 @@ private:
     QWidget* Owner;
     std::unique_ptr<ChmFile> File;
     std::filesystem::path ShownFile;
+    bool Placed = false;
 
     QToolButton* Back;
     QToolButton* Forward;

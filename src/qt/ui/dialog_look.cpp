@@ -40,20 +40,6 @@ public:
             CentreFrameOnScreen(*static_cast<QWidget*>(watched));
         return false;
     }
-
-private:
-    static void CentreFrameOnScreen(QWidget& window) {
-        const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : &window;
-        const QScreen* screen = owner->screen();
-        if (screen == nullptr)
-            return;
-        const QMargins margins = ExpectedFrameMargins(window);
-        QRect frame(QPoint(), window.size().grownBy(margins));
-        frame.moveCenter(screen->availableGeometry().center());
-        // The client area is placed, which means the same whether the window is framed yet or not.
-        window.setGeometry(QRect(frame.topLeft() + QPoint(margins.left(), margins.top()),
-                                 window.size()));
-    }
 };
 
 } // namespace
@@ -65,6 +51,19 @@ void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize)
     dialog.setFixedSize(clientSize);
     dialog.setFont(DesignedFont());
     CentreOnEveryShowing(dialog);
+}
+
+void CentreFrameOnScreen(QWidget& window) {
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : &window;
+    const QScreen* screen = owner->screen();
+    if (screen == nullptr)
+        return;
+    const QMargins margins = ExpectedFrameMargins(window);
+    QRect frame(QPoint(), window.size().grownBy(margins));
+    frame.moveCenter(screen->availableGeometry().center());
+    // The client area is placed, which means the same whether the window is framed yet or not.
+    window.setGeometry(
+        QRect(frame.topLeft() + QPoint(margins.left(), margins.top()), window.size()));
 }
 
 void CentreOnEveryShowing(QWidget& window) {

@@ -17,6 +17,9 @@ QFont DesignedFont();
 // on every showing.
 void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize);
 
+// Centres the window's frame on the available area of the screen its owner is on.
+void CentreFrameOnScreen(QWidget& window);
+
 // Each time the window is shown its frame is centred on the available area of the screen its
 // owner is on, in the same place every time.
 void CentreOnEveryShowing(QWidget& window);
