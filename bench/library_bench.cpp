@@ -1,73 +1,51 @@
-// How fast the new-game browser lists a large folder against a large store of solved records,
-// against the plain way of reading every record whole and asking the registry once per file.
-#include "../tests/support/temp_folder.h"
+// How fast the new-game browser scans a large folder against a large store of solved records,
+// beside a bare loop that only opens and reads each file, and the plain way of reading every
+// record whole and asking the registry once per file.
 #include "library/puzzle_folder_scan.h"
-#include "library/solved_records.h"
-#include "model/puzzle_file.h"
-#include "platform/file_registry.h"
-#include "platform/memory_registry.h"
-#include "platform/regedit_format.h"
+#include "model/puzzle_layout.h"
+#include "puzzle_library_fixture.h"
 
+#include <array>
 #include <benchmark/benchmark.h>
-#include <fstream>
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 
 constexpr std::uint32_t PuzzleFiles = 2000;
-constexpr std::uint32_t SolvedRecords = 10000;
 
-Guid BenchPuzzleId(std::uint32_t number) {
-    return Guid{number, 0x0B0E, 0x4C4C, {1, 2, 3, 4, 5, 6, 7, 8}};
-}
-
-// Records name every even number, so half the folder's puzzles count as solved.
-std::vector<std::string> SolvedRecordPath(std::uint32_t record) {
-    return {"Software", "Quorvane", "Completed", GuidText(BenchPuzzleId(2 * record))};
-}
-
-RegistryHive SolvedHive() {
-    RegistryHive hive;
-    for (std::uint32_t record = 0; record < SolvedRecords; ++record) {
-        RegistryHive* key = hive.CreateKey(SolvedRecordPath(record));
-        key->SetValue({"Time", RegistryValueType::Integer, DwordData(record)});
-        key->SetValue({"Puzzlename", RegistryValueType::String, "Puzzle"});
-        key->SetValue({"Date Completed", RegistryValueType::Binary, std::string(8, '\0')});
-        key->SetValue({"Level", RegistryValueType::Integer, DwordData(3)});
-    }
-    return hive;
-}
-
-// Built once for all benchmarks: the folder, the registry file and the same records in memory.
-struct LibraryFixture {
-    LibraryFixture() : Registry(Folder / "HKCU.reg") {
-        std::filesystem::create_directory(Folder / "puzzles");
-        PuzzleRecord puzzle;
-        puzzle.Signature = PuzzleSignature;
-        puzzle.Width = 20;
-        puzzle.Height = 20;
-        puzzle.Name.Assign("A puzzle of the bench");
-        puzzle.Creator.Assign("Bench");
-        for (std::uint32_t number = 0; number < PuzzleFiles; ++number) {
-            puzzle.PuzzleId = BenchPuzzleId(number);
-            WritePuzzleFile(Puzzles() / ("puzzle" + std::to_string(number) + ".qvf"), puzzle);
-        }
-        const RegistryHive hive = SolvedHive();
-        std::ofstream(Folder / "HKCU.reg", std::ios::binary) << RegeditText(hive);
-        for (std::uint32_t record = 0; record < SolvedRecords; ++record)
-            Memory.OpenKey(SolvedRecordKey(BenchPuzzleId(2 * record)), true)
-                ->WriteInteger("Time", static_cast<std::int32_t>(record));
-    }
-
-    std::filesystem::path Puzzles() const { return Folder / "puzzles"; }
-
-    TempFolder Folder;
-    FileRegistry Registry;
-    MemoryRegistry Memory;
-};
-
-LibraryFixture& Fixture() {
-    static LibraryFixture fixture;
+PuzzleLibraryFixture& Fixture() {
+    static PuzzleLibraryFixture fixture(PuzzleFiles);
     return fixture;
+}
+
+// What the scan reads of each record: the head up to the comments, Level, Width and Height, and
+// the tail from Creator on.
+constexpr std::size_t RowBytes = (PuzzleOffset::Comments - PuzzleOffset::Signature) +
+                                 (PuzzleOffset::Solution - PuzzleOffset::Level) +
+                                 (PuzzleRecordSize - PuzzleOffset::Creator);
+
+// The floor under any scan: the folder listed, and each file opened, read for as many bytes as a
+// row needs in one call, and closed; no name is looked at and nothing is decoded.
+std::size_t BareLoop(const std::filesystem::path& folder) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr)
+        return 0;
+    std::array<char, RowBytes> bytes;
+    std::size_t read = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        if (entry->d_name[0] == '.')
+            continue;
+        const int file = ::openat(::dirfd(listing), entry->d_name, O_RDONLY | O_CLOEXEC);
+        if (file < 0)
+            continue;
+        if (::read(file, bytes.data(), bytes.size()) == static_cast<ssize_t>(bytes.size()))
+            ++read;
+        ::close(file);
+    }
+    ::closedir(listing);
+    return read;
 }
 
 // Every record read whole, and the registry asked for each puzzle's key.
@@ -109,6 +87,16 @@ void PlainScanFolder(benchmark::State& state, RegistryStore& registry) {
     Report(state, static_cast<double>(PuzzleRecordSize));
 }
 
+void BareLoopOverTheFolder(benchmark::State& state) {
+    const std::filesystem::path folder = Fixture().Puzzles();
+    std::size_t read = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(read = BareLoop(folder));
+    if (read != PuzzleFiles)
+        state.SkipWithError("the bare loop missed files");
+    Report(state, static_cast<double>(RowBytes));
+}
+
 void ScanWithFileRegistry(benchmark::State& state) {
     ScanFolder(state, Fixture().Registry);
 }
@@ -124,6 +112,7 @@ void PlainScanWithMemoryRegistry(benchmark::State& state) {
 
 } // namespace
 
+BENCHMARK(BareLoopOverTheFolder)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanWithFileRegistry)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainScanWithFileRegistry)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScanWithMemoryRegistry)->Unit(benchmark::kMillisecond);

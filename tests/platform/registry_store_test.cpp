@@ -11,6 +11,7 @@
 
 extern char** environ;
 
+using testing::Each;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing::Optional;
@@ -110,6 +111,19 @@ TEST_P(RegistryStoreTest, SubkeysEnumerateInCaseInsensitiveOrder) {
     Store->OpenKey(ColorSets + "\\éCLAIR", true);
     EXPECT_THAT(Reopened().OpenKey(ColorSets, false)->SubkeyNames(),
                 ElementsAre("Alpha", "alpha2", "beta", "eclair", "gamma", "Éclair"));
+}
+
+// Each name is one subkey's name, not a path below the key.
+TEST_P(RegistryStoreTest, HasSubkeysAnswersEachNameInAnyCase) {
+    for (const char* name : {"Éclair", "beta", "beta\\deeper"})
+        Store->OpenKey(ColorSets + "\\" + name, true);
+    const std::vector<std::string> asked = {"éCLAIR", "BETA",         "gamma",
+                                            "deeper", "beta\\deeper", ""};
+    const std::unique_ptr<RegistryKey> key = Reopened().OpenKey(ColorSets, false);
+    EXPECT_THAT(key->HasSubkeys(asked), ElementsAre(true, true, false, false, false, false));
+
+    ASSERT_TRUE(Store->DeleteKey(ColorSets));
+    EXPECT_THAT(key->HasSubkeys(asked), Each(false));
 }
 
 TEST_P(RegistryStoreTest, DeleteKeyRemovesItsSubkeys) {

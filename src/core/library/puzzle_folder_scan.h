@@ -14,7 +14,6 @@ class RegistryStore;
 
 // What one valid puzzle file shows in the browser. Texts are UTF-8.
 struct PuzzleFolderRow {
-    std::filesystem::path Path;
     std::string FileName;
     std::string Name;
     std::int32_t Level = 0;
@@ -31,8 +30,8 @@ struct PuzzleFolderScan {
 
 // Every *.qvf file of the folder (the extension in any case) that passes the game's test
 // (IsGamePuzzle), marked solved when the registry has a record for its PuzzleId. A file that
-// cannot be read or fails the test is left out; a missing folder gives no rows. The solved
-// records are enumerated once for the whole scan.
+// cannot be read or fails the test is left out; a missing folder gives no rows. The registry is
+// read once for the whole scan.
 PuzzleFolderScan ScanPuzzleFolder(const std::filesystem::path& folder, RegistryStore& registry);
 
 // The row's "Location": the folder as shown, a separator and the file name. A folder that already

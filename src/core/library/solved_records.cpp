@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -55,4 +57,15 @@ RecordWrite WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzl
 
 bool SolvedRecordExists(RegistryStore& registry, const Guid& puzzleId) {
     return registry.KeyExists(SolvedRecordKey(puzzleId));
+}
+
+std::vector<bool> SolvedRecordsExist(RegistryStore& registry, std::span<const Guid> puzzleIds) {
+    const std::unique_ptr<RegistryKey> records = registry.OpenKey(SolvedRecordsKey, false);
+    if (records == nullptr)
+        return std::vector<bool>(puzzleIds.size(), false);
+    std::vector<std::string> names;
+    names.reserve(puzzleIds.size());
+    for (const Guid& puzzleId : puzzleIds)
+        names.push_back(GuidText(puzzleId));
+    return records->HasSubkeys(names);
 }

@@ -4,8 +4,10 @@
 #include "model/guid.h"
 #include "platform/settings_keys.h"
 
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class RegistryStore;
 struct PuzzleRecord;
@@ -27,3 +29,5 @@ RecordWrite WriteSolvedRecord(RegistryStore& registry, const PuzzleRecord& puzzl
 
 // A puzzle counts as solved when its key exists, whatever the key holds.
 bool SolvedRecordExists(RegistryStore& registry, const Guid& puzzleId);
+// The same test for each of many puzzles, from one reading of the registry.
+std::vector<bool> SolvedRecordsExist(RegistryStore& registry, std::span<const Guid> puzzleIds);

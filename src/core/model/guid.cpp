@@ -1,6 +1,6 @@
 #include "model/guid.h"
 
-#include <cstdio>
+#include <string_view>
 
 Guid Guid::FromBytes(std::span<const std::uint8_t, ByteSize> bytes) {
     Guid guid;
@@ -24,11 +24,28 @@ void Guid::ToBytes(std::span<std::uint8_t, ByteSize> bytes) const {
         bytes[8 + i] = Data4[i];
 }
 
+// Written digit by digit rather than through a format string: the new-game browser forms the text
+// of every puzzle in a folder of thousands each time it is shown.
 std::string GuidText(const Guid& guid) {
-    char text[39];
-    std::snprintf(text, sizeof text, "{%08X-%04X-%04X-%02X%02X-%02X%02X%02X%02X%02X%02X}",
-                  static_cast<unsigned>(guid.Data1), guid.Data2, guid.Data3, guid.Data4[0],
-                  guid.Data4[1], guid.Data4[2], guid.Data4[3], guid.Data4[4], guid.Data4[5],
-                  guid.Data4[6], guid.Data4[7]);
+    constexpr std::string_view Digits = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(38);
+    const auto append = [&](std::uint32_t value, int digits) {
+        for (int shift = 4 * (digits - 1); shift >= 0; shift -= 4)
+            text += Digits[(value >> shift) & 0xF];
+    };
+    text += '{';
+    append(guid.Data1, 8);
+    text += '-';
+    append(guid.Data2, 4);
+    text += '-';
+    append(guid.Data3, 4);
+    text += '-';
+    for (std::size_t i = 0; i < guid.Data4.size(); ++i) {
+        if (i == 2)
+            text += '-';
+        append(guid.Data4[i], 2);
+    }
+    text += '}';
     return text;
 }

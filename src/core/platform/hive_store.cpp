@@ -91,6 +91,16 @@ public:
         return names;
     }
 
+    std::vector<bool> HasSubkeys(std::span<const std::string> names) const override {
+        std::vector<bool> found(names.size(), false);
+        if (const RegistryHive* key = Store.CurrentHive().FindKey(Path))
+            for (std::size_t i = 0; i < names.size(); ++i) {
+                const std::string name = Cp1252FromUtf8(names[i]);
+                found[i] = key->FindKey(std::span(&name, 1)) != nullptr;
+            }
+        return found;
+    }
+
 private:
     const RegistryValue* Find(std::string_view name, RegistryValueType type) const {
         const RegistryHive* key = Store.CurrentHive().FindKey(Path);

@@ -27,4 +27,8 @@ public:
 
     // The subkeys' names in case-insensitive order.
     virtual std::vector<std::string> SubkeyNames() const = 0;
+    // For each name, whether a subkey of that name exists, in any case; all of them answered from
+    // one reading of the registry. Asking about a few names costs far less than listing a key
+    // with thousands of subkeys.
+    virtual std::vector<bool> HasSubkeys(std::span<const std::string> names) const = 0;
 };
