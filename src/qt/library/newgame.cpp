@@ -37,11 +37,17 @@ std::optional<QString> ChooseWithFileDialog(QWidget* owner, const QString& start
     return QDir::toNativeSeparators(folder);
 }
 
-QTreeWidgetItem* RowItem(const PuzzleFolderRow& row, const QString& folderText) {
+// The glyphs are drawn once for a whole filling and shared by its rows.
+struct RowIcons {
+    QIcon Unsolved = PuzzleGlyph(PuzzleGlyphShade::Colour);
+    QIcon Solved = PuzzleGlyph(PuzzleGlyphShade::Grey);
+};
+
+QTreeWidgetItem* RowItem(const PuzzleFolderRow& row, const QString& folderText,
+                         const RowIcons& icons) {
     auto* item = new QTreeWidgetItem;
     item->setText(PuzzleColumn::Name, QString::fromStdString(row.Name));
-    item->setIcon(PuzzleColumn::Name,
-                  PuzzleGlyph(row.Solved ? PuzzleGlyphShade::Grey : PuzzleGlyphShade::Colour));
+    item->setIcon(PuzzleColumn::Name, row.Solved ? icons.Solved : icons.Unsolved);
     item->setText(PuzzleColumn::Level, QString::number(row.Level));
     item->setText(PuzzleColumn::CreatedBy, QString::fromStdString(row.Creator));
     item->setText(PuzzleColumn::Date,
@@ -116,18 +122,21 @@ void Tfnewgame::FormShow() {
     FillPuzzleList();
 }
 
-// Every filling starts from a fresh scan and ends with no row selected.
+// Every filling starts from a fresh scan and ends with no row selected. The rows are put in
+// order before they enter the list, which then lays them out once.
 void Tfnewgame::FillPuzzleList() {
     ListView1->clear();
     const QString folderText = Edit1->text();
     const PuzzleFolderScan scan =
         ScanPuzzleFolder(std::filesystem::path(folderText.toStdString()), Registry);
+    const RowIcons icons;
     QList<QTreeWidgetItem*> items;
+    items.reserve(static_cast<qsizetype>(scan.Rows.size()));
     for (const PuzzleFolderRow& row : scan.Rows)
         if (!(row.Solved && CheckBox1->isChecked()))
-            items.append(RowItem(row, folderText));
+            items.append(RowItem(row, folderText, icons));
+    SortItems(items, ComparePuzzleRows, PuzzleColumn::Name);
     ListView1->addTopLevelItems(items);
-    SortRows(*ListView1, ComparePuzzleRows, PuzzleColumn::Name);
     ListView1Change();
 }
 

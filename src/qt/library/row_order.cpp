@@ -39,13 +39,17 @@ int CompareSolvedRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int co
     }
 }
 
+void SortItems(QList<QTreeWidgetItem*>& rows, RowCompare compare, int column) {
+    std::stable_sort(rows.begin(), rows.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {
+        return compare(*a, *b, column) < 0;
+    });
+}
+
 void SortRows(QTreeWidget& list, RowCompare compare, int column) {
     QTreeWidgetItem* selected = list.currentItem();
     const bool wasSelected = selected != nullptr && selected->isSelected();
     QList<QTreeWidgetItem*> rows = list.invisibleRootItem()->takeChildren();
-    std::stable_sort(rows.begin(), rows.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-        return compare(*a, *b, column) < 0;
-    });
+    SortItems(rows, compare, column);
     list.addTopLevelItems(rows);
     if (wasSelected)
         list.setCurrentItem(selected);

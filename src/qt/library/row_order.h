@@ -1,6 +1,8 @@
 // How the library's lists order their rows when a column header is clicked.
 #pragma once
 
+#include <QList>
+
 class QTreeWidget;
 class QTreeWidgetItem;
 
@@ -28,6 +30,9 @@ int ComparePuzzleRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int co
 int CompareSolvedRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int column);
 
 using RowCompare = int (*)(const QTreeWidgetItem&, const QTreeWidgetItem&, int);
+
+// Puts the rows in ascending order of the column; rows that compare equal keep their order.
+void SortItems(QList<QTreeWidgetItem*>& rows, RowCompare compare, int column);
 
 // Puts the list's rows in ascending order of the column, keeping the selected row selected.
 // Ascending each time: clicking a header twice does not reverse the order.
