@@ -9,6 +9,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -266,6 +267,41 @@ private slots:
         });
         QCOMPARE(dialog.ChooseFrom(folder / "gone"), std::nullopt);
         QCOMPARE(dialog.ShownFolder(), folder / "gone");
+    }
+
+    // Rows were measured on the columns in view: a list scrolled past its icons came back from
+    // Cancel still scrolled, with rows as low as a line of text and the icons overlapping.
+    void ScrolledAndCancelledBrowserReopensScrolledLeftWithFullRows() {
+        TempFolder folder;
+        QCOMPARE(WriteTestPuzzle(folder, {"a.qvf", "Anchor", 1, "Ann", 0, 1}), "");
+        QCOMPARE(WriteTestPuzzle(folder, {"b.qvf", "Bell", 1, "Ann", 0, 2}), "");
+        MemoryRegistry registry;
+        Tfnewgame dialog(registry);
+        Controls controls(dialog);
+        QScrollBar* sideways = controls.ListView1->horizontalScrollBar();
+        const auto rowHeight = [&] {
+            return controls.ListView1->visualItemRect(controls.ListView1->topLevelItem(1)).height();
+        };
+        int fullHeight = 0;
+
+        WhenShown(dialog, [&] {
+            fullHeight = rowHeight();
+            QVERIFY(fullHeight > controls.ListView1->iconSize().height());
+            sideways->setValue(sideways->maximum());
+            QVERIFY(sideways->value() > 0);
+            // Filled again while scrolled, the rows stay whole.
+            controls.CheckBox1->click();
+            controls.CheckBox1->click();
+            QCOMPARE(rowHeight(), fullHeight);
+            controls.Cancel->click();
+        });
+        QCOMPARE(dialog.ChooseFrom(folder.Path()), std::nullopt);
+
+        WhenShown(dialog, [&] {
+            QCOMPARE(sideways->value(), 0);
+            QCOMPARE(rowHeight(), fullHeight);
+        });
+        QCOMPARE(dialog.ChooseFrom(folder.Path()), std::nullopt);
     }
 
     // The file went between listing and OK: nothing to load.

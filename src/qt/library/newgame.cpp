@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <array>
 
@@ -117,8 +118,11 @@ void Tfnewgame::UseFolderChooser(FolderChooser chooser) {
     ChooseFolder = std::move(chooser);
 }
 
+// The list keeps its sideways scrolling while the dialog is hidden; each showing starts at the
+// left, with the names in view.
 void Tfnewgame::FormShow() {
     SelectedPuzzlePath.clear();
+    ListView1->horizontalScrollBar()->setValue(0);
     FillPuzzleList();
 }
 

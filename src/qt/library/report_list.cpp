@@ -2,7 +2,30 @@
 #include "library/report_list.h"
 
 #include <QHeaderView>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
+
+namespace {
+
+// Rows of uniform height are measured on the first row's cells that are in view, so a list
+// scrolled past its first column, which holds the icon, would make its rows only as tall as a
+// line of text. Each cell therefore asks for at least the height of its row's first cell.
+class WholeRowHeight final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        if (index.column() != 0)
+            size.setHeight(
+                std::max(size.height(),
+                         QStyledItemDelegate::sizeHint(option, index.siblingAtColumn(0)).height()));
+        return size;
+    }
+};
+
+} // namespace
 
 QTreeWidget* MakeReportList(QWidget* parent, const QString& objectName, const QRect& geometry,
                             std::span<const ReportColumn> columns) {
@@ -11,6 +34,7 @@ QTreeWidget* MakeReportList(QWidget* parent, const QString& objectName, const QR
     list->setGeometry(geometry);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
+    list->setItemDelegate(new WholeRowHeight(list));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setIconSize(QSize(16, 16));

@@ -17,7 +17,8 @@ struct ReportColumn {
 };
 
 // A read-only list of flat rows with 16 x 16 icons and clickable headers; the owner connects to
-// its header view's sectionClicked and sorts the rows itself.
+// its header view's sectionClicked and sorts the rows itself. Every row is as tall as its icon,
+// however far the list is scrolled sideways.
 QTreeWidget* MakeReportList(QWidget* parent, const QString& objectName, const QRect& geometry,
                             std::span<const ReportColumn> columns);
 
