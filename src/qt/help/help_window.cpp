@@ -143,7 +143,7 @@ void HelpWindow::ShowHelp(const std::filesystem::path& helpFile) {
     TakeOwnerForInput();
     // The first showing fits the screen, in its middle; later ones stay where the user left it.
     if (!Placed) {
-        if (const QScreen* shownOn = Owner->screen())
+        if (const QScreen* shownOn = screen())
             resize(size().boundedTo(shownOn->availableGeometry().size() * 9 / 10));
         CentreFrameOnScreen(*this);
         Placed = true;

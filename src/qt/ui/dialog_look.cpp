@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QScreen>
+#include <vector>
 
 namespace {
 
@@ -14,15 +15,23 @@ QMargins FrameMargins(const QWidget& window) {
             frame.right() - client.right(), frame.bottom() - client.bottom()};
 }
 
-// Until the window system has framed a window once, its frame is not known; that of the nearest
-// owner framed already stands in for it (an owner just shown may not know its own yet either).
-// Window managers give every window the same title bar and border, but a handle below only to
-// those that can be resized, so the frame is taken as the title bar and the border all round:
-// the same for the first showing and every later one.
+const QWidget* OwnerOf(const QWidget& window) {
+    return window.parentWidget() ? window.parentWidget()->window() : nullptr;
+}
+
+// A window's own frame is not known until the window system has framed it, and what Qt keeps of
+// it between showings is not to be relied on. Window managers give every window the same title
+// bar and border (and a handle below only to those that can be resized), so the frame of the
+// nearest owner with a title bar stands in for it, taken as the title bar and the border all
+// round: the same for the first showing and every later one. A window that has no framed owner
+// goes by its own frame.
 QMargins ExpectedFrameMargins(const QWidget& window) {
-    for (const QWidget* framed = &window; framed != nullptr;
-         framed = framed->parentWidget() ? framed->parentWidget()->window() : nullptr)
-        if (const QMargins margins = FrameMargins(*framed); !margins.isNull())
+    std::vector<const QWidget*> framedFirst;
+    for (const QWidget* owner = OwnerOf(window); owner != nullptr; owner = OwnerOf(*owner))
+        framedFirst.push_back(owner);
+    framedFirst.push_back(&window);
+    for (const QWidget* framed : framedFirst)
+        if (const QMargins margins = FrameMargins(*framed); margins.top() > 0)
             return {margins.left(), margins.top(), margins.left(), margins.left()};
     return {};
 }
@@ -54,8 +63,8 @@ void SetUpFixedDialog(QDialog& dialog, const QString& caption, QSize clientSize)
 }
 
 void CentreFrameOnScreen(QWidget& window) {
-    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : &window;
-    const QScreen* screen = owner->screen();
+    const QWidget* owner = OwnerOf(window);
+    const QScreen* screen = (owner != nullptr ? owner : &window)->screen();
     if (screen == nullptr)
         return;
     const QMargins margins = ExpectedFrameMargins(window);
