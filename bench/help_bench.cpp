@@ -1,6 +1,6 @@
 // How long help takes to come up on the shipped help file: a new window read from the file and
 // drawn, and the same window asked again.
-#include "game/message_dialogs.h"
+#include "ui/message_dialogs.h"
 #include "help/help_window.h"
 
 #include <QApplication>

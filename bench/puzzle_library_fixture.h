@@ -4,9 +4,9 @@
 #include "../tests/support/temp_folder.h"
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
-#include "platform/file_registry.h"
-#include "platform/memory_registry.h"
-#include "platform/regedit_format.h"
+#include "settings/file_registry.h"
+#include "settings/memory_registry.h"
+#include "settings/regedit_format.h"
 
 #include <cstdint>
 #include <fstream>

@@ -3,7 +3,7 @@
 #include "fuzz_check.h"
 #include "game/game_session.h"
 #include "model/puzzle_file.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <algorithm>
 #include <array>

@@ -1,7 +1,7 @@
 // The raster font reader: a font it takes is consistent (every code draws a glyph of the font's
 // height) and writes out as a file that reads back to the same font and the same bytes.
 #include "fuzz_check.h"
-#include "platform/raster_font.h"
+#include "fonts/raster_font.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::optional<RasterFont> font = ParseRasterFont({data, size});

@@ -1,7 +1,7 @@
 // The REGEDIT4 reader never refuses: what it kept writes out as text that reads back to the same
 // hive with nothing skipped, and that text writes out again byte for byte.
 #include "fuzz_check.h"
-#include "platform/regedit_format.h"
+#include "settings/regedit_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -6,9 +6,9 @@
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "non_format.h"
-#include "platform/glyph_source.h"
-#include "platform/raster_font.h"
-#include "platform/regedit_format.h"
+#include "fonts/glyph_source.h"
+#include "fonts/raster_font.h"
+#include "settings/regedit_format.h"
 #include "text_picture.h"
 
 #include <fstream>

@@ -1,6 +1,6 @@
 // The built-in board colours and the loading of the scheme named by ColorSet.
-#include "appearance/colour_scheme.h"
-#include "platform/memory_registry.h"
+#include "appearance/scheme_store.h"
+#include "settings/memory_registry.h"
 
 #include <functional>
 #include <gmock/gmock.h>

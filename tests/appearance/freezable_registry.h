@@ -1,7 +1,7 @@
 // An in-memory registry that can be made to refuse every write, as a read-only settings file does.
 #pragma once
 
-#include "platform/hive_store.h"
+#include "settings/hive_store.h"
 
 class FreezableRegistry final : public HiveStore {
 public:

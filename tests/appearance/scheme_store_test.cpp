@@ -3,7 +3,7 @@
 #include "appearance/freezable_registry.h"
 #include "appearance/scheme_list.h"
 #include "appearance/scheme_store.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The editor's rules: what a new puzzle holds, what a press does, and what Open takes.
 #include "editor/editor_puzzle.h"
 #include "model/puzzle_file.h"
-#include "platform/ole_date.h"
+#include "base/ole_date.h"
 #include "support/puzzle_pictures.h"
 
 #include <cstring>

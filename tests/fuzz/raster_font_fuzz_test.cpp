@@ -1,7 +1,7 @@
 // Random, mutated and truncated bytes through the raster font reader: it refuses or returns a
 // font that writes back to the same font, and never reads past its buffer.
-#include "platform/raster_font.h"
-#include "platform/sample_raster_font.h"
+#include "fonts/raster_font.h"
+#include "fonts/sample_raster_font.h"
 
 #include <gtest/gtest.h>
 #include <random>

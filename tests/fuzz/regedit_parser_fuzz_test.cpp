@@ -1,6 +1,6 @@
 // Random, mutated and truncated REGEDIT4 text from a fixed seed: the parser never fails, and
 // what it kept reads back the same after writing.
-#include "platform/regedit_format.h"
+#include "settings/regedit_format.h"
 
 #include <gtest/gtest.h>
 #include <random>

@@ -1,7 +1,7 @@
 // Playing on the main window: presses on the board, undo and redo, and a whole game to the end.
 #include "appearance/qt_colour.h"
 #include "library/solved_records.h"
-#include "platform/file_registry.h"
+#include "settings/file_registry.h"
 #include "support/mainform_harness.h"
 
 #include <QAction>

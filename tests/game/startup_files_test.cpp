@@ -1,6 +1,6 @@
 // The main window's folders and the kind of file named on its command line.
 #include "game/startup_files.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 #include "support/temp_folder.h"
 
 #include <functional>

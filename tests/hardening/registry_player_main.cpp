@@ -7,10 +7,10 @@
 #include "appearance/scheme_store.h"
 #include "library/solved_records.h"
 #include "model/puzzle_record.h"
-#include "platform/file_registry.h"
-#include "platform/file_snapshot.h"
-#include "platform/regedit_format.h"
-#include "platform/settings_keys.h"
+#include "settings/file_registry.h"
+#include "settings/file_snapshot.h"
+#include "settings/regedit_format.h"
+#include "settings/settings_keys.h"
 
 #include <array>
 #include <chrono>

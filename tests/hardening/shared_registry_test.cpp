@@ -3,8 +3,8 @@
 #include "appearance/scheme_store.h"
 #include "hardening/child_process.h"
 #include "library/solved_records.h"
-#include "platform/file_registry.h"
-#include "platform/settings_keys.h"
+#include "settings/file_registry.h"
+#include "settings/settings_keys.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>

@@ -7,8 +7,8 @@
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
-#include "platform/file_registry.h"
-#include "platform/regedit_format.h"
+#include "settings/file_registry.h"
+#include "settings/regedit_format.h"
 #include "support/temp_folder.h"
 
 #include <gmock/gmock.h>

@@ -3,7 +3,7 @@
 #include "library/completed.h"
 #include "library/puzzle_folder_fixture.h"
 #include "library/solved_records.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <QHeaderView>
 #include <QPushButton>

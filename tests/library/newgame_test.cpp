@@ -3,7 +3,7 @@
 #include "library/newgame.h"
 #include "library/puzzle_folder_fixture.h"
 #include "library/solved_records.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <QCheckBox>
 #include <QHeaderView>

@@ -2,7 +2,7 @@
 #include "library/puzzle_folder_fixture.h"
 #include "library/puzzle_folder_scan.h"
 #include "library/solved_records.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

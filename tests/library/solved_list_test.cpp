@@ -2,7 +2,7 @@
 #include "library/puzzle_folder_fixture.h"
 #include "library/solved_list.h"
 #include "library/solved_records.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <gtest/gtest.h>
 

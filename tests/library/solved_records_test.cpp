@@ -1,7 +1,7 @@
 // Solved-puzzle records: creation, keeping the best time, and what counts as no stored time.
 #include "library/solved_records.h"
 #include "model/puzzle_record.h"
-#include "platform/memory_registry.h"
+#include "settings/memory_registry.h"
 
 #include <gtest/gtest.h>
 

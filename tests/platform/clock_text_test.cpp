@@ -1,5 +1,5 @@
 // The two-digit pieces of clock texts against what printf's "%2.2d" writes.
-#include "platform/clock_text.h"
+#include "base/clock_text.h"
 
 #include <climits>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // Windows-1252 conversion and its upper-case letters.
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The font library: the built clue faces drawn pixel for pixel, and the stand-in when they are not.
-#include "platform/glyph_source.h"
+#include "fonts/glyph_source.h"
 #include "platform/raster_font_library.h"
 #include "platform/raster_text_face.h"
 #include "platform/substitute_text_face.h"

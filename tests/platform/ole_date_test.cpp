@@ -1,5 +1,5 @@
 // OLE dates to civil dates and back, including the values a damaged file may hold.
-#include "platform/ole_date.h"
+#include "base/ole_date.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

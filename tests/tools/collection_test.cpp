@@ -1,6 +1,6 @@
 // The shipped collection: every drawn picture is a fair puzzle, and the build made a file of it.
 #include "model/puzzle_file.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "puzzle_level.h"
 #include "solver/puzzle_picture.h"
 #include "text_picture.h"

@@ -1,7 +1,7 @@
 // Where windows open on a desktop whose window manager frames them: in the middle of the screen,
 // frame included, and in the same place at every showing.
 #include "editor/editor_harness.h"
-#include "editor/fileinfo.h"
+#include "game/fileinfo.h"
 #include "help/help_window.h"
 
 #include <QScreen>

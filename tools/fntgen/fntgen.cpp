@@ -1,6 +1,6 @@
 // Builds a raster font file from its glyph source: fntgen <source.glyphs> <output.fnt>.
 #include "base/atomic_file.h"
-#include "platform/glyph_source.h"
+#include "fonts/glyph_source.h"
 
 #include <fstream>
 #include <iostream>

@@ -1,7 +1,7 @@
 // qvtool export: a puzzle file's clues and picture as a .non file.
 #include "command.h"
 #include "non_format.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "solver/puzzle_picture.h"
 #include "tool_files.h"
 

@@ -2,8 +2,8 @@
 #include "puzzle_options.h"
 
 #include "guid_parse.h"
-#include "platform/code_page.h"
-#include "platform/ole_date.h"
+#include "base/code_page.h"
+#include "base/ole_date.h"
 #include "platform/random_guid.h"
 #include "puzzle_level.h"
 #include "solver/puzzle_picture.h"

@@ -5,7 +5,7 @@
 #include "model/puzzle_file.h"
 #include "non_format.h"
 #include "base/atomic_file.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "solver/puzzle_picture.h"
 #include "tool_error.h"
 #include "webpbn_format.h"

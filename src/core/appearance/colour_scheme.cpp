@@ -1,12 +1,5 @@
-// The built-in board colours and the reading of the scheme the user chose.
+// The built-in board colours and the names of their roles.
 #include "appearance/colour_scheme.h"
-
-#include "appearance/scheme_store.h"
-#include "platform/registry_store.h"
-#include "platform/settings_keys.h"
-
-#include <memory>
-#include <optional>
 
 namespace {
 
@@ -15,19 +8,6 @@ constexpr std::array<std::string_view, ColourRoleCount> RoleNames = {
     "Double Line",         "Excluded Cell",    "Marked Cell",      "Finalised Cell",
     "Finalised Axis Font", "Marked Axis Font", "Normal Axis Font",
 };
-
-// A ColorSet of the wrong type is taken as the built-in scheme's name, so the preferences dialog
-// shows that scheme as the chosen one.
-std::string ActiveSchemeName(RegistryStore& registry) {
-    const std::unique_ptr<RegistryKey> settings = registry.OpenKey(SettingsKey, true);
-    if (!settings)
-        return "";
-    if (std::optional<std::string> name = settings->ReadString("ColorSet"))
-        return *name;
-    if (settings->ReadInteger("ColorSet") || settings->ReadBinary("ColorSet"))
-        return std::string(DefaultSchemeEntry);
-    return "";
-}
 
 } // namespace
 
@@ -40,15 +20,4 @@ const ColourSet DefaultScheme = {
 
 std::string_view ColourRoleName(ColourRole role) {
     return RoleNames.at(static_cast<std::size_t>(role));
-}
-
-LoadedColours LoadBoardColours(RegistryStore& registry) {
-    LoadedColours loaded{DefaultScheme, ActiveSchemeName(registry)};
-    const std::string& name = loaded.ActiveSchemeName;
-    // Only this exact spelling is the built-in scheme; "[default]" names a stored one.
-    if (name.empty() || name == DefaultSchemeEntry)
-        return loaded;
-    if (std::optional<ColourSet> stored = ReadStoredScheme(registry, name))
-        loaded.BoardColours = *stored;
-    return loaded;
 }

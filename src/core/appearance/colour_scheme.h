@@ -1,12 +1,10 @@
-// The eleven colour roles of the board, the built-in scheme and how the active scheme is loaded.
+// The eleven colour roles of the board and the built-in scheme.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-class RegistryStore;
 
 // A Windows colour value, 0x00BBGGRR: red in the low byte.
 using ColourValue = std::int32_t;
@@ -42,14 +40,3 @@ extern const ColourSet DefaultScheme;
 // DefaultScheme.
 inline constexpr std::string_view CurrentSchemeEntry = "[Current]";
 inline constexpr std::string_view DefaultSchemeEntry = "[Default]";
-
-struct LoadedColours {
-    ColourSet BoardColours;
-    std::string ActiveSchemeName; // as read from ColorSet; empty when there is none
-};
-
-// Reads ColorSet from Software\Quorvane (creating that key when missing, and writing nothing
-// else) and the scheme it names from Software\Quorvane\Color sets\<name>. No value, a value of
-// another type, an empty name, exactly "[Default]" or a missing scheme key give DefaultScheme; a
-// scheme key lacking a value, or holding it as another type, takes that role's default.
-LoadedColours LoadBoardColours(RegistryStore& registry);

@@ -1,7 +1,7 @@
 #include "appearance/scheme_list.h"
 
 #include "appearance/scheme_store.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <algorithm>
 

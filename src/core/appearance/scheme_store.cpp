@@ -1,8 +1,8 @@
 #include "appearance/scheme_store.h"
 
-#include "platform/code_page.h"
-#include "platform/registry_store.h"
-#include "platform/settings_keys.h"
+#include "base/code_page.h"
+#include "settings/registry_store.h"
+#include "settings/settings_keys.h"
 
 #include <array>
 #include <memory>
@@ -16,6 +16,19 @@ bool IsKeyName(std::string_view name) {
 
 std::string SchemePath(std::string_view name) {
     return std::string(SchemesKey) + "\\" + std::string(name);
+}
+
+// A ColorSet of the wrong type is taken as the built-in scheme's name, so the preferences dialog
+// shows that scheme as the chosen one.
+std::string ActiveSchemeName(RegistryStore& registry) {
+    const std::unique_ptr<RegistryKey> settings = registry.OpenKey(SettingsKey, true);
+    if (!settings)
+        return "";
+    if (std::optional<std::string> name = settings->ReadString("ColorSet"))
+        return *name;
+    if (settings->ReadInteger("ColorSet") || settings->ReadBinary("ColorSet"))
+        return std::string(DefaultSchemeEntry);
+    return "";
 }
 
 } // namespace
@@ -80,4 +93,15 @@ SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
 
 bool DeleteStoredScheme(RegistryStore& registry, std::string_view name) {
     return SchemeNameFaultOf(name) == SchemeNameFault::None && registry.DeleteKey(SchemePath(name));
+}
+
+LoadedColours LoadBoardColours(RegistryStore& registry) {
+    LoadedColours loaded{DefaultScheme, ActiveSchemeName(registry)};
+    const std::string& name = loaded.ActiveSchemeName;
+    // Only this exact spelling is the built-in scheme; "[default]" names a stored one.
+    if (name.empty() || name == DefaultSchemeEntry)
+        return loaded;
+    if (std::optional<ColourSet> stored = ReadStoredScheme(registry, name))
+        loaded.BoardColours = *stored;
+    return loaded;
 }

@@ -1,4 +1,5 @@
-// The colour schemes kept under Software\Quorvane\Color sets: listing, reading, saving, deleting.
+// The colour schemes kept under Software\Quorvane\Color sets: the one in force, listing, reading,
+// saving, deleting.
 #pragma once
 
 #include "appearance/colour_scheme.h"
@@ -55,3 +56,14 @@ SchemeSaveResult SaveScheme(RegistryStore& registry, std::string_view name,
 // removed. Only a single key below the schemes key is ever touched, and only under a name a scheme
 // can be stored under: "[Default]" is no scheme, even where the key "[default]" is one.
 bool DeleteStoredScheme(RegistryStore& registry, std::string_view name);
+
+struct LoadedColours {
+    ColourSet BoardColours;
+    std::string ActiveSchemeName; // as read from ColorSet; empty when there is none
+};
+
+// Reads ColorSet from Software\Quorvane (creating that key when missing, and writing nothing
+// else) and the scheme it names from Software\Quorvane\Color sets\<name>. No value, a value of
+// another type, an empty name, exactly "[Default]" or a missing scheme key give DefaultScheme; a
+// scheme key lacking a value, or holding it as another type, takes that role's default.
+LoadedColours LoadBoardColours(RegistryStore& registry);

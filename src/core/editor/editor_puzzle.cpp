@@ -2,8 +2,8 @@
 
 #include "model/puzzle_file.h"
 #include "model/puzzle_layout.h"
-#include "platform/code_page.h"
-#include "platform/ole_date.h"
+#include "base/code_page.h"
+#include "base/ole_date.h"
 
 #include <algorithm>
 #include <array>

@@ -2,7 +2,7 @@
 #include "game/completion.h"
 
 #include "model/game_state.h"
-#include "platform/clock_text.h"
+#include "base/clock_text.h"
 
 std::string DurationText(int seconds) {
     const auto [hours, minutes, rest] = SplitSeconds(seconds);

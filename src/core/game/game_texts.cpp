@@ -1,8 +1,8 @@
 #include "game/game_texts.h"
 
 #include "model/puzzle_record.h"
-#include "platform/clock_text.h"
-#include "platform/code_page.h"
+#include "base/clock_text.h"
+#include "base/code_page.h"
 
 std::string FormatClock(int seconds) {
     return "Time: " + ClockText(seconds);

@@ -2,8 +2,8 @@
 #include "game/startup_files.h"
 
 #include "base/text.h"
-#include "platform/registry_store.h"
-#include "platform/settings_keys.h"
+#include "settings/registry_store.h"
+#include "settings/settings_keys.h"
 
 #include <algorithm>
 #include <fstream>

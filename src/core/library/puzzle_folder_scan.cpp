@@ -6,7 +6,7 @@
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
 #include "model/puzzle_layout.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <array>
 #include <dirent.h>

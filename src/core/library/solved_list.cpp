@@ -3,8 +3,8 @@
 
 #include "library/solved_records.h"
 #include "base/byte_layout.h"
-#include "platform/clock_text.h"
-#include "platform/registry_store.h"
+#include "base/clock_text.h"
+#include "settings/registry_store.h"
 
 #include <memory>
 

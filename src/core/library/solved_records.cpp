@@ -2,8 +2,8 @@
 #include "library/solved_records.h"
 
 #include "model/puzzle_record.h"
-#include "platform/code_page.h"
-#include "platform/registry_store.h"
+#include "base/code_page.h"
+#include "settings/registry_store.h"
 
 #include <array>
 #include <bit>

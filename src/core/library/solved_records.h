@@ -2,7 +2,7 @@
 #pragma once
 
 #include "model/guid.h"
-#include "platform/settings_keys.h"
+#include "settings/settings_keys.h"
 
 #include <span>
 #include <string>

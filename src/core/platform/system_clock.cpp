@@ -1,6 +1,6 @@
 #include "platform/system_clock.h"
 
-#include "platform/ole_date.h"
+#include "base/ole_date.h"
 
 double SystemClock::OleNow() {
     return OleDateNow();

@@ -1,10 +1,10 @@
 // The program entry: the splash, the windows in their order, and the message loop.
 #include "app/library_splash.h"
 #include "app/program_windows.h"
-#include "game/file_choosers.h"
-#include "game/message_boxes.h"
+#include "ui/file_choosers.h"
+#include "ui/message_boxes.h"
 #include "platform/event_loop_waiter.h"
-#include "platform/file_registry.h"
+#include "settings/file_registry.h"
 #include "platform/raster_font_library.h"
 #include "platform/system_clock.h"
 

@@ -3,7 +3,7 @@
 
 #include "appearance/preferences.h"
 #include "editor/feditor.h"
-#include "editor/fileinfo.h"
+#include "game/fileinfo.h"
 #include "editor/puzzleinfo.h"
 #include "game/mainform.h"
 #include "help/help_window.h"

@@ -6,9 +6,9 @@
 #include "appearance/qt_colour.h"
 #include "appearance/scheme_preview.h"
 #include "appearance/scheme_store.h"
-#include "game/message_dialogs.h"
-#include "platform/registry_failure.h"
-#include "platform/settings_keys.h"
+#include "ui/message_dialogs.h"
+#include "settings/registry_failure.h"
+#include "settings/settings_keys.h"
 #include "ui/dialog_look.h"
 
 #include <QColorDialog>

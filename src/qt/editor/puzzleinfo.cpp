@@ -5,7 +5,7 @@
 #include "editor/limited_memo.h"
 #include "ui/dialog_look.h"
 #include "model/puzzle_record.h"
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "platform/date_text.h"
 
 #include <QKeyEvent>

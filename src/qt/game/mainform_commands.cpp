@@ -1,6 +1,6 @@
 // The main window's commands as one table: each menu item with its shortcut, and the tool button
 // that shares its action.
-#include "editor/fileinfo.h"
+#include "game/fileinfo.h"
 #include "game/mainform.h"
 #include "library/about.h"
 #include "library/completed.h"

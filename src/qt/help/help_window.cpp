@@ -1,6 +1,6 @@
 #include "help/help_window.h"
 
-#include "game/message_dialogs.h"
+#include "ui/message_dialogs.h"
 #include "help/chm_file.h"
 #include "help/help_browser.h"
 #include "ui/dialog_look.h"

@@ -1,6 +1,6 @@
 #include "help/sitemap.h"
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 
 #include <QStringDecoder>
 #include <QTextDocumentFragment>

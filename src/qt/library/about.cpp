@@ -1,6 +1,6 @@
 #include "library/about.h"
 
-#include "platform/code_page.h"
+#include "base/code_page.h"
 #include "ui/dialog_look.h"
 
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 // OLE dates as local times and as text in the user's language.
 #include "platform/date_text.h"
 
-#include "platform/ole_date.h"
+#include "base/ole_date.h"
 
 #include <QDate>
 #include <QTime>

@@ -1,7 +1,7 @@
 // A face drawn from a raster font file's own pixels, at the one size the file has.
 #pragma once
 
-#include "platform/raster_font.h"
+#include "fonts/raster_font.h"
 #include "platform/text_face.h"
 
 #include <QImage>

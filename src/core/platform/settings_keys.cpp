@@ -1,8 +1,0 @@
-#include "platform/settings_keys.h"
-
-#include "platform/registry_store.h"
-
-bool StoreSetting(RegistryStore& registry, std::string_view name, std::string_view value) {
-    const auto settings = registry.OpenKey(SettingsKey, false);
-    return settings != nullptr && settings->WriteString(name, value);
-}
