@@ -1,24 +1,36 @@
-// How long the board takes to draw: a full rebuild of the largest puzzle, and one box after a
-// press.
+// How long the board takes to draw: a whole drawing of the largest puzzle, a press from the
+// action to its pixels, and the editor's whole grid; with the heap allocations each makes.
+#include "allocation_counter.h"
 #include "board/board_action.h"
-#include "board/board_renderer.h"
 #include "board/clue_fonts.h"
 #include "model/derive_clues.h"
+#include "model/file_read.h"
 #include "model/game_state.h"
 #include "model/solved_cells.h"
-#include "platform/raster_font_library.h"
+#include "render/board_renderer.h"
 
 #include <benchmark/benchmark.h>
+#include <filesystem>
 #include <random>
 
 namespace {
 
+RasterFont BuiltFace(BoardSize size) {
+    const auto bytes = ReadFilePrefix(
+        std::filesystem::path(QUORVANE_PROGRAM_DIR) / ClueFontFor(size).FileName, 1 << 20);
+    return ParseRasterFont(*bytes).value();
+}
+
+// A 128 x 128 puzzle, a third of it filled, with every clue derived and a random player's grid.
 struct LargestBoard {
     GameState Game;
-    RasterFontLibrary Fonts;
-    std::shared_ptr<const TextFace> Face;
+    RasterFont Face;
+    BoardSize Size;
+    ColourSet Colours = DefaultScheme;
+    PixelImage Image;
+    BoardRenderer Renderer;
 
-    explicit LargestBoard(BoardSize size) {
+    explicit LargestBoard(BoardSize size) : Face(BuiltFace(size)), Size(size) {
         Game.Puzzle.Width = MaxGridSide;
         Game.Puzzle.Height = MaxGridSide;
         std::mt19937 random(11);
@@ -27,55 +39,88 @@ struct LargestBoard {
         DeriveClues(Game);
         for (std::uint16_t& cell : Game.PlayerGrid.Cells)
             cell = static_cast<std::uint16_t>(random() % 4);
-        for (const ClueFont& font : ClueFonts)
-            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font.FileName);
-        Face = Fonts.Face(QString::fromLatin1(ClueFontFor(size).FaceName), CluePointSize, true);
+        Renderer.Update(Scene(), Image);
     }
+    BoardScene Scene() const { return GameBoardScene(Game, Size, Colours, Face); }
 };
 
+void ReportAllocations(benchmark::State& state, std::size_t before) {
+    state.counters["allocations"] = benchmark::Counter(
+        static_cast<double>(Allocations.load() - before), benchmark::Counter::kAvgIterations);
+}
+
+// Another scheme each time, so every call draws the whole board.
 void FullRebuildLargest(benchmark::State& state) {
-    const auto size = static_cast<BoardSize>(state.range(0));
-    LargestBoard board(size);
-    const BoardGeometry geometry = BoardGeometry::Of(board.Game, size);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(DrawBoard({board.Game, geometry, DefaultScheme, *board.Face}));
+    auto board = std::make_unique<LargestBoard>(static_cast<BoardSize>(state.range(0)));
+    int step = 0;
+    for (auto _ : state) {
+        board->Colours[0] = step++ % 2;
+        benchmark::DoNotOptimize(board->Renderer.Update(board->Scene(), board->Image));
+    }
 }
 BENCHMARK(FullRebuildLargest)
     ->Arg(static_cast<int>(BoardSize::Small))
     ->Arg(static_cast<int>(BoardSize::Large))
     ->Unit(benchmark::kMillisecond);
 
-void OneBoxRedraw(benchmark::State& state) {
-    LargestBoard board(BoardSize::Large);
-    const BoardGeometry geometry = BoardGeometry::Of(board.Game, BoardSize::Large);
-    QImage bitmap = DrawBoard({board.Game, geometry, DefaultScheme, *board.Face});
-    int step = 0;
-    for (auto _ : state) {
-        const BoardTarget target =
-            step % 2 == 0 ? BoardTarget{BoardArea::GridCell, step % 128, step / 128 % 128}
-                          : BoardTarget{BoardArea::RowClueSlot, 0, step % 128};
-        board.Game.PlayerGrid.At(step % 128, step / 128 % 128) =
-            static_cast<std::uint16_t>(step % 4);
-        RedrawBox(bitmap, {board.Game, geometry, DefaultScheme, *board.Face}, target);
-        ++step;
-    }
-}
-BENCHMARK(OneBoxRedraw)->Unit(benchmark::kMicrosecond);
-
-// Everything a press costs: the action with its record, the box redraw and the solved test.
+// Everything a press costs: the action with its record, the search for what changed and its
+// one box drawn, and the solved test.
 void WholeClick(benchmark::State& state) {
-    LargestBoard board(BoardSize::Large);
-    const BoardGeometry geometry = BoardGeometry::Of(board.Game, BoardSize::Large);
-    QImage bitmap = DrawBoard({board.Game, geometry, DefaultScheme, *board.Face});
+    auto board = std::make_unique<LargestBoard>(BoardSize::Large);
+    board->Game.History.reserve(1 << 20);
     int step = 0;
+    const std::size_t before = Allocations.load();
     for (auto _ : state) {
         const BoardTarget target{BoardArea::GridCell, step % 128, step / 128 % 128};
-        const auto change = PressBox(board.Game, target, ButtonKind::Left);
-        RedrawBox(bitmap, {board.Game, geometry, DefaultScheme, *board.Face}, change->Target);
-        benchmark::DoNotOptimize(GridMatchesSolution(board.Game));
+        benchmark::DoNotOptimize(PressBox(board->Game, target, ButtonKind::Left));
+        benchmark::DoNotOptimize(board->Renderer.Update(board->Scene(), board->Image));
+        benchmark::DoNotOptimize(GridMatchesSolution(board->Game));
         ++step;
     }
+    ReportAllocations(state, before);
 }
 BENCHMARK(WholeClick)->Unit(benchmark::kMicrosecond);
 
+// The editor's grid at its largest, drawn whole in another scheme each time.
+void EditorFullRedrawLarge128(benchmark::State& state) {
+    auto board = std::make_unique<LargestBoard>(BoardSize::Large);
+    const RasterFont& face = board->Face;
+    PixelImage image;
+    BoardRenderer renderer;
+    int step = 0;
+    for (auto _ : state) {
+        board->Colours[0] = step++ % 2;
+        benchmark::DoNotOptimize(renderer.Update(
+            GridScene(board->Game.Puzzle.Solution, MaxGridSide, MaxGridSide,
+                      PitchOf(BoardSize::Large), board->Colours, face, {}),
+            image));
+    }
+}
+BENCHMARK(EditorFullRedrawLarge128)->Unit(benchmark::kMillisecond);
+
+// A press on the editor's largest grid: the cell toggled, then what changed found and drawn.
+void EditorClickLarge128(benchmark::State& state) {
+    auto board = std::make_unique<LargestBoard>(BoardSize::Large);
+    CellGrid& cells = board->Game.Puzzle.Solution;
+    PixelImage image;
+    BoardRenderer renderer;
+    const auto scene = [&] {
+        return GridScene(cells, MaxGridSide, MaxGridSide, PitchOf(BoardSize::Large),
+                         board->Colours, board->Face, {});
+    };
+    renderer.Update(scene(), image);
+    int step = 0;
+    const std::size_t before = Allocations.load();
+    for (auto _ : state) {
+        std::uint16_t& cell = cells.At(step % 128, step / 128 % 128);
+        cell = cell == 0 ? 1 : 0;
+        benchmark::DoNotOptimize(renderer.Update(scene(), image));
+        ++step;
+    }
+    ReportAllocations(state, before);
+}
+BENCHMARK(EditorClickLarge128)->Unit(benchmark::kMicrosecond);
+
 } // namespace
+
+BENCHMARK_MAIN();

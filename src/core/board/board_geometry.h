@@ -1,6 +1,7 @@
 // Where everything of the board lies: cell boxes, clue areas, rules, interiors and the hit test.
 #pragma once
 
+#include "base/pixel_rect.h"
 #include "board/board_target.h"
 
 #include <algorithm>
@@ -14,23 +15,13 @@ enum class BoardSize { Small = 0, Large = 1 };
 struct CellPitch {
     int Width;
     int Height;
+
+    bool operator==(const CellPitch&) const = default;
 };
 
 constexpr CellPitch PitchOf(BoardSize size) {
     return size == BoardSize::Small ? CellPitch{15, 14} : CellPitch{18, 18};
 }
-
-// A rectangle of pixels, right and bottom exclusive.
-struct PixelRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    bool operator==(const PixelRect&) const = default;
-};
 
 enum class RuleKind { Thin, Thick };
 
@@ -93,6 +84,8 @@ public:
 
     // The target under a press at a client point, if any; the caller checks the game is running.
     std::optional<BoardTarget> HitTest(int clientX, int clientY) const;
+
+    bool operator==(const BoardGeometry&) const = default;
 
 private:
     int Columns_;
