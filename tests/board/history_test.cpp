@@ -50,12 +50,10 @@ TEST(History, UndoPutsBackTheOldStateAndRedoTheNewOne) {
     Click(game, columnSlot);
     const GameState played = game;
 
-    game.GameSaved = true;
     const std::optional<BoardChange> undone = UndoAction(game);
     ASSERT_TRUE(undone.has_value());
     EXPECT_EQ(undone->Target, columnSlot);
     EXPECT_EQ(game.ColumnClues[1][0].State, 0);
-    EXPECT_FALSE(game.GameSaved);
     UndoAction(game);
     EXPECT_EQ(game.PlayerGrid.At(1, 0), 0);
     EXPECT_EQ(game.HistoryIndex, -1);

@@ -5,6 +5,7 @@
 #include "support/puzzle_pictures.h"
 
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -151,10 +152,10 @@ TEST(GameSession, LoadedPuzzleStartsAFreshPausedUnsavedGame) {
     const GameState& game = session.Game();
     EXPECT_EQ(game.Puzzle, next);
     EXPECT_EQ(session.Phase(), GamePhase::Paused);
-    EXPECT_FALSE(game.GameSaved);
-    EXPECT_FALSE(game.CompletionShown);
+    EXPECT_FALSE(session.Saved());
+    EXPECT_FALSE(session.CompletionShown());
     EXPECT_EQ(game.ElapsedSeconds, 0);
-    EXPECT_EQ(game.SavedGamePath, "");
+    EXPECT_EQ(session.SavedGamePath(), "");
     EXPECT_EQ(game.PlayerGrid.At(0, 0), 0);
     EXPECT_EQ(game.RowClues[1][0].Value, 1);
     EXPECT_TRUE(game.History.empty());
@@ -181,9 +182,59 @@ TEST(GameSession, ResetKeepsWhatBelongsToTheGameNotThePlay) {
     EXPECT_EQ(game.PlayerGrid.At(1, 1), static_cast<std::uint16_t>(CellState::Excluded));
     EXPECT_TRUE(game.History.empty());
     EXPECT_EQ(game.HistoryIndex, -1);
-    EXPECT_TRUE(game.GameSaved);
-    EXPECT_EQ(game.SavedGamePath, "/tmp/kept.qvs");
+    EXPECT_TRUE(session.Saved());
+    EXPECT_EQ(session.SavedGamePath(), "/tmp/kept.qvs");
     EXPECT_EQ(PromptText(session.Phase(), game.ElapsedSeconds), "Press F5 to start game");
+}
+
+TEST(GameSession, EveryPressUndoAndRedoMarksTheGameChangedAndNothingElse) {
+    SavedGame saved;
+    saved.Puzzle = PuzzleFromPicture(Pair);
+    // A record of a row clue, then one naming no box, as a damaged file may hold.
+    saved.History = {{1, 0, 0, 0, 1}, {0, 9, 9, 0, 1}};
+    saved.HistoryIndex = 0;
+    struct Case {
+        const char* command;
+        std::function<void(GameSession&)> run; // on a saved, running game
+        bool saved;
+    };
+    const auto stepTwice = [](SessionChange (GameSession::*step)()) {
+        return [step](GameSession& session) {
+            (session.*step)();
+            session.MarkSaved();
+            (session.*step)();
+        };
+    };
+    const Case cases[] = {
+        {"press", [](GameSession& s) { s.Press(FirstCell, ButtonKind::Left); }, false},
+        {"press changing nothing", [](GameSession& s) { s.Press(FirstCell, ButtonKind::Other); },
+         false},
+        {"press outside the grid",
+         [](GameSession& s) {
+             s.Press({BoardArea::GridCell, 9, 9}, ButtonKind::Left);
+         },
+         false},
+        {"undo", [](GameSession& s) { s.Undo(); }, false},
+        {"redo of a record naming no box", [](GameSession& s) { s.Redo(); }, false},
+        {"undo with nothing to undo", stepTwice(&GameSession::Undo), true},
+        {"redo with nothing to redo", stepTwice(&GameSession::Redo), true},
+        {"tick", [](GameSession& s) { s.Tick(); }, true},
+        {"pause and start",
+         [](GameSession& s) {
+             s.Pause();
+             s.Start();
+         },
+         true},
+        {"reset", [](GameSession& s) { s.Reset(); }, true},
+    };
+    for (const Case& c : cases) {
+        GameSession session;
+        session.LoadSavedGame(saved, "/tmp/s.qvs");
+        session.Start();
+        ASSERT_TRUE(session.Saved());
+        c.run(session);
+        EXPECT_EQ(session.Saved(), c.saved) << c.command;
+    }
 }
 
 TEST(GameSession, SolvingIsAnnouncedOnceUntilTheSolutionBreaks) {
@@ -194,7 +245,7 @@ TEST(GameSession, SolvingIsAnnouncedOnceUntilTheSolutionBreaks) {
     session.Undo(); // the clue
     session.Undo(); // the filled cell: no longer solved, and the clock stays stopped
     EXPECT_EQ(session.Phase(), GamePhase::Solved);
-    EXPECT_FALSE(session.Game().CompletionShown);
+    EXPECT_FALSE(session.CompletionShown());
     EXPECT_TRUE(session.Redo().AnnounceCompletion);
 }
 
@@ -231,9 +282,9 @@ TEST(GameSession, SavedGameTakesTheStatesButDerivesTheClues) {
 
     const GameState& game = session.Game();
     EXPECT_EQ(session.Phase(), GamePhase::Paused);
-    EXPECT_TRUE(game.GameSaved);
-    EXPECT_FALSE(game.CompletionShown);
-    EXPECT_EQ(game.SavedGamePath, "/tmp/s.qvs");
+    EXPECT_TRUE(session.Saved());
+    EXPECT_FALSE(session.CompletionShown());
+    EXPECT_EQ(session.SavedGamePath(), "/tmp/s.qvs");
     EXPECT_EQ(game.RowClues[0][0].Value, 2);
     EXPECT_EQ(game.RowClues[0][0].State, 2);
     EXPECT_EQ(game.ColumnClues[2][0].Value, 1);

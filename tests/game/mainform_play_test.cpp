@@ -73,7 +73,7 @@ private slots:
         QCOMPARE(mainform->Geometry().ColumnClueSlots(), 3);
         Press(*mainform, Qt::LeftButton, 10 + 3 * 15, 40 + 3 * 14);
         QCOMPARE(mainform->Game().PlayerGrid.At(0, 0), std::uint16_t{1});
-        QVERIFY(!mainform->Game().GameSaved);
+        QVERIFY(!mainform->Session().Saved());
         QCOMPARE(mainform->Game().History.size(), 1u);
     }
 
@@ -180,7 +180,7 @@ private slots:
         QCOMPARE(harness.Congratulations.Shown,
                  QStringList{QStringLiteral(
                      "Congratulations! You 've just completed a level 3 puzzle in 59 seconds")});
-        QVERIFY(mainform->Game().CompletionShown);
+        QVERIFY(mainform->Session().CompletionShown());
         QVERIFY(!Control<QAction>(*mainform, "Stop1")->isEnabled());
         QVERIFY(Control<QAction>(*mainform, "Start1")->isEnabled());
         const std::string key = SolvedRecordKey(mainform->Game().Puzzle.PuzzleId);
@@ -215,7 +215,7 @@ private slots:
         PressTheSolution(*mainform);
         QCOMPARE(harness.Congratulations.Shown.size(), 1);
         Control<QAction>(*mainform, "Undo1")->trigger();
-        QVERIFY(!mainform->Game().CompletionShown);
+        QVERIFY(!mainform->Session().CompletionShown());
         Control<QAction>(*mainform, "Redo1")->trigger();
         QCOMPARE(harness.Congratulations.Shown.size(), 2);
     }

@@ -81,7 +81,7 @@ private slots:
         const std::filesystem::path first = harness.Folder / "Saved Games" / "first.qvs";
         harness.Files.Answers = {first};
         Trigger(*mainform, "SaveGame1");
-        QVERIFY(mainform->Game().GameSaved);
+        QVERIFY(mainform->Session().Saved());
         QVERIFY(!BoardLive(*mainform)); // the first save asks for a name and pauses
         QCOMPARE(harness.Files.Filters, QStringList{QStringLiteral("Quorvane Saved  Game|*.qvs")});
         QCOMPARE(harness.Files.Folders.back(), harness.Folder / "Saved Games");
@@ -92,7 +92,7 @@ private slots:
         QCOMPARE(reopened->windowTitle(), QStringLiteral("Quorvane - Flag"));
         QCOMPARE(PanelText(*reopened, "StatusPanel0"), QStringLiteral("Time: 00:02:05"));
         QCOMPARE(reopened->Game().HistoryIndex, mainform->Game().HistoryIndex);
-        QVERIFY(reopened->Game().GameSaved);
+        QVERIFY(reopened->Session().Saved());
 
         const std::filesystem::path second = harness.Folder / "second.qvs";
         harness.Files.Answers = {second};
@@ -152,7 +152,7 @@ private slots:
         Trigger(*mainform, "SaveGame1");
         harness.Files.Answers = {std::filesystem::path()};
         Trigger(*mainform, "SaveGameas1");
-        QCOMPARE(mainform->Game().SavedGamePath, path.string());
+        QCOMPARE(mainform->Session().SavedGamePath(), path.string());
 
         // A later save writes there without asking and without pausing.
         mainform->StartGame();
@@ -161,13 +161,13 @@ private slots:
         Trigger(*mainform, "SaveGame1");
         QCOMPARE(harness.Files.Filters.size(), asked);
         QVERIFY(BoardLive(*mainform));
-        QVERIFY(mainform->Game().GameSaved);
+        QVERIFY(mainform->Session().Saved());
 
         // A cancelled first save writes nothing and keeps the game unsaved.
         auto other = RunningFlag(harness);
         Trigger(*other, "SaveGame1");
-        QVERIFY(!other->Game().GameSaved);
-        QCOMPARE(other->Game().SavedGamePath, std::string());
+        QVERIFY(!other->Session().Saved());
+        QCOMPARE(other->Session().SavedGamePath(), std::string());
     }
 
     void SavePromptOnlyForUnsavedChanges() {
@@ -220,7 +220,7 @@ private slots:
         std::signal(SIGXFSZ, previousHandler);
 
         QCOMPARE(ReadBytes(path), before);
-        QVERIFY(!mainform->Game().GameSaved);
+        QVERIFY(!mainform->Session().Saved());
         QVERIFY(harness.Messages.Shown.last().startsWith(QStringLiteral("Cannot write file")));
         QCOMPARE(std::distance(std::filesystem::directory_iterator(harness.Folder.Path()), {}),
                  std::ptrdiff_t{6}); // two fonts, puzzle, saved game, two folders: no stray file
@@ -249,6 +249,7 @@ private slots:
         mainform->StartGame();
         Press(*mainform, Qt::RightButton, 1, 0);
         const GameState before = mainform->Game();
+        const std::string beforePath = mainform->Session().SavedGamePath();
         for (const auto& [name, bytes] : cases) {
             WriteBytes(harness.Folder / name, bytes);
             mainform->LoadSavedGame(harness.Folder / name);
@@ -258,7 +259,7 @@ private slots:
             QVERIFY(mainform->Game().PlayerGrid == before.PlayerGrid);
             QCOMPARE(mainform->Game().History, before.History);
             QCOMPARE(mainform->Game().ElapsedSeconds, before.ElapsedSeconds);
-            QCOMPARE(mainform->Game().SavedGamePath, before.SavedGamePath);
+            QCOMPARE(mainform->Session().SavedGamePath(), beforePath);
             QVERIFY(mainform->Game().Puzzle == before.Puzzle);
             QVERIFY(mainform->Session().Loaded());
             QVERIFY(!BoardLive(*mainform));
@@ -309,7 +310,7 @@ private slots:
         QCOMPARE(game.History, flag.History);
         QCOMPARE(game.HistoryIndex, 0);
         QCOMPARE(mainform->Session().Phase(), GamePhase::Paused);
-        QVERIFY(game.GameSaved && !game.CompletionShown);
+        QVERIFY(mainform->Session().Saved() && !mainform->Session().CompletionShown());
 
         const std::filesystem::path again = harness.Folder / "again.qvs";
         harness.Files.Answers = {again};

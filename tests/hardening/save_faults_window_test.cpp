@@ -67,7 +67,7 @@ private slots:
         QVERIFY(harness.Messages.Shown.last().contains(QString::fromStdString(path.string())));
         QCOMPARE(ReadBytes(path), old);
         QCOMPARE(Entries(saves), entries);
-        QVERIFY(!mainform->Game().GameSaved);
+        QVERIFY(!mainform->Session().Saved());
         QCOMPARE(EncodeSavedGame(mainform->Game()), game);
 
         // Save as: the flush fails; nothing appears under the new name.
@@ -80,7 +80,7 @@ private slots:
         QVERIFY(!std::filesystem::exists(other));
         QCOMPARE(ReadBytes(path), old);
         QCOMPARE(Entries(saves), entries);
-        QVERIFY(!mainform->Game().GameSaved);
+        QVERIFY(!mainform->Session().Saved());
         QCOMPARE(EncodeSavedGame(mainform->Game()), game);
 
         // The fault clears: the save writes the whole game, and it reopens as it stands.
@@ -88,7 +88,7 @@ private slots:
         harness.Files.Answers = {path};
         Trigger(*mainform, "SaveGameas1");
         QCOMPARE(harness.Messages.Shown.size(), messages);
-        QVERIFY(mainform->Game().GameSaved);
+        QVERIFY(mainform->Session().Saved());
         QCOMPARE(ReadBytes(path), game);
         auto reopened = harness.Create();
         reopened->LoadSavedGame(path);

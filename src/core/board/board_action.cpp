@@ -66,7 +66,6 @@ std::uint16_t NextClueState(std::uint16_t state, ButtonKind kind) {
 }
 
 std::optional<BoardChange> PressBox(GameState& game, const BoardTarget& target, ButtonKind kind) {
-    game.GameSaved = false;
     std::uint16_t* const state = StateAt(game, target);
     if (state == nullptr)
         return std::nullopt;
@@ -82,7 +81,6 @@ std::optional<BoardChange> PressBox(GameState& game, const BoardTarget& target, 
 
 std::optional<BoardChange> SetBoxState(GameState& game, const BoardTarget& target,
                                        std::uint16_t state) {
-    game.GameSaved = false;
     std::uint16_t* const stored = StateAt(game, target);
     if (stored == nullptr)
         return std::nullopt;

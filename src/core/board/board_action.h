@@ -27,8 +27,9 @@ struct BoardChange {
     bool RecordLost = false; // the press changed the board but memory ran out for its record
 };
 
-// Both calls mark the game as changed. A target outside the puzzle (history records come from
-// files and may hold anything) changes no state and gives no change.
+// Both calls change only the board and the history; whether the game is saved is the caller's.
+// A target outside the puzzle (history records come from files and may hold anything) changes
+// no state and gives no change.
 
 // A player's press: the new state follows from the button, and the change is recorded.
 std::optional<BoardChange> PressBox(GameState& game, const BoardTarget& target, ButtonKind kind);

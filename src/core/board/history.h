@@ -6,13 +6,9 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 struct GameState;
-
-// The message the window shows when a press could not be recorded; spelled as players know it.
-constexpr std::string_view NotEnoughMemoryText = "Not Enought memory";
 
 // Removes the records from index from to the end; nothing when from is past the last one.
 void TruncateHistory(GameState& game, std::int32_t from);

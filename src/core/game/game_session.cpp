@@ -35,9 +35,9 @@ SessionChange GameSession::EnterPhase(GamePhase phase) {
 SessionChange GameSession::LoadPuzzle(const PuzzleRecord& puzzle) {
     State.Puzzle = puzzle;
     State.Reserved = {};
-    State.GameSaved = false;
-    State.CompletionShown = false;
-    State.SavedGamePath.clear();
+    Saved_ = false;
+    CompletionShown_ = false;
+    SavedGamePath_.clear();
     State.ElapsedSeconds = 0;
     FreshPlay(State);
     return Replaced(EnterPhase(GamePhase::Paused));
@@ -46,9 +46,9 @@ SessionChange GameSession::LoadPuzzle(const PuzzleRecord& puzzle) {
 SessionChange GameSession::LoadSavedGame(const SavedGame& saved, const std::string& path) {
     State.Puzzle = saved.Puzzle;
     State.Reserved = saved.Reserved;
-    State.GameSaved = true;
-    State.CompletionShown = false;
-    State.SavedGamePath = path;
+    Saved_ = true;
+    CompletionShown_ = false;
+    SavedGamePath_ = path;
     // Derivation writes only the slots the new picture has: the rest must not keep old runs.
     // It also excludes the cells of clue-less lines again; of the stored clue tables only the
     // player's highlight states are taken, so a damaged file cannot show clues the picture lacks.
@@ -92,19 +92,28 @@ SessionChange GameSession::Reset() {
 SessionChange GameSession::Press(const BoardTarget& target, ButtonKind kind) {
     if (!BoardLive())
         return {};
+    // Every press is recorded, one that leaves its box as it was included, so each one counts.
+    Saved_ = false;
     return BoardChanged(PressBox(State, target, kind));
 }
 
 SessionChange GameSession::Undo() {
-    if (!BoardLive())
-        return {};
-    return BoardChanged(UndoAction(State));
+    return StepHistory(UndoAction);
 }
 
 SessionChange GameSession::Redo() {
+    return StepHistory(RedoAction);
+}
+
+SessionChange GameSession::StepHistory(std::optional<BoardChange> (*step)(GameState&)) {
     if (!BoardLive())
         return {};
-    return BoardChanged(RedoAction(State));
+    const std::int32_t index = State.HistoryIndex;
+    const std::optional<BoardChange> change = step(State);
+    // A record naming no box still moves the index, and so still counts.
+    if (State.HistoryIndex != index)
+        Saved_ = false;
+    return BoardChanged(change);
 }
 
 SessionChange GameSession::Tick() {
@@ -121,11 +130,11 @@ SessionChange GameSession::BoardChanged(const std::optional<BoardChange>& boxCha
     SessionChange change;
     if (GridMatchesSolution(State)) {
         change = EnterPhase(GamePhase::Solved);
-        change.AnnounceCompletion = !State.CompletionShown;
-        State.CompletionShown = true;
+        change.AnnounceCompletion = !CompletionShown_;
+        CompletionShown_ = true;
     } else {
         change.Accepted = true;
-        State.CompletionShown = false;
+        CompletionShown_ = false;
     }
     if (boxChange) {
         change.Box = boxChange->Target;

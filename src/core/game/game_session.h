@@ -46,18 +46,29 @@ public:
     // One second of a running game.
     SessionChange Tick();
 
+    // Nothing has changed since the game was last saved or loaded from a saved game. A load of
+    // a puzzle and every press, undo and redo clear it; start, pause and reset leave it alone.
+    bool Saved() const { return Saved_; }
+    void MarkSaved() { Saved_ = true; }
+    // The present solved grid has been congratulated.
+    bool CompletionShown() const { return CompletionShown_; }
     // The next completion is congratulated even when the grid was solved before.
-    void ForgetCompletion() { State.CompletionShown = false; }
+    void ForgetCompletion() { CompletionShown_ = false; }
     // Where Save writes; empty when the game has no file yet.
-    void UseSavedGamePath(std::string path) { State.SavedGamePath = std::move(path); }
-    void MarkSaved() { State.GameSaved = true; }
+    const std::string& SavedGamePath() const { return SavedGamePath_; }
+    void UseSavedGamePath(std::string path) { SavedGamePath_ = std::move(path); }
 
 private:
     SessionChange EnterPhase(GamePhase phase);
+    // An undo or redo: a step counts as a change once the history index moves.
+    SessionChange StepHistory(std::optional<BoardChange> (*step)(GameState&));
     // The box's change, then the test for a solved grid.
     SessionChange BoardChanged(const std::optional<BoardChange>& change);
     bool BoardLive() const { return Phase_ == GamePhase::Running || Phase_ == GamePhase::Solved; }
 
     GameState State;
     GamePhase Phase_ = GamePhase::NoPuzzle;
+    bool Saved_ = false;
+    bool CompletionShown_ = false;
+    std::string SavedGamePath_;
 };

@@ -1,9 +1,10 @@
-// The texts of one game that the main window shows: clock, level, caption and prompt.
+// The texts of one game that the main window shows: clock, level, caption, prompt and errors.
 #pragma once
 
 #include "game/game_phase.h"
 
 #include <string>
+#include <string_view>
 
 struct PuzzleRecord;
 
@@ -18,3 +19,6 @@ std::string CaptionText(GamePhase phase, const PuzzleRecord& puzzle);
 
 // The message shown instead of the board while it is hidden; empty while the board shows.
 std::string PromptText(GamePhase phase, int elapsedSeconds);
+
+// The message shown when a press could not be recorded; spelled as players know it.
+constexpr std::string_view NotEnoughMemoryText = "Not Enought memory";

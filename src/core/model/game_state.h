@@ -1,4 +1,4 @@
-// The one game the main window holds: the puzzle, the player's work, the clock and the flags.
+// The play of one game: the puzzle, the player's grid and clues, the clock and the history.
 #pragma once
 
 #include "model/clues.h"
@@ -7,7 +7,6 @@
 
 #include <array>
 #include <cstdint>
-#include <string>
 #include <vector>
 
 struct GameState {
@@ -21,9 +20,6 @@ struct GameState {
     std::int32_t ElapsedSeconds = 0;
     std::vector<HistoryRecord> History;
     std::int32_t HistoryIndex = -1; // the record undo would revert; -1 when there is none
-    bool GameSaved = false;
-    bool CompletionShown = false;
-    std::string SavedGamePath;
 
     // Both clue tables and the player's grid back to zero bytes, as a new game starts.
     void ClearPlayState();

@@ -5,7 +5,6 @@
 #include "appearance/scheme_store.h"
 #include "board/board_renderer.h"
 #include "board/clue_fonts.h"
-#include "board/history.h"
 #include "editor/feditor.h"
 #include "game/fileinfo.h"
 #include "game/board_scroll.h"
@@ -238,7 +237,7 @@ void Tfmainform::SaveGame() {
     if (!Session_.Loaded())
         return;
     std::error_code error;
-    if (!std::filesystem::is_regular_file(Game().SavedGamePath, error)) {
+    if (!std::filesystem::is_regular_file(Session_.SavedGamePath(), error)) {
         Show(Session_.Pause());
         const std::filesystem::path chosen = Services.Files.SaveFileName(
             Folders.SavedGamesFolder, QStringLiteral("Quorvane Saved  Game|*.qvs"));
@@ -247,7 +246,7 @@ void Tfmainform::SaveGame() {
             return;
     }
     // The file is replaced only once the whole game is written, so a failure keeps the old one.
-    const std::string failure = WriteSavedGameFile(Game().SavedGamePath, Game());
+    const std::string failure = WriteSavedGameFile(Session_.SavedGamePath(), Game());
     if (!failure.empty()) {
         Services.Messages.Error(Text(failure));
         return;
@@ -256,10 +255,10 @@ void Tfmainform::SaveGame() {
 }
 
 void Tfmainform::SaveGameAs() {
-    const std::string remembered = Game().SavedGamePath;
+    const std::string remembered = Session_.SavedGamePath();
     Session_.UseSavedGamePath({});
     SaveGame();
-    if (Game().SavedGamePath.empty())
+    if (Session_.SavedGamePath().empty())
         Session_.UseSavedGamePath(remembered);
 }
 
@@ -288,7 +287,7 @@ void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
 }
 
 void Tfmainform::SavePrompt() {
-    if (Session_.Loaded() && !Game().GameSaved &&
+    if (Session_.Loaded() && !Session_.Saved() &&
         Services.Messages.AskYesNo(QStringLiteral("Do you want to save the current game?")))
         SaveGame();
 }
