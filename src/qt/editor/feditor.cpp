@@ -12,7 +12,6 @@
 #include "ui/menu_banner_style.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_dialogs.h"
-#include "model/puzzle_file.h"
 #include "platform/clock.h"
 #include "platform/guid_source.h"
 #include "platform/user_name_source.h"
@@ -164,7 +163,7 @@ void Tffeditor::CreateCommands(QMenuBar& bar) {
 }
 
 BoardGeometry Tffeditor::Geometry() const {
-    return EditorGridGeometry(EditorPuzzle, Pitch);
+    return EditorGridGeometry(Document.Record(), Pitch);
 }
 
 void Tffeditor::Edit(const EditorSettings& settings) {
@@ -175,18 +174,11 @@ void Tffeditor::Edit(const EditorSettings& settings) {
 }
 
 void Tffeditor::FormShow(const EditorSettings& settings) {
-    EditorFileName.clear();
-    SetCaption();
-    GridShown = false;
     Pitch = settings.Pitch;
     Colours = settings.Colours;
     PuzzleFolder = settings.PuzzleFolder;
     ProgramFolder = settings.ProgramFolder;
-    UseWindowBackground();
-    Outlined.clear();
-    GridArea->setMinimumSize(0, 0);
-    UpdateCommandStates();
-    RepaintEditor();
+    Show(Document.EditorShown());
     ActivationPending = true;
 }
 
@@ -194,7 +186,6 @@ void Tffeditor::FormActivate() {
     if (!ActivationPending)
         return;
     ActivationPending = false;
-    GridShown = false;
     NewPuzzle();
 }
 
@@ -205,10 +196,7 @@ void Tffeditor::NewPuzzle() {
     if (!Dialogs.PuzzleInfo->EditPuzzleInfo(made))
         return;
     Checker->Cancel();
-    EditorPuzzle = made;
-    EditorFileName.clear();
-    SetCaption();
-    ShowPuzzle();
+    Show(Document.TakeNewPuzzle(made));
 }
 
 void Tffeditor::OpenPuzzle() {
@@ -216,48 +204,27 @@ void Tffeditor::OpenPuzzle() {
         Services.Files.OpenFileName(PuzzleFolder, QStringLiteral("*.qvf|*.qvf"));
     if (chosen.empty())
         return;
-    // A refused file leaves the puzzle on screen as it was.
-    const FileReadStatus status = OpenEditorPuzzleFile(chosen, EditorPuzzle);
-    if (status != FileReadStatus::Ok) {
-        Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
-        return;
-    }
-    Checker->Cancel();
-    EditorFileName = chosen;
-    SetCaption();
-    ShowPuzzle();
+    const EditorChange change = Document.OpenFile(chosen);
+    // A check of the puzzle that was there would report on a puzzle no longer shown.
+    if (change.Accepted)
+        Checker->Cancel();
+    Show(change);
 }
 
 void Tffeditor::SavePuzzle(SaveMode mode) {
-    // Without a grid on screen the record is no puzzle the user has seen.
-    if (!GridShown)
+    std::optional<std::filesystem::path> target = Document.SaveTarget(mode);
+    if (!target)
         return;
-    std::filesystem::path target = EditorFileName;
-    if (target.empty() || mode == SaveMode::SaveAs) {
+    if (target->empty()) {
         target = Services.Files.SaveFileName(PuzzleFolder, QStringLiteral("Quorvane Files|*.qvf"));
-        if (target.empty())
+        if (target->empty())
             return;
     }
-    // Every save is a new version of the puzzle, with an identity and solved records of its own.
-    // The file is replaced only once the whole record is written, so a failure keeps the old one,
-    // and the editor stays on the file and identity it had.
-    PuzzleRecord saved = EditorPuzzle;
-    saved.PuzzleId = Services.Guids.NewGuid();
-    const std::string failure = WritePuzzleFile(target, saved);
-    if (!failure.empty()) {
-        Services.Messages.Error(Text(failure));
-        return;
-    }
-    EditorPuzzle.PuzzleId = saved.PuzzleId;
-    EditorFileName = target;
-    SetCaption();
+    Show(Document.SaveUnder(*target, Services.Guids.NewGuid()));
 }
 
 void Tffeditor::ClearPuzzle1Click() {
-    EditorPuzzle.Solution.Clear();
-    PuzzleChanged();
-    RedrawEditorGrid();
-    RepaintEditor();
+    Show(Document.Clear());
 }
 
 void Tffeditor::ImportBitmap() {
@@ -270,38 +237,23 @@ void Tffeditor::ImportBitmap() {
         Services.Messages.Error(read.Failure);
         return;
     }
-    if (!ImportPicture(*read.Picture, EditorPuzzle)) {
-        Services.Messages.Error(
-            Text(PictureSizeMessage(read.Picture->Width, read.Picture->Height)));
-        return;
-    }
-    PuzzleChanged();
-    RedrawEditorGrid();
-    RepaintEditor();
+    Show(Document.ImportPicture(*read.Picture));
 }
 
 void Tffeditor::EditInformation1Click() {
-    if (!Dialogs.PuzzleInfo->EditPuzzleInfo(EditorPuzzle))
+    PuzzleRecord edited = Document.Record();
+    if (!Dialogs.PuzzleInfo->EditPuzzleInfo(edited))
         return;
-    PuzzleChanged();
-    RedrawEditorGrid();
-    RepaintEditor();
+    Show(Document.TakeInformation(edited));
 }
 
 void Tffeditor::CheckPuzzle1Click() {
-    if (!GridShown)
-        return;
-    ChangesAtCheck = Changes;
-    Checker->Start(EditorPuzzle);
+    if (Document.StartCheck().Accepted)
+        Checker->Start(Document.Record());
 }
 
 void Tffeditor::ShowCheckResult(const PuzzleCheckResult& result) {
-    // The outlines belong to the picture the check read; if it has changed since, only the
-    // verdict is told.
-    if (Changes == ChangesAtCheck && GridShown) {
-        Outlined = result.Differences;
-        GridArea->update();
-    }
+    Show(Document.TakeCheckResult(result));
     const QString text = Text(CheckVerdictText(result));
     if (result.Verdict == CheckVerdict::None || result.Verdict == CheckVerdict::Undecided)
         Services.Messages.Error(text);
@@ -310,23 +262,45 @@ void Tffeditor::ShowCheckResult(const PuzzleCheckResult& result) {
 }
 
 void Tffeditor::ToggleCell(Qt::MouseButton button, int x, int y) {
-    if (!GridShown)
+    const std::optional<BoardTarget> cell = Geometry().HitTest(x, y);
+    if (cell)
+        Show(Document.Press(cell->Col, cell->Row, KindOf(button)));
+}
+
+void Tffeditor::Show(const EditorChange& change) {
+    if (!change.Failure.empty())
+        Services.Messages.Error(Text(change.Failure));
+    if (!change.Accepted)
         return;
-    const BoardGeometry geometry = Geometry();
-    const std::optional<BoardTarget> cell = geometry.HitTest(x, y);
-    if (!cell || !ToggleEditorCell(EditorPuzzle.Solution, cell->Col, cell->Row, KindOf(button)))
-        return;
-    PuzzleChanged();
-    RedrawGridCell(EditorBitmap, {EditorPuzzle.Solution, geometry, Colours, MarkFace}, cell->Col,
-                   cell->Row);
-    const PixelRect rect = geometry.RepaintRect(*cell);
-    GridArea->update(rect.Left, rect.Top - ToolBandHeight, rect.Width(), rect.Height());
+    if (change.CaptionChanged)
+        SetCaption();
+    if (change.GridHidden) {
+        UseWindowBackground();
+        GridArea->setMinimumSize(0, 0);
+        RepaintEditor();
+    }
+    if (change.OutlinesChanged)
+        GridArea->update();
+    if (change.GridRedrawn) {
+        RedrawEditorGrid();
+        RepaintEditor();
+    }
+    if (change.Cell) {
+        const BoardGeometry geometry = Geometry();
+        RedrawGridCell(EditorBitmap, {Document.Record().Solution, geometry, Colours, MarkFace},
+                       change.Cell->Col, change.Cell->Row);
+        const PixelRect rect =
+            geometry.RepaintRect({BoardArea::GridCell, change.Cell->Col, change.Cell->Row});
+        GridArea->update(rect.Left, rect.Top - ToolBandHeight, rect.Width(), rect.Height());
+    }
+    if (change.CommandsChanged)
+        UpdateCommandStates();
 }
 
 void Tffeditor::RedrawEditorGrid() {
     UseWindowBackground();
     const BoardGeometry geometry = Geometry();
-    EditorBitmap = DrawGrid({EditorPuzzle.Solution, geometry, Colours, MarkFace});
+    EditorBitmap = DrawGrid({Document.Record().Solution, geometry, Colours, MarkFace});
     // The scrolled area holds the grid with the same margin on every side.
     GridArea->setMinimumSize(GridOrigin.x() * 2 + EditorBitmap.width(),
                              GridOrigin.y() * 2 + EditorBitmap.height());
@@ -337,32 +311,17 @@ void Tffeditor::RepaintEditor() {
     GridArea->update();
 }
 
-void Tffeditor::ShowPuzzle() {
-    GridShown = true;
-    PuzzleChanged();
-    RedrawEditorGrid();
-    RepaintEditor();
-    UpdateCommandStates();
-}
-
-void Tffeditor::PuzzleChanged() {
-    ++Changes;
-    if (Outlined.empty())
-        return;
-    Outlined.clear();
-    GridArea->update();
-}
-
 void Tffeditor::UpdateCommandStates() {
-    Commands.Action("Save1")->setEnabled(GridShown);
-    Commands.Action("Saveas1")->setEnabled(GridShown);
-    Commands.SetMenuEnabled("Puzzle1", GridShown);
+    const bool shown = Document.GridShown();
+    Commands.Action("Save1")->setEnabled(shown);
+    Commands.Action("Saveas1")->setEnabled(shown);
+    Commands.SetMenuEnabled("Puzzle1", shown);
 }
 
 void Tffeditor::SetCaption() {
-    setWindowTitle(EditorFileName.empty()
-                       ? QStringLiteral("Puzzle Editor")
-                       : QStringLiteral("Puzzle Editor - ") + PathText(EditorFileName));
+    const std::filesystem::path& file = Document.FileName();
+    setWindowTitle(file.empty() ? QStringLiteral("Puzzle Editor")
+                                : QStringLiteral("Puzzle Editor - ") + PathText(file));
 }
 
 void Tffeditor::UseWindowBackground() {
@@ -381,14 +340,15 @@ void Tffeditor::LayOutClient() {
 }
 
 void Tffeditor::PaintGrid(QPainter& painter) {
-    if (!GridShown)
+    if (!Document.GridShown())
         return;
     painter.drawImage(GridOrigin, EditorBitmap);
-    if (Outlined.empty())
+    const std::vector<CellPos>& outlined = Document.Outlined();
+    if (outlined.empty())
         return;
     const BoardGeometry geometry = Geometry();
     const QColor colour = ToQColor(Colours[static_cast<int>(ColourRole::ExcludedCell)]);
-    for (const CellPos& cell : Outlined) {
+    for (const CellPos& cell : outlined) {
         if (cell.Col >= geometry.Columns() || cell.Row >= geometry.Rows())
             continue;
         // Inside the interior, so the rules stay as they are.

@@ -3,16 +3,14 @@
 
 #include "board/board_action.h"
 #include "board/board_geometry.h"
+#include "editor/editor_document.h"
 #include "editor/editor_services.h"
-#include "editor/puzzle_check.h"
-#include "model/puzzle_record.h"
 #include "platform/substitute_text_face.h"
 #include "ui/command_table.h"
 #include "ui/tool_band.h"
 
 #include <QDialog>
 #include <QImage>
-#include <vector>
 
 class PuzzleCheckRunner;
 class QMenuBar;
@@ -33,9 +31,9 @@ public:
     // Opens the editor modally with the main window's settings; a new puzzle is started at once.
     void Edit(const EditorSettings& settings);
 
-    const PuzzleRecord& Puzzle() const { return EditorPuzzle; }
-    const std::filesystem::path& FileName() const { return EditorFileName; }
-    bool IsGridShown() const { return GridShown; }
+    const PuzzleRecord& Puzzle() const { return Document.Record(); }
+    const std::filesystem::path& FileName() const { return Document.FileName(); }
+    bool IsGridShown() const { return Document.GridShown(); }
     const QImage& Bitmap() const { return EditorBitmap; }
     BoardGeometry Geometry() const;
     // Everything below the menu bar: the tool band and the grid's area.
@@ -50,7 +48,7 @@ public:
 
     void NewPuzzle();
     void OpenPuzzle();
-    enum class SaveMode { Save, SaveAs };
+    using SaveMode = EditorDocument::SaveMode;
     void SavePuzzle(SaveMode mode);
     void ClearPuzzle1Click();
     void ImportBitmap();
@@ -59,8 +57,6 @@ public:
 
     // The whole grid drawn afresh into the bitmap, at the puzzle's size; the screen is untouched.
     void RedrawEditorGrid();
-    // The whole client area painted again, background included.
-    void RepaintEditor();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -75,18 +71,16 @@ private:
     // Save, Save as and the Puzzle menu are at hand exactly while a grid is shown.
     void UpdateCommandStates();
     void SetCaption();
-    // After a puzzle has been taken from a file or made new: shown, drawn and painted.
-    void ShowPuzzle();
-    // Every change of the record ends the outlines of the last check.
-    void PuzzleChanged();
+    // The one place where what an operation changed reaches the screen.
+    void Show(const EditorChange& change);
+    // The whole client area painted again, background included.
+    void RepaintEditor();
     void ShowCheckResult(const PuzzleCheckResult& result);
     void PaintGrid(QPainter& painter);
 
     EditorServices Services;
     EditorDialogs Dialogs;
-    PuzzleRecord EditorPuzzle;
-    std::filesystem::path EditorFileName;
-    bool GridShown = false;
+    EditorDocument Document;
     bool ActivationPending = false;
     QImage EditorBitmap;
     CellPitch Pitch = PitchOf(BoardSize::Small);
@@ -96,9 +90,6 @@ private:
     SubstituteTextFace MarkFace;
 
     PuzzleCheckRunner* Checker = nullptr;
-    std::vector<CellPos> Outlined; // cells where two solutions differ, until the next change
-    int Changes = 0;               // counts changes, so a check knows the picture moved on
-    int ChangesAtCheck = 0;
 
     QWidget* Client = nullptr;
     ToolBand Band{};
