@@ -1,0 +1,67 @@
+// The board on screen: the core's image shown without copying, with blank room around it,
+// scrolled where it does not fit, and presses turned into board targets and button kinds.
+#pragma once
+
+#include "board/board_press.h"
+#include "render/pixel_image.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QMargins>
+#include <functional>
+
+class BoardView : public QAbstractScrollArea {
+    Q_OBJECT
+
+public:
+    // Maps a point in board pixels, from the image's top-left corner, to what lies there.
+    using HitTest = std::function<std::optional<BoardTarget>(int x, int y)>;
+
+    explicit BoardView(QWidget* parent = nullptr);
+
+    // The image stays the caller's and must outlive its showing; nullptr shows no board. Only
+    // the changed board rectangle repaints, unless the image's size changed.
+    void ShowImage(const PixelImage* image, PixelRect changed);
+    void SetHitTest(HitTest hitTest);
+    // Blank room around the board inside the scrolled content.
+    void SetMargins(QMargins margins);
+    // The content is never narrower than this; the extra room lies right of the board.
+    void SetLeastContentWidth(int width);
+
+    // The size to give the view where at most available fits: the whole content when it fits,
+    // else capped to available with room for the bars it then needs.
+    QSize SizeFor(QSize available) const;
+    QPoint ScrollOffset() const;
+
+signals:
+    // Every press and double click in the view, on the board or beside it.
+    void Pressed(const BoardPress& press);
+    void Released();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    struct Bars {
+        bool Across;
+        bool Down;
+    };
+
+    QSize ContentSize() const;
+    Bars BarsFor(QSize available) const;
+    QSize BarRoom(Bars bars) const;
+    void LayOutBars();
+    QPoint BoardOrigin() const; // the image's top-left corner in the viewport
+    void Press(const QMouseEvent& event);
+
+    const PixelImage* Image = nullptr;
+    QImage Wrap; // reads the image's pixels in place
+    HitTest TargetAt;
+    QMargins Margins;
+    int LeastContentWidth = 0;
+};
