@@ -9,7 +9,7 @@ packages=(
     libcadical-dev fp-utils libchm-dev fonts-dejavu-extra
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
     clang libclang-rt-14-dev
-    xvfb openbox x11-utils
+    xvfb openbox x11-utils dbus-daemon
 )
 
 missing=()

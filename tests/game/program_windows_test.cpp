@@ -6,6 +6,7 @@
 #include "support/mainform_harness.h"
 
 #include <QAction>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -37,7 +38,9 @@ private slots:
             {h.Registry, h.Fonts, h.Waits, h.Splash, boxes, h.Time, h.Files, h.Folder.Path(), {}});
         Tffeditor* editor = windows.Editor;
         QCOMPARE(windows.PuzzleInfo->parentWidget(), editor);
-        QCOMPARE(editor->findChild<PictureOpenDialog*>()->parentWidget(), editor);
+        // A file dialog lists and watches its folder as soon as it is made: none is made before
+        // the player asks for one.
+        QVERIFY(windows.Mainform->findChild<QFileDialog*>() == nullptr);
         for (QWidget* dialog : std::initializer_list<QWidget*>{
                  windows.About, windows.Preferences, windows.FileInfo, windows.NewGame,
                  windows.Congrats, windows.Completed, editor})
@@ -51,6 +54,11 @@ private slots:
                      [&] { editor->findChild<QAction*>(QStringLiteral("About1"))->trigger(); }),
                  editor);
         QCOMPARE(windows.About->parentWidget(), windows.Mainform.get());
+        // Import is enabled here as a grid on show would enable it.
+        auto* import = editor->findChild<QAction*>(QStringLiteral("ImportFromBitmap1"));
+        import->setEnabled(true);
+        QCOMPARE(OwnerOfNextModal([&] { import->trigger(); }), editor);
+        QVERIFY(qobject_cast<PictureOpenDialog*>(editor->findChild<QFileDialog*>()) != nullptr);
 
         // A damaged file's message box.
         const std::filesystem::path damaged = h.Folder / "damaged.qvf";

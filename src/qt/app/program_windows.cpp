@@ -1,6 +1,6 @@
 #include "app/program_windows.h"
 
-#include "editor/picture_open_dialog.h"
+#include "app/deferred_picture_dialog.h"
 #include "ui/dialog_owner.h"
 
 ProgramWindows::ProgramWindows(MainformServices services) {
@@ -22,7 +22,7 @@ ProgramWindows::ProgramWindows(MainformServices services) {
              [this] { ExecOwnedBy(*About, *Editor); }},
             [this](Tffeditor& editor) {
                 PuzzleInfo = new Tfpuzzleinfo(&editor);
-                return EditorDialogs{PuzzleInfo, new PictureOpenDialog(&editor)};
+                return EditorDialogs{PuzzleInfo, new DeferredPictureDialog(editor)};
             },
             &owner);
         Congrats = new Tfcongrats(&owner);

@@ -68,7 +68,13 @@ HelpWindow::HelpWindow(MessageDialogs& messages, QWidget* owner)
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Quorvane Help"));
     resize(820, 580);
+}
 
+HelpWindow::~HelpWindow() = default;
+
+// The window's parts are made with the first help file read: until then the window is only
+// a title and a size, so a run that never asks for help does not pay for them.
+void HelpWindow::MakeParts() {
     Back = NavigationButton("Back", QStringLiteral("Back"), QStyle::SP_ArrowBack, this);
     Forward = NavigationButton("Forward", QStringLiteral("Forward"), QStyle::SP_ArrowForward, this);
     auto* buttons = new QHBoxLayout;
@@ -132,8 +138,6 @@ HelpWindow::HelpWindow(MessageDialogs& messages, QWidget* owner)
     });
 }
 
-HelpWindow::~HelpWindow() = default;
-
 void HelpWindow::ShowHelp(const std::filesystem::path& helpFile) {
     if ((File == nullptr || helpFile != ShownFile) && !Load(helpFile)) {
         Messages.Error(QStringLiteral("Cannot open the help file %1: it is missing or damaged.")
@@ -154,7 +158,7 @@ void HelpWindow::ShowHelp(const std::filesystem::path& helpFile) {
     activateWindow();
 }
 
-QUrl HelpWindow::Topic() const { return Browser->source(); }
+QUrl HelpWindow::Topic() const { return Browser != nullptr ? Browser->source() : QUrl(); }
 
 bool HelpWindow::Load(const std::filesystem::path& helpFile) {
     std::unique_ptr<ChmFile> file = ChmFile::Open(helpFile);
@@ -167,6 +171,8 @@ bool HelpWindow::Load(const std::filesystem::path& helpFile) {
     if (home.isEmpty() || !file->Read(TopicUrl(home).path().toStdString()))
         return false;
 
+    if (Browser == nullptr)
+        MakeParts();
     File = std::move(file);
     ShownFile = helpFile;
     Browser->UseFile(File.get());

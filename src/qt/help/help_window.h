@@ -30,10 +30,12 @@ public:
     // it is the one already shown. A file that cannot be read is reported and shows no window.
     void ShowHelp(const std::filesystem::path& helpFile) override;
 
-    // The topic shown, as a page inside the help file ("chm:/playing.html").
+    // The topic shown, as a page inside the help file ("chm:/playing.html"); empty before the
+    // first.
     QUrl Topic() const;
 
 private:
+    void MakeParts();
     bool Load(const std::filesystem::path& helpFile);
     void FillContents(QTreeWidgetItem* parent, const std::vector<SitemapEntry>& entries);
     void FillIndex(const std::vector<SitemapEntry>& entries, int depth);
@@ -48,10 +50,10 @@ private:
     std::filesystem::path ShownFile;
     bool Placed = false;
 
-    QToolButton* Back;
-    QToolButton* Forward;
-    QTreeWidget* Contents;
-    QLineEdit* IndexFilter;
-    QListWidget* Index;
-    HelpBrowser* Browser;
+    QToolButton* Back = nullptr;
+    QToolButton* Forward = nullptr;
+    QTreeWidget* Contents = nullptr;
+    QLineEdit* IndexFilter = nullptr;
+    QListWidget* Index = nullptr;
+    HelpBrowser* Browser = nullptr;
 };

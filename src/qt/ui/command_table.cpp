@@ -18,6 +18,20 @@ QString ObjectName(const char* name) {
     return QString::fromLatin1(name);
 }
 
+// The style's icon for a tool button, made once per style. The main window and the editor show
+// the same icons, and a style reads and decodes every size of an icon's pictures as it makes it.
+QIcon StandardIcon(const QStyle& style, QStyle::StandardPixmap icon) {
+    static std::map<std::pair<const QStyle*, QStyle::StandardPixmap>, QIcon> made;
+    const auto key = std::pair(&style, icon);
+    auto found = made.find(key);
+    if (found == made.end()) {
+        found = made.emplace(key, style.standardIcon(icon)).first;
+        // The icon goes with its style, before the application that draws it.
+        QObject::connect(&style, &QObject::destroyed, [key] { made.erase(key); });
+    }
+    return found->second;
+}
+
 } // namespace
 
 CommandEntry MenuItem(const char* name, const QString& caption, const QKeySequence& shortcut,
@@ -78,7 +92,7 @@ void AddCommand(std::map<std::string, QAction*>& actions,
                          [handler = item.Handler] { handler(); });
     actions[item.Name] = action;
     if (item.Button) {
-        action->setIcon(toolPanel.style()->standardIcon(item.Button->Icon));
+        action->setIcon(StandardIcon(*toolPanel.style(), item.Button->Icon));
         action->setToolTip(item.Button->Hint);
         auto* button = new QToolButton(&toolPanel);
         button->setObjectName(ObjectName(item.Button->Name));
