@@ -8,6 +8,7 @@
 #include "model/game_state.h"
 #include "model/solved_cells.h"
 #include "render/board_renderer.h"
+#include "render/scheme_preview.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -90,10 +91,10 @@ void EditorFullRedrawLarge128(benchmark::State& state) {
     int step = 0;
     for (auto _ : state) {
         board->Colours[0] = step++ % 2;
-        benchmark::DoNotOptimize(renderer.Update(
-            GridScene(board->Game.Puzzle.Solution, MaxGridSide, MaxGridSide,
-                      PitchOf(BoardSize::Large), board->Colours, face, {}),
-            image));
+        benchmark::DoNotOptimize(
+            renderer.Update(GridScene(board->Game.Puzzle.Solution, MaxGridSide, MaxGridSide,
+                                      PitchOf(BoardSize::Large), board->Colours, face, {}),
+                            image));
     }
 }
 BENCHMARK(EditorFullRedrawLarge128)->Unit(benchmark::kMillisecond);
@@ -105,8 +106,8 @@ void EditorClickLarge128(benchmark::State& state) {
     PixelImage image;
     BoardRenderer renderer;
     const auto scene = [&] {
-        return GridScene(cells, MaxGridSide, MaxGridSide, PitchOf(BoardSize::Large),
-                         board->Colours, board->Face, {});
+        return GridScene(cells, MaxGridSide, MaxGridSide, PitchOf(BoardSize::Large), board->Colours,
+                         board->Face, {});
     };
     renderer.Update(scene(), image);
     int step = 0;
@@ -120,6 +121,21 @@ void EditorClickLarge128(benchmark::State& state) {
     ReportAllocations(state, before);
 }
 BENCHMARK(EditorClickLarge128)->Unit(benchmark::kMicrosecond);
+
+// The preferences dialog's preview after a colour change, at both cell sizes.
+void SchemePreviewAtCellSize(benchmark::State& state) {
+    const auto size = static_cast<BoardSize>(state.range(0));
+    const RasterFont face = BuiltFace(size);
+    PixelImage preview;
+    for (auto _ : state) {
+        DrawSchemePreview(preview, DefaultScheme, PitchOf(size), face);
+        benchmark::DoNotOptimize(preview.Pixels.data());
+    }
+}
+BENCHMARK(SchemePreviewAtCellSize)
+    ->Arg(static_cast<int>(BoardSize::Small))
+    ->Arg(static_cast<int>(BoardSize::Large))
+    ->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -4,12 +4,12 @@
 #include "editor/feditor.h"
 #include "editor/picture_chooser.h"
 #include "editor/puzzleinfo.h"
-#include "ui/file_dialogs.h"
-#include "ui/message_dialogs.h"
 #include "model/puzzle_file.h"
 #include "platform/random_guid_source.h"
 #include "platform/system_clock.h"
 #include "platform/user_name.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_dialogs.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -85,8 +85,8 @@ struct OpenEditor {
     }
 };
 
-// One press as the user makes it: the hit test, the cell's new value, its interior redrawn in the
-// bitmap, its rectangle invalidated and then painted. The paint belongs in the loop: presses come
+// One press as the user makes it: the cell's new value, its interior redrawn in the image, its
+// rectangle invalidated and then painted. The paint belongs in the loop: presses come
 // one at a time, each painted before the next.
 void ToggleCellLarge64(benchmark::State& state) {
     OpenEditor open(64);
@@ -94,22 +94,14 @@ void ToggleCellLarge64(benchmark::State& state) {
     for (auto _ : state) {
         const int column = step % 64;
         const int row = step / 64 % 64;
-        open.Editor.ToggleCell(Qt::LeftButton, BoardLeft + column * 18 + 9,
-                               BoardTop + row * 18 + 9);
+        open.Editor.PressGrid(
+            {BoardTarget{BoardArea::GridCell, column, row}, ButtonKind::Left, {}});
         QCoreApplication::processEvents();
         ++step;
     }
     benchmark::DoNotOptimize(open.Editor.Puzzle());
 }
 BENCHMARK(ToggleCellLarge64)->Unit(benchmark::kMicrosecond);
-
-void RedrawEditorGridLarge128(benchmark::State& state) {
-    OpenEditor open(128);
-    for (auto _ : state)
-        open.Editor.RedrawEditorGrid();
-    benchmark::DoNotOptimize(open.Editor.Bitmap());
-}
-BENCHMARK(RedrawEditorGridLarge128)->Unit(benchmark::kMillisecond);
 
 // Reading a 128 x 128 24-bit bitmap and turning it into cells.
 void ImportBitmap128(benchmark::State& state) {

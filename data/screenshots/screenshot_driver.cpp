@@ -1,8 +1,8 @@
 // Takes the metainfo's two screenshots from the running game (see take.sh). Loaded as a Qt generic
 // plugin (QT_QPA_GENERIC_PLUGINS=quorvanescreenshots), it starts the game named on the command
-// line, fills the cells QUORVANE_SHOT_CELLS lists ("x,y;x,y", of a QUORVANE_SHOT_SIZE "WxH" grid),
-// grabs the window as game.png, then opens the same puzzle in the editor and grabs editor.png,
-// both into the folder QUORVANE_SHOT_FOLDER.
+// line, presses the cells QUORVANE_SHOT_CELLS lists ("x,y;x,y,r", of a QUORVANE_SHOT_SIZE "WxH"
+// grid), grabs the window as game.png, then opens the same puzzle in the editor and grabs
+// editor.png, both into the folder QUORVANE_SHOT_FOLDER.
 #include <QAction>
 #include <QApplication>
 #include <QFileDialog>
@@ -51,12 +51,25 @@ private:
             const QStringList at = cell.split(u',');
             const QPointF point(grid.left() + (at.value(0).toInt() + 0.5) * width,
                                 grid.top() + (at.value(1).toInt() + 0.5) * height);
-            for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-                QMouseEvent event(type, point, client.mapToGlobal(point), Qt::LeftButton,
-                                  type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
-                                  Qt::NoModifier);
-                QCoreApplication::sendEvent(&client, &event);
-            }
+            // "x,y" fills a cell; "x,y,r" excludes it and "x,y,rr" marks it.
+            const QString right = at.value(2);
+            if (right.isEmpty())
+                Click(client, point, Qt::LeftButton);
+            for (qsizetype press = 0; press < right.size(); ++press)
+                Click(client, point, Qt::RightButton);
+        }
+    }
+
+    // A press and release delivered to the widget under the point, as the window system would.
+    static void Click(QWidget& client, QPointF point, Qt::MouseButton button) {
+        QWidget* under = client.childAt(point.toPoint());
+        QWidget& target = under != nullptr ? *under : client;
+        const QPointF local = target.mapFrom(&client, point);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, local, target.mapToGlobal(local), button,
+                              type == QEvent::MouseButtonPress ? button : Qt::NoButton,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(&target, &event);
         }
     }
 

@@ -5,6 +5,7 @@
 #include "appearance/qt_colour.h"
 #include "appearance/scheme_store.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -137,10 +138,10 @@ private slots:
         AnsweringMessages messages;
         Preferences p(registry, messages);
         WhenShown(p.Dialog, [&] {
-            const QImage before = p.Dialog.PreviewBitmap();
+            const PixelImage before = p.Dialog.PreviewImage();
             p.Elements->setCurrentIndex(4);
             QCOMPARE(p.SwatchColour(), ToQColor(Numbered(0x10)[4]));
-            QCOMPARE(p.Dialog.PreviewBitmap(), before);
+            QVERIFY(p.Dialog.PreviewImage() == before);
             QCOMPARE(p.Dialog.DialogColours(), Numbered(0x10));
         });
         p.Dialog.Choose({Numbered(0x10), ""}, PitchOf(BoardSize::Small));
@@ -321,7 +322,7 @@ private slots:
         std::vector<QRgb> shown;
         for (const char* size : {"Small1", "Medium1"}) {
             Control<QAction>(*mainform, size)->trigger();
-            WhenShown(p.Dialog, [&] { shown.push_back(p.Dialog.PreviewBitmap().pixel(105, 73)); });
+            WhenShown(p.Dialog, [&] { shown.push_back(p.Dialog.PreviewImage().At(105, 73)); });
             Control<QAction>(*mainform, "Preferences1")->trigger();
         }
         QCOMPARE(shown, std::vector<QRgb>(
@@ -338,7 +339,7 @@ private:
     }
 
     static ColourValue CornerColour(const Tfmainform& mainform) {
-        return FromQColor(mainform.BoardBitmap().pixelColor(0, 0));
+        return FromQColor(QColor::fromRgb(mainform.BoardImage().At(0, 0)));
     }
 };
 

@@ -5,8 +5,10 @@
 #include "editor/answering_puzzle_info.h"
 #include "editor/editor_grid.h"
 #include "editor/feditor.h"
-#include "support/board_scene_fixture.h"
+#include "platform/toolkit_raster_font.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
+#include "ui/board_margins.h"
 
 struct EditorHarness {
     TempFolder Folder;
@@ -25,7 +27,9 @@ struct EditorHarness {
             EditorServices{Messages, Files, Guids, Login, Time,
                            [this](const std::filesystem::path& file) { HelpShown.push_back(file); },
                            [this] { ++AboutShown; }},
-            [this](Tffeditor&) { return EditorDialogs{&Info, &Pictures}; });
+            [this](Tffeditor&) {
+                return EditorDialogs{&Info, &Pictures};
+            });
     }
 
     EditorSettings Settings(BoardSize size = BoardSize::Small) const {
@@ -45,20 +49,23 @@ struct EditorHarness {
 
 // The grid as a full redraw would draw the editor's puzzle now.
 inline QImage FullRedraw(const Tffeditor& editor, BoardSize size) {
-    const BoardGeometry geometry = EditorGridGeometry(editor.Puzzle(), PitchOf(size));
-    const SubstituteTextFace face(QStringLiteral("Arial"), 8, true);
+    const PuzzleRecord& puzzle = editor.Puzzle();
+    const RasterFont face = RasteriseFont(BoardTextFont(QStringLiteral("Arial"), 8, true));
     const ColourSet colours = DistinctColours();
-    return DrawGrid({editor.Puzzle().Solution, geometry, colours, face});
+    PixelImage image;
+    BoardRenderer().Update(
+        GridScene(puzzle.Solution, puzzle.Width, puzzle.Height, PitchOf(size), colours, face, {}),
+        image);
+    return ToQImage(image);
 }
 
 inline QImage ClientImage(const Tffeditor& editor) {
     return editor.ClientArea()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-// A press at a client point, delivered where the window receives it: the grid's scrolled area.
+// A press at a client point, delivered where the window receives it: the grid's view.
 inline void Press(Tffeditor& editor, Qt::MouseButton button, int x, int y) {
-    QTest::mouseClick(editor.findChild<QWidget*>(QStringLiteral("GridArea")), button, {},
-                      QPoint(x, y - ToolBandHeight));
+    ClickClient(*editor.ClientArea(), button, QPoint(x, y));
 }
 
 // The centre of a cell in client coordinates.

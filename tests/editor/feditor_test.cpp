@@ -1,9 +1,11 @@
 // The editor window: where the grid lies and how it is drawn, presses, the file commands, the
 // enabled commands, scrolling, the import and the check, and a drawn puzzle played in the game.
+#include "board/board_view.h"
 #include "editor/bmp_writer.h"
 #include "editor/editor_harness.h"
 #include "editor/puzzle_check_runner.h"
 #include "model/puzzle_file.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QMenu>
@@ -31,8 +33,8 @@ void Click(Tffeditor& editor, int column, int row, Qt::MouseButton button = Qt::
 
 // The part of the client area the grid covers, where it lies unscrolled.
 QImage ShownGrid(const Tffeditor& editor) {
-    return ClientImage(editor).copy(BoardLeft, BoardTop, editor.Bitmap().width(),
-                                    editor.Bitmap().height());
+    return ClientImage(editor).copy(BoardLeft, BoardTop, ToQImage(editor.GridImage()).width(),
+                                    ToQImage(editor.GridImage()).height());
 }
 
 std::filesystem::path WritePuzzle(const TempFolder& folder, const std::string& name,
@@ -74,8 +76,8 @@ private slots:
         QCOMPARE(editor->Puzzle().PuzzleId, (Guid{1, 0, 0, {}}));
         QCOMPARE(editor->windowTitle(), QStringLiteral("Puzzle Editor"));
         QCOMPARE(editor->size(), QSize(517, 410));
-        QCOMPARE(editor->Bitmap().size(), bitmap);
-        QCOMPARE(ShownGrid(*editor), editor->Bitmap());
+        QCOMPARE(ToQImage(editor->GridImage()).size(), bitmap);
+        QCOMPARE(ShownGrid(*editor), ToQImage(editor->GridImage()));
         QCOMPARE(ClientImage(*editor).pixelColor(BoardLeft - 1, BoardTop - 1),
                  RoleColour(ColourRole::WindowBackground));
     }
@@ -86,8 +88,8 @@ private slots:
         const auto kinds = [&](std::initializer_list<int> offsets) {
             QList<QColor> found;
             for (const int k : offsets)
-                found << editor->Bitmap().pixelColor(k * 15, 50)
-                      << editor->Bitmap().pixelColor(std::max(0, k * 15 - 1), 50);
+                found << ToQImage(editor->GridImage()).pixelColor(k * 15, 50)
+                      << ToQImage(editor->GridImage()).pixelColor(std::max(0, k * 15 - 1), 50);
             return found;
         };
         const QColor thick = RoleColour(ColourRole::DoubleLine);
@@ -118,16 +120,16 @@ private slots:
 
         // Only the cell is painted again, without its left and top rule; the thick rule after
         // column 4 stays.
-        PaintRecorder recorder(editor->findChild<QWidget*>(QStringLiteral("GridArea")));
+        PaintRecorder recorder(editor->findChild<BoardView*>(QStringLiteral("Board"))->viewport());
         Click(*editor, 4, 9, Qt::RightButton);
         QCoreApplication::processEvents();
         QCOMPARE(recorder.Painted,
                  QList<QRect>{QRect(BoardLeft + 4 * 15 + 1, BoardTop - ToolBandHeight + 9 * 14 + 1,
                                     14, 13)});
-        QCOMPARE(editor->Bitmap().pixelColor(5 * 15 - 1, 9 * 14 + 5),
+        QCOMPARE(ToQImage(editor->GridImage()).pixelColor(5 * 15 - 1, 9 * 14 + 5),
                  RoleColour(ColourRole::DoubleLine));
-        QCOMPARE(editor->Bitmap(), FullRedraw(*editor, BoardSize::Small));
-        QCOMPARE(ShownGrid(*editor), editor->Bitmap());
+        QCOMPARE(ToQImage(editor->GridImage()), FullRedraw(*editor, BoardSize::Small));
+        QCOMPARE(ShownGrid(*editor), ToQImage(editor->GridImage()));
     }
 
     void ClearEmptiesEveryCellAndAGrownSizeShowsThemEmpty() {
@@ -141,8 +143,8 @@ private slots:
         QVERIFY(editor->Puzzle().Solution == CellGrid{});
         harness.Info.Change = [](AnsweringPuzzleInfo& info) { info.SetSize(40, 40); };
         Item(*editor, "EditInformation1")->trigger();
-        QCOMPARE(editor->Bitmap().width(), 40 * 15 + 1);
-        QCOMPARE(editor->Bitmap(), FullRedraw(*editor, BoardSize::Small));
+        QCOMPARE(ToQImage(editor->GridImage()).width(), 40 * 15 + 1);
+        QCOMPARE(ToQImage(editor->GridImage()), FullRedraw(*editor, BoardSize::Small));
     }
 
     void SaveGivesANewIdentityEachTimeAndAsksForANameOnce() {
@@ -243,15 +245,15 @@ private slots:
         EditorHarness harness;
         harness.Info.Change = [](AnsweringPuzzleInfo& info) { info.SetSize(64, 64); };
         auto editor = harness.Open(BoardSize::Large);
-        auto* scroll = editor->findChild<QScrollArea*>(QStringLiteral("ScrollBox"));
+        auto* scroll = editor->findChild<BoardView*>(QStringLiteral("Board"));
         QCoreApplication::processEvents();
         for (QScrollBar* bar : {scroll->horizontalScrollBar(), scroll->verticalScrollBar()}) {
             QVERIFY(bar->isVisible());
             bar->setValue(bar->maximum());
         }
         // The far corner cell, pressed where the scrolled view shows it.
-        const QPoint corner = scroll->widget()->mapTo(editor.get(), CellCentre(*editor, 63, 63) -
-                                                                        QPoint(0, ToolBandHeight));
+        const QPoint corner = editor->ClientArea()->mapTo(
+            editor.get(), CellCentre(*editor, 63, 63) - scroll->ScrollOffset());
         QVERIFY(scroll->viewport()->geometry().contains(scroll->mapFrom(editor.get(), corner)));
         QTest::mouseClick(editor->windowHandle(), Qt::LeftButton, {}, corner);
         QCOMPARE(editor->Puzzle().Solution.At(63, 63), std::uint16_t{1});
@@ -313,8 +315,8 @@ private slots:
         mainform->StartGame();
         for (const auto& [column, row] : drawn) {
             const PixelRect box = mainform->Geometry().BoxOf({BoardArea::GridCell, column, row});
-            QTest::mouseClick(mainform->ClientArea(), Qt::LeftButton, {},
-                              QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
+            ClickClient(*mainform->ClientArea(), Qt::LeftButton,
+                        QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
         }
         QCOMPARE(game.Congratulations.Shown.size(), 1);
     }

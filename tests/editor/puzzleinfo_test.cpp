@@ -4,7 +4,7 @@
 #include "editor/level_slider.h"
 #include "editor/limited_memo.h"
 #include "platform/date_text.h"
-#include "support/board_scene_fixture.h"
+#include "support/qt_pixels.h"
 #include "support/puzzle_pictures.h"
 
 #include <QLabel>

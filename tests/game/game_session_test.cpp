@@ -4,8 +4,8 @@
 #include "model/saved_game_file.h"
 #include "support/puzzle_pictures.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 

@@ -3,6 +3,7 @@
 #include "library/solved_records.h"
 #include "settings/file_registry.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QLabel>
@@ -42,7 +43,7 @@ QImage ClientImage(const Tfmainform& mainform) {
 }
 
 void Press(Tfmainform& mainform, Qt::MouseButton button, int x, int y) {
-    QTest::mouseClick(mainform.ClientArea(), button, {}, QPoint(x, y));
+    ClickClient(*mainform.ClientArea(), button, QPoint(x, y));
 }
 
 // A grid cell's centre in client coordinates.
@@ -141,8 +142,10 @@ private slots:
         const QImage after = ClientImage(*mainform);
 
         // The tool bar's undo button changes too; on the board only the pressed box may.
-        const PixelRect rect = mainform->Geometry().RepaintRect({BoardArea::GridCell, 2, 2});
         const BoardGeometry geometry = mainform->Geometry();
+        const PixelRect box = geometry.BoxOf({BoardArea::GridCell, 2, 2});
+        const PixelRect rect{BoardLeft + box.Left, BoardTop + box.Top, BoardLeft + box.Right,
+                             BoardTop + box.Bottom};
         int changed = 0;
         for (int y = BoardTop; y < BoardTop + geometry.Height(); ++y)
             for (int x = BoardLeft; x < BoardLeft + geometry.Width(); ++x)
@@ -292,13 +295,33 @@ private slots:
                          ->isVisible());
 
             const QImage shown = ClientImage(*mainform);
-            const QImage& bitmap = mainform->BoardBitmap();
-            QCOMPARE(shown.copy(BoardLeft, BoardTop, bitmap.width(), bitmap.height()),
-                     bitmap.convertToFormat(QImage::Format_RGB32));
+            const QImage bitmap = ToQImage(mainform->BoardImage());
+            QCOMPARE(shown.copy(BoardLeft, BoardTop, bitmap.width(), bitmap.height()), bitmap);
             const QRgb background = ToQColor(DefaultScheme[0]).rgb();
             for (int x = BoardLeft + bitmap.width(); x < client.width(); ++x)
                 for (const int y : {BoardTop, BoardTop + bitmap.height() - 1})
                     QCOMPARE(shown.pixel(x, y), background);
+        }
+    }
+
+    // A size switch draws the board afresh and fits the window to it; with nothing loaded the
+    // window keeps its designed size.
+    void SizeSwitchRefitsTheWindowAroundTheBoard() {
+        MainformHarness harness;
+        auto mainform = harness.Create();
+        Control<QAction>(*mainform, "Medium1")->trigger();
+        QCOMPARE(mainform->ClientArea()->size(), QSize(627, 419));
+        mainform->LoadPuzzle(harness.WritePuzzle("arrow.qvf"));
+        mainform->StartGame();
+        for (const char* size : {"Small1", "Medium1"}) {
+            Control<QAction>(*mainform, size)->trigger();
+            const PixelImage& board = mainform->BoardImage();
+            QCOMPARE(board.Width, mainform->Geometry().Width());
+            QCOMPARE(mainform->ClientArea()->size(),
+                     QSize(std::max(board.Width + 2 * BoardLeft, mainform->LeastClientWidth()),
+                           BoardTop + board.Height + BoardLeft + 19));
+            QCOMPARE(ClientImage(*mainform).copy(BoardLeft, BoardTop, board.Width, board.Height),
+                     ToQImage(board));
         }
     }
 

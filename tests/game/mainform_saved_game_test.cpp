@@ -1,6 +1,7 @@
 // Saving and reopening games on the main window, the save prompt and the file information.
 #include "model/saved_game_file.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QLabel>
@@ -36,14 +37,14 @@ GameState FreshGame(const PuzzleRecord& puzzle) {
 
 void Press(Tfmainform& mainform, Qt::MouseButton button, int column, int row) {
     const PixelRect box = mainform.Geometry().BoxOf({BoardArea::GridCell, column, row});
-    QTest::mouseClick(mainform.ClientArea(), button, {},
-                      QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
+    ClickClient(*mainform.ClientArea(), button,
+                QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
 }
 
 void PressClue(Tfmainform& mainform, const BoardTarget& target) {
     const PixelRect box = mainform.Geometry().BoxOf(target);
-    QTest::mouseClick(mainform.ClientArea(), Qt::LeftButton, {},
-                      QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
+    ClickClient(*mainform.ClientArea(), Qt::LeftButton,
+                QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
 }
 
 void Trigger(Tfmainform& mainform, const char* name) {

@@ -2,8 +2,8 @@
 // to the window that opens it, so a window manager keeps the window in use in front.
 #include "app/program_windows.h"
 #include "editor/picture_open_dialog.h"
-#include "ui/message_boxes.h"
 #include "support/mainform_harness.h"
+#include "ui/message_boxes.h"
 
 #include <QAction>
 #include <QFileDialog>

@@ -3,6 +3,7 @@
 #include "hardening/large_game.h"
 #include "model/saved_game_file.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QTest>
@@ -18,8 +19,8 @@ struct WindowAndSession {
     void Press(const BoardTarget& target, ButtonKind kind) {
         Session.Press(target, kind);
         const PixelRect box = Window.Geometry().BoxOf(target);
-        QTest::mouseClick(
-            Window.ClientArea(), kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton, {},
+        ClickClient(
+            *Window.ClientArea(), kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton,
             QPoint(BoardLeft + (box.Left + box.Right) / 2, BoardTop + (box.Top + box.Bottom) / 2));
     }
     void Undo() {

@@ -5,6 +5,7 @@
 #include "hardening/large_game.h"
 #include "model/saved_game_file.h"
 #include "support/mainform_harness.h"
+#include "support/qt_pixels.h"
 
 #include <QAction>
 #include <QTest>
@@ -19,8 +20,8 @@ template <typename Window> void Trigger(Window& window, const char* name) {
 
 void PressCell(Tfmainform& mainform, Qt::MouseButton button, int column, int row) {
     const PixelRect box = mainform.Geometry().BoxOf({BoardArea::GridCell, column, row});
-    QTest::mouseClick(mainform.ClientArea(), button, {},
-                      QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
+    ClickClient(*mainform.ClientArea(), button,
+                QPoint(BoardLeft + box.Left + 5, BoardTop + box.Top + 5));
 }
 
 QString ErrorText(int error) {

@@ -1,6 +1,6 @@
 // The board as drawn into its image: colours by role, rules, cells, clues, and redraws of only what
 // changed.
-#include "support/render_fixture.h"
+#include "support/board_scene_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -45,9 +45,8 @@ TEST(BoardRenderer, RulesLieInTheirColoursAndSkipTheCorner) {
     EXPECT_EQ(image.At(l + 3, geometry.Height() - 1), thin);
     // The outer left edge of the left clue area is thick, starting below the corner.
     EXPECT_EQ(image.At(0, t + 3), thick);
-    EXPECT_EQ(
-        CountPixel(image, geometry.CornerBlock(), RolePixel(ColourRole::WindowBackground)),
-        (l - 1) * (t - 1));
+    EXPECT_EQ(CountPixel(image, geometry.CornerBlock(), RolePixel(ColourRole::WindowBackground)),
+              (l - 1) * (t - 1));
 }
 
 TEST(BoardRenderer, ExcludedCellShowsItsSmallBlock) {
@@ -79,9 +78,10 @@ TEST(BoardRenderer, NumbersAreCentredInTheGlyphsOwnPixels) {
     int inked = 0;
     for (int row = 0; row < face.PixelHeight; ++row)
         for (int column = 0; column < one.Width + two.Width; ++column) {
-            const bool expected = column < one.Width ? one.Ink(column, row)
-                                                     : two.Ink(column - one.Width, row);
-            ASSERT_EQ(image.At(x + column, y + row), expected ? ink : paper) << column << "," << row;
+            const bool expected =
+                column < one.Width ? one.Ink(column, row) : two.Ink(column - one.Width, row);
+            ASSERT_EQ(image.At(x + column, y + row), expected ? ink : paper)
+                << column << "," << row;
             inked += expected;
         }
     EXPECT_GT(inked, 10);
@@ -156,10 +156,9 @@ TEST(BoardRenderer, OnlyWhatDiffersIsDrawnAgainUntilTheLookChanges) {
     scene.Game.PlayerGrid.At(7, 5) = 3;
     scene.Game.ColumnClues[3][0].State = 1;
     const BoardGeometry geometry = scene.Geometry();
-    const PixelRect expected =
-        Redrawn(geometry, {BoardArea::GridCell, 1, 2})
-            .United(Redrawn(geometry, {BoardArea::GridCell, 7, 5}))
-            .United(Redrawn(geometry, {BoardArea::ColumnClueSlot, 3, 0}));
+    const PixelRect expected = Redrawn(geometry, {BoardArea::GridCell, 1, 2})
+                                   .United(Redrawn(geometry, {BoardArea::GridCell, 7, 5}))
+                                   .United(Redrawn(geometry, {BoardArea::ColumnClueSlot, 3, 0}));
     EXPECT_EQ(renderer.Update(scene.Scene(), image), expected);
     EXPECT_EQ(image, scene.Draw());
 

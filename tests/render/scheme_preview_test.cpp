@@ -1,7 +1,7 @@
 // The preview's pixels against its step list, read independently of the drawing code.
 #include "render/glyph_text.h"
 #include "render/scheme_preview.h"
-#include "support/render_fixture.h"
+#include "support/board_scene_fixture.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

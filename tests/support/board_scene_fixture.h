@@ -1,15 +1,15 @@
-// A game, a scheme with a distinct colour for every role, and the built clue fonts, for drawing
-// the board in tests.
+// A game, a scheme with a distinct colour for every role, and the built clue faces, for drawing
+// boards in tests without any toolkit.
 #pragma once
 
-#include "appearance/qt_colour.h"
-#include "board/board_renderer.h"
 #include "board/clue_fonts.h"
 #include "model/derive_clues.h"
-#include "platform/raster_font_library.h"
+#include "model/file_read.h"
+#include "render/board_renderer.h"
 #include "support/puzzle_pictures.h"
 
 #include <filesystem>
+#include <stdexcept>
 
 // Eleven colours no two of which are alike, so every pixel tells its role.
 inline ColourSet DistinctColours() {
@@ -20,44 +20,47 @@ inline ColourSet DistinctColours() {
     return colours;
 }
 
-inline QColor RoleColour(ColourRole role) {
-    return ToQColor(DistinctColours()[static_cast<std::size_t>(role)]);
+inline Pixel RolePixel(ColourRole role) {
+    return PixelOf(DistinctColours()[static_cast<std::size_t>(role)]);
+}
+
+// The clue face the build writes into the program folder.
+inline RasterFont BuiltClueFace(BoardSize size) {
+    const auto bytes = ReadFilePrefix(
+        std::filesystem::path(QUORVANE_PROGRAM_DIR) / ClueFontFor(size).FileName, 1 << 20);
+    std::optional<RasterFont> font = bytes ? ParseRasterFont(*bytes) : std::nullopt;
+    if (!font)
+        throw std::runtime_error("the built clue fonts are missing");
+    return *font;
 }
 
 struct BoardSceneFixture {
     GameState Game;
     ColourSet Colours = DistinctColours();
-    RasterFontLibrary Fonts;
     BoardSize Size;
+    RasterFont Face;
 
-    BoardSceneFixture(const std::vector<std::string>& picture, BoardSize size) : Size(size) {
+    BoardSceneFixture(const std::vector<std::string>& picture, BoardSize size)
+        : Size(size), Face(BuiltClueFace(size)) {
         Game = GameFromPicture(picture);
         DeriveClues(Game);
-        for (const ClueFont& font : ClueFonts)
-            Fonts.AddFontFile(std::filesystem::path(QUORVANE_PROGRAM_DIR) / font.FileName);
     }
 
+    BoardScene Scene() const { return GameBoardScene(Game, Size, Colours, Face); }
     BoardGeometry Geometry() const { return BoardGeometry::Of(Game, Size); }
-    std::shared_ptr<const TextFace> Face() {
-        return Fonts.Face(QString::fromLatin1(ClueFontFor(Size).FaceName), CluePointSize, true);
-    }
-    QImage Draw() {
-        const BoardGeometry geometry = Geometry();
-        const auto face = Face();
-        return DrawBoard({Game, geometry, Colours, *face});
-    }
-    void Redraw(QImage& bitmap, const BoardTarget& target) {
-        const BoardGeometry geometry = Geometry();
-        const auto face = Face();
-        RedrawBox(bitmap, {Game, geometry, Colours, *face}, target);
+    // A drawing from scratch, by a renderer that has drawn nothing before.
+    PixelImage Draw() const {
+        PixelImage image;
+        BoardRenderer().Update(Scene(), image);
+        return image;
     }
 };
 
 // How many pixels of the colour the rectangle holds.
-inline int CountColour(const QImage& image, const PixelRect& rect, const QColor& colour) {
+inline int CountPixel(const PixelImage& image, const PixelRect& rect, Pixel pixel) {
     int count = 0;
     for (int y = rect.Top; y < rect.Bottom; ++y)
         for (int x = rect.Left; x < rect.Right; ++x)
-            count += image.pixelColor(x, y) == colour;
+            count += image.At(x, y) == pixel;
     return count;
 }

@@ -5,13 +5,11 @@
 #include "appearance/preferences.h"
 #include "board/clue_fonts.h"
 #include "editor/feditor.h"
-#include "game/fileinfo.h"
 #include "editor/picture_chooser.h"
 #include "editor/puzzleinfo.h"
-#include "ui/file_dialogs.h"
+#include "game/fileinfo.h"
 #include "game/game_texts.h"
 #include "game/mainform.h"
-#include "ui/message_dialogs.h"
 #include "library/about.h"
 #include "library/completed.h"
 #include "library/congratulations_dialog.h"
@@ -20,12 +18,15 @@
 #include "platform/clock.h"
 #include "platform/guid_source.h"
 #include "platform/help_viewer.h"
-#include "settings/memory_registry.h"
 #include "platform/raster_font_library.h"
 #include "platform/user_name_source.h"
 #include "platform/waiter.h"
+#include "settings/memory_registry.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
+#include "ui/board_margins.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_dialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,7 +47,7 @@ public:
         Removed.push_back(file);
         Library.RemoveFontFile(file);
     }
-    std::shared_ptr<const TextFace> Face(const QString& name, int pointSize, bool bold) override {
+    std::shared_ptr<const RasterFont> Face(const QString& name, int pointSize, bool bold) override {
         return Library.Face(name, pointSize, bold);
     }
     std::vector<std::filesystem::path> Added;

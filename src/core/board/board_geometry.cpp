@@ -78,12 +78,6 @@ PixelRect BoardGeometry::ExcludedBlock(int column, int row) const {
             box.Bottom - thirdHeight};
 }
 
-PixelRect BoardGeometry::RepaintRect(const BoardTarget& target) const {
-    const PixelRect box = BoxOf(target);
-    return {BoardLeft + box.Left + 1, BoardTop + box.Top + 1, BoardLeft + box.Right,
-            BoardTop + box.Bottom};
-}
-
 std::pair<int, int> BoardGeometry::TextOrigin(const PixelRect& box, int textWidth,
                                               int textHeight) const {
     // Integer division drops the fraction toward zero, also for text wider than the box.
@@ -117,12 +111,11 @@ std::vector<Rule> BoardGeometry::HorizontalRules() const {
     return rules;
 }
 
-std::optional<BoardTarget> BoardGeometry::HitTest(int clientX, int clientY) const {
-    if (clientX < BoardLeft || clientY < BoardTop || clientX > Width() + BoardLeft ||
-        clientY > Height() + BoardTop)
+std::optional<BoardTarget> BoardGeometry::HitTest(int x, int y) const {
+    if (x < 0 || y < 0 || x > Width() || y > Height())
         return std::nullopt;
-    const int i = (clientX - BoardLeft) / Pitch_.Width;
-    const int j = (clientY - BoardTop) / Pitch_.Height;
+    const int i = x / Pitch_.Width;
+    const int j = y / Pitch_.Height;
     // The closing rules and the pixel past them lie outside every box.
     if (i >= Left_ + Columns_ || j >= Top_ + Rows_)
         return std::nullopt;

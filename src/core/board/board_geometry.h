@@ -1,10 +1,10 @@
-// Where everything of the board lies: cell boxes, clue areas, rules, interiors and the hit test.
+// Where everything of the board lies, in board pixels from its top-left corner: cell boxes, clue
+// areas, rules, interiors and the hit test.
 #pragma once
 
 #include "base/pixel_rect.h"
 #include "board/board_target.h"
 
-#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -35,11 +35,6 @@ struct Rule {
     bool operator==(const Rule&) const = default;
 };
 
-// The board's place in the window's client area and the band below it.
-constexpr int BoardLeft = 10;
-constexpr int BoardTop = 40;
-constexpr int StatusBarHeight = 19;
-
 class BoardGeometry {
 public:
     // columns and rows of the puzzle, clue slots on the left and on top.
@@ -54,12 +49,6 @@ public:
     // The bitmap: one pixel more than the cells for the closing right and bottom rules.
     int Width() const { return (Left_ + Columns_) * Pitch_.Width + 1; }
     int Height() const { return (Top_ + Rows_) * Pitch_.Height + 1; }
-    // The client area below the menu bar: margins, tool bar band and status bar around the board.
-    // It is never narrower than leastWidth, the room the window's bars need; the extra width lies
-    // right of the board, so the board keeps its place.
-    int ClientWidth(int leastWidth) const { return std::max(Width() + 2 * BoardLeft, leastWidth); }
-    int ClientHeight() const { return Height() + BoardTop + BoardLeft + StatusBarHeight; }
-
     // Board cell (i, j) counted in cells from the top-left corner of the bitmap.
     PixelRect CellBox(int i, int j) const;
     // The board cell box of a grid cell or clue slot.
@@ -68,8 +57,6 @@ public:
     PixelRect InteriorOf(const BoardTarget& target) const;
     // The small block of an excluded grid cell.
     PixelRect ExcludedBlock(int column, int row) const;
-    // The client rectangle a box redraw repaints: the box without its left and top rule.
-    PixelRect RepaintRect(const BoardTarget& target) const;
     // Where text of this size starts so that it sits centred in the box.
     std::pair<int, int> TextOrigin(const PixelRect& box, int textWidth, int textHeight) const;
 
@@ -82,8 +69,8 @@ public:
     std::vector<Rule> VerticalRules() const;
     std::vector<Rule> HorizontalRules() const;
 
-    // The target under a press at a client point, if any; the caller checks the game is running.
-    std::optional<BoardTarget> HitTest(int clientX, int clientY) const;
+    // The target under a press at a board point, if any; the caller checks the game is running.
+    std::optional<BoardTarget> HitTest(int x, int y) const;
 
     bool operator==(const BoardGeometry&) const = default;
 

@@ -146,16 +146,25 @@ std::size_t LineBytes(int slots) {
 
 BoardScene GameBoardScene(const GameState& game, BoardSize size, const ColourSet& colours,
                           const RasterFont& face) {
-    return {BoardGeometry::Of(game, size), game.PlayerGrid, &game.RowClues, &game.ColumnClues,
-            colours, face};
+    return {BoardGeometry::Of(game, size),
+            game.PlayerGrid,
+            &game.RowClues,
+            &game.ColumnClues,
+            colours,
+            face};
 }
 
 BoardScene GridScene(const CellGrid& cells, int columns, int rows, CellPitch pitch,
                      const ColourSet& colours, const RasterFont& face,
                      std::span<const CellPos> outlined) {
-    return {BoardGeometry(std::clamp(columns, 0, MaxGridSide), std::clamp(rows, 0, MaxGridSide),
-                          0, 0, pitch),
-            cells, nullptr, nullptr, colours, face, outlined};
+    return {BoardGeometry(std::clamp(columns, 0, MaxGridSide), std::clamp(rows, 0, MaxGridSide), 0,
+                          0, pitch),
+            cells,
+            nullptr,
+            nullptr,
+            colours,
+            face,
+            outlined};
 }
 
 PixelRect BoardRenderer::Update(const BoardScene& scene, PixelImage& image) {
@@ -218,7 +227,8 @@ void BoardRenderer::DrawWhole(const BoardScene& scene, PixelImage& image) {
 
 PixelRect BoardRenderer::RedrawChangedCells(const BoardScene& scene, PixelImage& image) {
     const BoardGeometry& geometry = scene.Geometry;
-    const std::size_t columnBytes = static_cast<std::size_t>(geometry.Rows()) * sizeof(std::uint16_t);
+    const std::size_t columnBytes =
+        static_cast<std::size_t>(geometry.Rows()) * sizeof(std::uint16_t);
     PixelRect changed;
     for (int column = 0; column < geometry.Columns(); ++column) {
         const std::size_t first = CellIndex(column, 0);

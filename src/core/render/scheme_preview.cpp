@@ -28,9 +28,7 @@ public:
                    const RasterFont& face)
         : Image(image), Colours(colours), W(pitch.Width), H(pitch.Height), Face(face) {}
 
-    Pixel Colour(ColourRole role) const {
-        return PixelOf(Colours[static_cast<std::size_t>(role)]);
-    }
+    Pixel Colour(ColourRole role) const { return PixelOf(Colours[static_cast<std::size_t>(role)]); }
 
     void Fill(int left, int top, int right, int bottom, ColourRole role) {
         Image.Fill({left, top, right, bottom}, Colour(role));
@@ -94,8 +92,8 @@ void DrawSchemePreview(PixelImage& image, const ColourSet& colours, CellPitch pi
         const Point filled = p.Cell(column, 1);
         p.Fill(filled.X, filled.Y, filled.X + w, filled.Y + h, ColourRole::FinalisedCell);
         const Point excluded = p.Cell(column, 2);
-        p.Fill(excluded.X + tw + 1, excluded.Y + th + 1, excluded.X + w - tw,
-               excluded.Y + h - th, ColourRole::ExcludedCell);
+        p.Fill(excluded.X + tw + 1, excluded.Y + th + 1, excluded.X + w - tw, excluded.Y + h - th,
+               ColourRole::ExcludedCell);
     }
     for (int column = 0; column < ShownColumns; ++column)
         p.Centred(p.Cell(column, 3), "?", ColourRole::MarkedCell, ColourRole::CentralBoard);

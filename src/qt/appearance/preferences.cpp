@@ -4,19 +4,20 @@
 
 #include "appearance/colour_swatch.h"
 #include "appearance/qt_colour.h"
-#include "appearance/scheme_preview.h"
 #include "appearance/scheme_store.h"
-#include "ui/message_dialogs.h"
+#include "board/board_view.h"
+#include "platform/toolkit_raster_font.h"
+#include "render/scheme_preview.h"
 #include "settings/registry_failure.h"
 #include "settings/settings_keys.h"
 #include "ui/dialog_look.h"
+#include "ui/message_dialogs.h"
 
 #include <QColorDialog>
 #include <QComboBox>
-#include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -62,8 +63,7 @@ QFrame* AddSunkenPanel(QWidget& parent, const char* name, const QRect& area) {
 } // namespace
 
 Tfpreferences::Tfpreferences(RegistryStore& registry, MessageDialogs& messages, QWidget* parent)
-    : QDialog(parent), Registry(registry), Messages(messages),
-      PreviewBitmap_(PreviewWidth, PreviewHeight, QImage::Format_RGB32) {
+    : QDialog(parent), Registry(registry), Messages(messages) {
     SetUpFixedDialog(*this, QStringLiteral("Preferences"), QSize(421, 338));
     Picker = [this](const QColor& initial) -> std::optional<QColor> {
         const QColor colour = QColorDialog::getColor(initial, this);
@@ -108,10 +108,11 @@ void Tfpreferences::CreateControls() {
     bevel->setGeometry(14, 82, 357, 2);
 
     QFrame* panel1 = AddSunkenPanel(*page, "Panel1", {24, 94, 341, 125});
-    PaintBox1 = new QWidget(panel1);
+    // The preview's top rows, without bars: nothing of it scrolls.
+    PaintBox1 = new BoardView(panel1);
     PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
     PaintBox1->setGeometry(1, 1, 339, 123);
-    PaintBox1->installEventFilter(this);
+    PaintBox1->SetScrolls(false);
 
     AddLabel(*page, "Label4", QStringLiteral("Element"), {24, 234});
     ComboBox2 = new QComboBox(page);
@@ -145,26 +146,17 @@ AppearanceChoice Tfpreferences::Choose(const AppearanceChoice& current, CellPitc
 }
 
 void Tfpreferences::FormShow() {
+    Shown = true;
     ComboBox1->setCurrentIndex(0);
     ComboBox1->setEditText(Text(CurrentSchemeEntry));
     LoadSchemeIntoDialog(std::string(CurrentSchemeEntry));
-}
-
-bool Tfpreferences::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == PaintBox1 && event->type() == QEvent::Paint) {
-        QPainter painter(PaintBox1);
-        painter.drawImage(0, 0, PreviewBitmap_);
-        return true;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 // A scheme whose key has gone meanwhile leaves the colours shown as they were.
 void Tfpreferences::LoadSchemeIntoDialog(const std::string& name) {
     if (std::optional<ColourSet> colours = SchemeColours(Registry, name, Chosen.BoardColours))
         DialogColours_ = *colours;
-    PaintPreview(PreviewBitmap_, DialogColours_, Pitch);
-    InvalidatePreview();
+    ShowPreview();
     ShowSwatch();
 }
 
@@ -190,8 +182,7 @@ void Tfpreferences::Panel2Click() {
     PickerColour = *colour;
     DialogColours_[static_cast<std::size_t>(element)] = FromQColor(*colour);
     ShowSwatch();
-    PaintPreview(PreviewBitmap_, DialogColours_, Pitch);
-    InvalidatePreview();
+    ShowPreview();
 }
 
 void Tfpreferences::Button6Click() {
@@ -249,8 +240,19 @@ void Tfpreferences::ShowSwatch() {
     Panel2->ShowColour(ToQColor(DialogColours_[static_cast<std::size_t>(element)]));
 }
 
-void Tfpreferences::InvalidatePreview() {
-    PaintBox1->update();
+void Tfpreferences::ShowPreview() {
+    // Nobody sees the preview before the first showing, which draws it.
+    if (!Shown)
+        return;
+    if (!PreviewFace) {
+        QFont font = QGuiApplication::font();
+        font.setPixelSize(11);
+        font.setBold(true);
+        font.setStyleStrategy(QFont::NoAntialias);
+        PreviewFace = RasteriseFont(font);
+    }
+    DrawSchemePreview(PreviewImage_, DialogColours_, Pitch, *PreviewFace);
+    PaintBox1->ShowImage(&PreviewImage_, {0, 0, PreviewImage_.Width, PreviewImage_.Height});
 }
 
 std::string Tfpreferences::SchemeBoxText() const {

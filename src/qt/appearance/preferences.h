@@ -4,14 +4,16 @@
 #include "appearance/colour_scheme.h"
 #include "appearance/scheme_list.h"
 #include "board/board_geometry.h"
+#include "fonts/raster_font.h"
+#include "render/pixel_image.h"
 
 #include <QColor>
 #include <QDialog>
-#include <QImage>
 #include <functional>
 #include <optional>
 #include <string>
 
+class BoardView;
 class ColourSwatch;
 class MessageDialogs;
 class QComboBox;
@@ -41,10 +43,7 @@ public:
     void UseColourPicker(ColourPicker picker) { Picker = std::move(picker); }
 
     const ColourSet& DialogColours() const { return DialogColours_; }
-    const QImage& PreviewBitmap() const { return PreviewBitmap_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    const PixelImage& PreviewImage() const { return PreviewImage_; }
 
 private:
     void CreateControls();
@@ -57,7 +56,8 @@ private:
     void Button5Click();
     void ApplyScheme();
     void ShowSwatch();
-    void InvalidatePreview();
+    // Draws the preview in the dialog's colours and shows it.
+    void ShowPreview();
     std::string SchemeBoxText() const;
 
     RegistryStore& Registry;
@@ -68,12 +68,15 @@ private:
     AppearanceChoice Chosen{DefaultScheme, {}};
     CellPitch Pitch = PitchOf(BoardSize::Small);
     ColourSet DialogColours_ = DefaultScheme;
-    QImage PreviewBitmap_;
+    PixelImage PreviewImage_;
+    // The toolkit's default face, bold, 8 points at 96 dots per inch, made when first drawn.
+    std::optional<RasterFont> PreviewFace;
+    bool Shown = false;
     // The colour last confirmed in the picker during this run.
     QColor PickerColour = Qt::black;
 
     QComboBox* ComboBox1 = nullptr;
     QComboBox* ComboBox2 = nullptr;
-    QWidget* PaintBox1 = nullptr;
+    BoardView* PaintBox1 = nullptr;
     ColourSwatch* Panel2 = nullptr;
 };

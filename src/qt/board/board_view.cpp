@@ -54,6 +54,13 @@ void BoardView::ShowImage(const PixelImage* image, PixelRect changed) {
                        changed.Height());
 }
 
+void BoardView::SetBoardHidden(bool hidden) {
+    if (hidden == Hidden)
+        return;
+    Hidden = hidden;
+    viewport()->update();
+}
+
 void BoardView::SetHitTest(HitTest hitTest) {
     TargetAt = std::move(hitTest);
 }
@@ -94,16 +101,32 @@ QSize BoardView::SizeFor(QSize available) const {
     return (ContentSize() + BarRoom(BarsFor(available))).boundedTo(available);
 }
 
-// The base class shows a bar exactly when its range is not empty, so the ranges alone decide
-// which bars stand, and they follow the same rule as SizeFor.
+// The bars stand by the same rule as SizeFor. They are switched on and off here rather than left
+// to the base class, which would show or hide them only once the event loop runs again, after the
+// window has been sized and perhaps grabbed.
 void BoardView::LayOutBars() {
-    const QSize available = maximumViewportSize();
+    const QSize available = contentsRect().size();
     const QSize wanted = ContentSize();
-    const QSize shown = available - BarRoom(BarsFor(available));
-    horizontalScrollBar()->setRange(0, std::max(0, wanted.width() - shown.width()));
+    const Bars bars = Scrolls ? BarsFor(available) : Bars{false, false};
+    const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
+    if (horizontalScrollBarPolicy() != policy(bars.Across) ||
+        verticalScrollBarPolicy() != policy(bars.Down)) {
+        setHorizontalScrollBarPolicy(policy(bars.Across));
+        setVerticalScrollBarPolicy(policy(bars.Down));
+        // Lays the bars and the viewport out at once, shown or not.
+        setViewportMargins(viewportMargins());
+    }
+    const QSize shown = available - BarRoom(bars);
+    horizontalScrollBar()->setRange(0,
+                                    bars.Across ? std::max(0, wanted.width() - shown.width()) : 0);
     horizontalScrollBar()->setPageStep(shown.width());
-    verticalScrollBar()->setRange(0, std::max(0, wanted.height() - shown.height()));
+    verticalScrollBar()->setRange(0, bars.Down ? std::max(0, wanted.height() - shown.height()) : 0);
     verticalScrollBar()->setPageStep(shown.height());
+}
+
+void BoardView::SetScrolls(bool scrolls) {
+    Scrolls = scrolls;
+    LayOutBars();
 }
 
 QPoint BoardView::ScrollOffset() const {
@@ -115,7 +138,7 @@ QPoint BoardView::BoardOrigin() const {
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
-    if (Wrap.isNull())
+    if (Wrap.isNull() || Hidden)
         return;
     const QRect board = QRect(BoardOrigin(), Wrap.size()) & event->rect();
     if (board.isEmpty())
@@ -132,7 +155,7 @@ void BoardView::resizeEvent(QResizeEvent* event) {
 void BoardView::Press(const QMouseEvent& event) {
     const QPoint at = event.position().toPoint() - BoardOrigin();
     BoardPress press{std::nullopt, KindOf(event.button()), event.modifiers()};
-    if (TargetAt && QRect(QPoint(0, 0), Wrap.size()).contains(at))
+    if (TargetAt && !Hidden && QRect(QPoint(0, 0), Wrap.size()).contains(at))
         press.Target = TargetAt(at.x(), at.y());
     emit Pressed(press);
 }

@@ -22,11 +22,16 @@ public:
     // The image stays the caller's and must outlive its showing; nullptr shows no board. Only
     // the changed board rectangle repaints, unless the image's size changed.
     void ShowImage(const PixelImage* image, PixelRect changed);
+    // A hidden board keeps its room and its scroll bars, while the owner's painting shows in its
+    // place and presses hit nothing.
+    void SetBoardHidden(bool hidden);
     void SetHitTest(HitTest hitTest);
     // Blank room around the board inside the scrolled content.
     void SetMargins(QMargins margins);
     // The content is never narrower than this; the extra room lies right of the board.
     void SetLeastContentWidth(int width);
+    // A view that does not scroll shows the content's top-left part, without bars.
+    void SetScrolls(bool scrolls);
 
     // The size to give the view where at most available fits: the whole content when it fits,
     // else capped to available with room for the bars it then needs.
@@ -61,6 +66,8 @@ private:
 
     const PixelImage* Image = nullptr;
     QImage Wrap; // reads the image's pixels in place
+    bool Hidden = false;
+    bool Scrolls = true;
     HitTest TargetAt;
     QMargins Margins;
     int LeastContentWidth = 0;

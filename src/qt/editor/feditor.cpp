@@ -1,36 +1,31 @@
 #include "editor/feditor.h"
 
 #include "appearance/qt_colour.h"
-#include "board/board_renderer.h"
+#include "board/board_view.h"
 #include "editor/bitmap_picture.h"
 #include "editor/editor_grid.h"
 #include "editor/editor_puzzle.h"
 #include "editor/picture_chooser.h"
 #include "editor/puzzle_check_runner.h"
 #include "editor/puzzleinfo.h"
-#include "ui/dialog_look.h"
-#include "ui/menu_banner_style.h"
-#include "ui/file_dialogs.h"
-#include "ui/message_dialogs.h"
 #include "platform/clock.h"
 #include "platform/guid_source.h"
+#include "platform/toolkit_raster_font.h"
 #include "platform/user_name_source.h"
+#include "ui/board_margins.h"
+#include "ui/dialog_look.h"
+#include "ui/file_dialogs.h"
+#include "ui/menu_banner_style.h"
+#include "ui/message_dialogs.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QPainter>
-#include <QScrollArea>
 #include <QVBoxLayout>
 #include <stdexcept>
 
 namespace {
 
 constexpr QSize SpeedButtonSize(23, 23);
-// Where the grid's top-left corner lies in the scrolled area: client point (10, 40).
-constexpr QPoint GridOrigin(BoardLeft, BoardTop - ToolBandHeight);
-// How thick the outline of a cell that differs between two solutions is.
-constexpr int OutlineWidth = 2;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -40,17 +35,10 @@ QString PathText(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
-ButtonKind KindOf(Qt::MouseButton button) {
-    return button == Qt::LeftButton    ? ButtonKind::Left
-           : button == Qt::RightButton ? ButtonKind::Right
-                                       : ButtonKind::Other;
-}
-
 } // namespace
 
-Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialogs,
-                     QWidget* parent)
-    : QDialog(parent), Services(std::move(services)), MarkFace(QStringLiteral("Arial"), 8, true) {
+Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialogs, QWidget* parent)
+    : QDialog(parent), Services(std::move(services)) {
     setWindowTitle(QStringLiteral("Puzzle Editor"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -72,15 +60,11 @@ Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialo
     Band = CreateToolBand(*Client);
 
     // A grid larger than the window scrolls; while it fits it lies at client point (10, 40).
-    ScrollBox = new QScrollArea(Client);
-    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
-    ScrollBox->setFrameShape(QFrame::NoFrame);
-    ScrollBox->setWidgetResizable(true);
-    GridArea = new QWidget;
-    GridArea->setObjectName(QStringLiteral("GridArea"));
-    GridArea->setAutoFillBackground(true);
-    GridArea->installEventFilter(this);
-    ScrollBox->setWidget(GridArea);
+    Board = new BoardView(Client);
+    Board->setObjectName(QStringLiteral("Board"));
+    Board->SetMargins(BoardMargins());
+    Board->SetHitTest([this](int x, int y) { return Geometry().HitTest(x, y); });
+    connect(Board, &BoardView::Pressed, this, &Tffeditor::PressGrid);
 
     CreateCommands(*bar);
     Checker = new PuzzleCheckRunner(this);
@@ -261,10 +245,9 @@ void Tffeditor::ShowCheckResult(const PuzzleCheckResult& result) {
         Services.Messages.Inform(text);
 }
 
-void Tffeditor::ToggleCell(Qt::MouseButton button, int x, int y) {
-    const std::optional<BoardTarget> cell = Geometry().HitTest(x, y);
-    if (cell)
-        Show(Document.Press(cell->Col, cell->Row, KindOf(button)));
+void Tffeditor::PressGrid(const BoardPress& press) {
+    if (press.Target)
+        Show(Document.Press(press.Target->Col, press.Target->Row, press.Button));
 }
 
 void Tffeditor::Show(const EditorChange& change) {
@@ -274,41 +257,30 @@ void Tffeditor::Show(const EditorChange& change) {
         return;
     if (change.CaptionChanged)
         SetCaption();
-    if (change.GridHidden) {
-        UseWindowBackground();
-        GridArea->setMinimumSize(0, 0);
-        RepaintEditor();
-    }
-    if (change.OutlinesChanged)
-        GridArea->update();
-    if (change.GridRedrawn) {
-        RedrawEditorGrid();
-        RepaintEditor();
-    }
-    if (change.Cell) {
-        const BoardGeometry geometry = Geometry();
-        RedrawGridCell(EditorBitmap, {Document.Record().Solution, geometry, Colours, MarkFace},
-                       change.Cell->Col, change.Cell->Row);
-        const PixelRect rect =
-            geometry.RepaintRect({BoardArea::GridCell, change.Cell->Col, change.Cell->Row});
-        GridArea->update(rect.Left, rect.Top - ToolBandHeight, rect.Width(), rect.Height());
-    }
+    if (change.GridHidden || change.GridRedrawn || change.Cell || change.OutlinesChanged)
+        DrawGrid();
     if (change.CommandsChanged)
         UpdateCommandStates();
 }
 
-void Tffeditor::RedrawEditorGrid() {
+void Tffeditor::DrawGrid() {
     UseWindowBackground();
-    const BoardGeometry geometry = Geometry();
-    EditorBitmap = DrawGrid({Document.Record().Solution, geometry, Colours, MarkFace});
-    // The scrolled area holds the grid with the same margin on every side.
-    GridArea->setMinimumSize(GridOrigin.x() * 2 + EditorBitmap.width(),
-                             GridOrigin.y() * 2 + EditorBitmap.height());
+    if (!Document.GridShown()) {
+        Board->ShowImage(nullptr, {});
+        return;
+    }
+    const PuzzleRecord& record = Document.Record();
+    const PixelRect changed =
+        Renderer.Update(GridScene(record.Solution, record.Width, record.Height, Pitch, Colours,
+                                  MarkFace(), Document.Outlined()),
+                        Image);
+    Board->ShowImage(&Image, changed);
 }
 
-void Tffeditor::RepaintEditor() {
-    Client->update();
-    GridArea->update();
+const RasterFont& Tffeditor::MarkFace() {
+    if (!MarkFace_)
+        MarkFace_ = RasteriseFont(BoardTextFont(QStringLiteral("Arial"), 8, true));
+    return *MarkFace_;
 }
 
 void Tffeditor::UpdateCommandStates() {
@@ -325,70 +297,22 @@ void Tffeditor::SetCaption() {
 }
 
 void Tffeditor::UseWindowBackground() {
-    const QColor background = ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]);
-    for (QWidget* area : {Client, ScrollBox->viewport(), GridArea}) {
-        QPalette palette = area->palette();
-        palette.setColor(QPalette::Window, background);
-        area->setPalette(palette);
-    }
+    QPalette palette = Client->palette();
+    palette.setColor(QPalette::Window,
+                     ToQColor(Colours[static_cast<int>(ColourRole::WindowBackground)]));
+    Client->setPalette(palette);
 }
 
 void Tffeditor::LayOutClient() {
     Band.LayOut(Client->width());
-    ScrollBox->setGeometry(0, ToolBandHeight, Client->width(),
-                           std::max(0, Client->height() - ToolBandHeight));
-}
-
-void Tffeditor::PaintGrid(QPainter& painter) {
-    if (!Document.GridShown())
-        return;
-    painter.drawImage(GridOrigin, EditorBitmap);
-    const std::vector<CellPos>& outlined = Document.Outlined();
-    if (outlined.empty())
-        return;
-    const BoardGeometry geometry = Geometry();
-    const QColor colour = ToQColor(Colours[static_cast<int>(ColourRole::ExcludedCell)]);
-    for (const CellPos& cell : outlined) {
-        if (cell.Col >= geometry.Columns() || cell.Row >= geometry.Rows())
-            continue;
-        // Inside the interior, so the rules stay as they are.
-        const PixelRect inside = geometry.InteriorOf({BoardArea::GridCell, cell.Col, cell.Row});
-        const QRect box =
-            QRect(inside.Left, inside.Top, inside.Width(), inside.Height()).translated(GridOrigin);
-        painter.fillRect(box.left(), box.top(), box.width(), OutlineWidth, colour);
-        painter.fillRect(box.left(), box.bottom() - OutlineWidth + 1, box.width(), OutlineWidth,
-                         colour);
-        painter.fillRect(box.left(), box.top(), OutlineWidth, box.height(), colour);
-        painter.fillRect(box.right() - OutlineWidth + 1, box.top(), OutlineWidth, box.height(),
-                         colour);
-    }
+    Board->setGeometry(0, ToolBandHeight, Client->width(),
+                       std::max(0, Client->height() - ToolBandHeight));
 }
 
 bool Tffeditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Client && event->type() == QEvent::Resize) {
+    if (watched == Client && event->type() == QEvent::Resize)
         LayOutClient();
-        return false;
-    }
-    if (watched != GridArea)
-        return QDialog::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::Paint: {
-        QPainter painter(GridArea);
-        PaintGrid(painter);
-        return true;
-    }
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        // The scrolled area starts below the tool band; its own coordinates do not move when it
-        // scrolls, so a press maps to the client point it would have unscrolled.
-        const auto* press = static_cast<QMouseEvent*>(event);
-        const QPoint at = press->position().toPoint();
-        ToggleCell(press->button(), at.x(), at.y() + ToolBandHeight);
-        return true;
-    }
-    default:
-        return QDialog::eventFilter(watched, event);
-    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void Tffeditor::keyPressEvent(QKeyEvent* event) {

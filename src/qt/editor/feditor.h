@@ -3,18 +3,19 @@
 
 #include "board/board_action.h"
 #include "board/board_geometry.h"
+#include "board/board_press.h"
 #include "editor/editor_document.h"
 #include "editor/editor_services.h"
-#include "platform/substitute_text_face.h"
+#include "render/board_renderer.h"
 #include "ui/command_table.h"
 #include "ui/tool_band.h"
 
 #include <QDialog>
-#include <QImage>
+#include <optional>
 
 class PuzzleCheckRunner;
+class BoardView;
 class QMenuBar;
-class QScrollArea;
 
 class Tffeditor : public QDialog {
     Q_OBJECT
@@ -34,7 +35,7 @@ public:
     const PuzzleRecord& Puzzle() const { return Document.Record(); }
     const std::filesystem::path& FileName() const { return Document.FileName(); }
     bool IsGridShown() const { return Document.GridShown(); }
-    const QImage& Bitmap() const { return EditorBitmap; }
+    const PixelImage& GridImage() const { return Image; }
     BoardGeometry Geometry() const;
     // Everything below the menu bar: the tool band and the grid's area.
     QWidget* ClientArea() const { return Client; }
@@ -43,8 +44,8 @@ public:
     void FormShow(const EditorSettings& settings);
     // The first activation after an opening starts a new puzzle.
     void FormActivate();
-    // A press at a client point, as if the grid's area were not scrolled.
-    void ToggleCell(Qt::MouseButton button, int x, int y);
+    // A press on the grid's view.
+    void PressGrid(const BoardPress& press);
 
     void NewPuzzle();
     void OpenPuzzle();
@@ -54,9 +55,6 @@ public:
     void ImportBitmap();
     void EditInformation1Click();
     void CheckPuzzle1Click();
-
-    // The whole grid drawn afresh into the bitmap, at the puzzle's size; the screen is untouched.
-    void RedrawEditorGrid();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -73,27 +71,28 @@ private:
     void SetCaption();
     // The one place where what an operation changed reaches the screen.
     void Show(const EditorChange& change);
-    // The whole client area painted again, background included.
-    void RepaintEditor();
+    // Draws what changed on the grid, or hides it, and repaints only that.
+    void DrawGrid();
+    // The face of the "?" of a marked cell, made when first drawn.
+    const RasterFont& MarkFace();
     void ShowCheckResult(const PuzzleCheckResult& result);
-    void PaintGrid(QPainter& painter);
 
     EditorServices Services;
     EditorDialogs Dialogs;
     EditorDocument Document;
     bool ActivationPending = false;
-    QImage EditorBitmap;
+    PixelImage Image;
+    BoardRenderer Renderer;
     CellPitch Pitch = PitchOf(BoardSize::Small);
     ColourSet Colours{};
     std::filesystem::path PuzzleFolder;
     std::filesystem::path ProgramFolder;
-    SubstituteTextFace MarkFace;
+    std::optional<RasterFont> MarkFace_;
 
     PuzzleCheckRunner* Checker = nullptr;
 
     QWidget* Client = nullptr;
     ToolBand Band{};
-    QScrollArea* ScrollBox = nullptr;
-    QWidget* GridArea = nullptr; // the scrolled area; its origin is client point (0, 30)
+    BoardView* Board = nullptr; // below the tool band; the grid lies at client point (10, 40)
     CommandTable Commands;
 };

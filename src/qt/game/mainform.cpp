@@ -3,17 +3,13 @@
 #include "appearance/preferences.h"
 #include "appearance/qt_colour.h"
 #include "appearance/scheme_store.h"
-#include "board/board_renderer.h"
+#include "board/board_view.h"
 #include "board/clue_fonts.h"
 #include "editor/feditor.h"
-#include "game/fileinfo.h"
-#include "game/board_scroll.h"
 #include "game/command_states.h"
 #include "game/completion.h"
-#include "ui/dialog_look.h"
-#include "ui/file_dialogs.h"
+#include "game/fileinfo.h"
 #include "game/game_texts.h"
-#include "ui/message_dialogs.h"
 #include "game/message_panel.h"
 #include "library/congratulations_dialog.h"
 #include "library/puzzle_chooser.h"
@@ -22,9 +18,13 @@
 #include "model/saved_game_file.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
+#include "platform/waiter.h"
 #include "settings/registry_failure.h"
 #include "settings/settings_keys.h"
-#include "platform/waiter.h"
+#include "ui/board_margins.h"
+#include "ui/dialog_look.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_dialogs.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -32,15 +32,16 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStatusBar>
-#include <QWheelEvent>
 #include <algorithm>
 #include <stdexcept>
 
 namespace {
+
+// The band of status panels along the bottom of the client area.
+constexpr int StatusBarHeight = 19;
 
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
@@ -73,8 +74,13 @@ Tfmainform::Tfmainform(MainformServices services, const MainformDialogMaker& mak
     Band = CreateToolBand(*Client);
     CreateCommands();
     CreateStatusBar();
-    Scroll = std::make_unique<BoardScroll>(*Client);
-    LayOutClient(DesignedClientWidth, DesignedClientHeight);
+    Board = new BoardView(Client);
+    Board->setObjectName(QStringLiteral("Board"));
+    Board->SetMargins(BoardMargins());
+    Board->SetHitTest([this](int x, int y) { return Geometry().HitTest(x, y); });
+    connect(Board, &BoardView::Pressed, this, &Tfmainform::FormMouseDown);
+    connect(Board, &BoardView::Released, this, &Tfmainform::FormMouseUp);
+    LayOutClient({DesignedClientWidth, DesignedClientHeight - ToolBandHeight - StatusBarHeight});
 
     // The board's colours come first: everything drawn afterwards uses them.
     const LoadedColours loaded = LoadBoardColours(Services.Registry);
@@ -123,12 +129,17 @@ void Tfmainform::CreateStatusBar() {
     panel("StatusPanel2", 50);
 }
 
-void Tfmainform::LayOutClient(int width, int height) {
-    const QSize shown =
-        Scroll->Fit({width, height}, AvailableClientSize(), ToolBandHeight, StatusBarHeight);
+void Tfmainform::LayOutClient(QSize view) {
+    const QSize shown(view.width(), ToolBandHeight + view.height() + StatusBarHeight);
     Client->setFixedSize(shown);
     Band.LayOut(shown.width());
+    Board->setGeometry(0, ToolBandHeight, view.width(), view.height());
     StatusBar1->setGeometry(0, shown.height() - StatusBarHeight, shown.width(), StatusBarHeight);
+}
+
+QSize Tfmainform::BoardViewSize() const {
+    Board->SetLeastContentWidth(LeastClientWidth());
+    return Board->SizeFor(AvailableClientSize() - QSize(0, ToolBandHeight + StatusBarHeight));
 }
 
 int Tfmainform::LeastClientWidth() const {
@@ -161,18 +172,16 @@ bool Tfmainform::eventFilter(QObject* watched, QEvent* event) {
         FormPaint(painter);
         return true;
     }
+    // Presses beside the board view, on the bands, only show in the cursor.
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick: {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        FormMouseDown(press->button(), press->position().toPoint().x(),
-                      press->position().toPoint().y());
+    case QEvent::MouseButtonDblClick:
+        FormMouseDown({});
         return true;
-    }
     case QEvent::MouseButtonRelease:
         FormMouseUp();
         return true;
     case QEvent::Wheel:
-        Scroll->Wheel(*static_cast<QWheelEvent*>(event));
+        QCoreApplication::sendEvent(Board->viewport(), event);
         return true;
     default:
         return QMainWindow::eventFilter(watched, event);
@@ -293,7 +302,8 @@ void Tfmainform::SavePrompt() {
 }
 
 void Tfmainform::PuzzleEditor1Click() {
-    Dialogs.Editor->Edit({PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
+    Dialogs.Editor->Edit(
+        {PitchOf(BoardSize_), Colours, Folders.PuzzleFolder, Folders.ProgramFolder});
 }
 
 void Tfmainform::Preferences1Click() {
@@ -347,16 +357,10 @@ void Tfmainform::UseBoardSize(BoardSize size) {
     Commands.Action(size == BoardSize::Small ? "Small1" : "Medium1")->setChecked(true);
 }
 
-void Tfmainform::FormMouseDown(Qt::MouseButton button, int x, int y) {
+void Tfmainform::FormMouseDown(const BoardPress& press) {
     Client->setCursor(Hand2);
-    const QPoint offset = Scroll->Offset();
-    const std::optional<BoardTarget> target = Geometry().HitTest(x + offset.x(), y + offset.y());
-    if (!target)
-        return;
-    const ButtonKind kind = button == Qt::LeftButton    ? ButtonKind::Left
-                            : button == Qt::RightButton ? ButtonKind::Right
-                                                        : ButtonKind::Other;
-    Show(Session_.Press(*target, kind));
+    if (press.Target)
+        Show(Session_.Press(*press.Target, press.Button));
 }
 
 void Tfmainform::FormMouseUp() {
@@ -385,7 +389,7 @@ void Tfmainform::Show(const SessionChange& change) {
     if (change.BoardRebuilt)
         RebuildBoard();
     if (change.Box)
-        RedrawBoardBox(*change.Box);
+        RedrawBoard();
     if (change.PhaseChanged) {
         // The clock runs only while the game is played; a solved game keeps its time.
         if (Session_.Phase() == GamePhase::Running)
@@ -431,7 +435,12 @@ void Tfmainform::UpdateCommandStates() {
 }
 
 void Tfmainform::RepaintWindow() {
+    Board->SetBoardHidden(!BoardShown());
     Client->update();
+}
+
+bool Tfmainform::BoardShown() const {
+    return Session_.Loaded() && PromptText(Session_.Phase(), Game().ElapsedSeconds).empty();
 }
 
 void Tfmainform::UseWindowBackground() {
@@ -447,25 +456,20 @@ void Tfmainform::RebuildBoard() {
     UseWindowBackground();
     const ClueFont& face = ClueFontFor(BoardSize_);
     ClueFace = Services.Fonts.Face(QString::fromLatin1(face.FaceName), CluePointSize, true);
-    const BoardGeometry geometry = Geometry();
-    Bitmap = DrawBoard({Game(), geometry, Colours, *ClueFace});
-    LayOutClient(geometry.ClientWidth(LeastClientWidth()), geometry.ClientHeight());
+    Renderer.Update(GameBoardScene(Game(), BoardSize_, Colours, *ClueFace), Image);
+    Board->ShowImage(&Image, {0, 0, Image.Width, Image.Height});
+    LayOutClient(BoardViewSize());
+    RepaintWindow();
 }
 
-void Tfmainform::RedrawBoardBox(const BoardTarget& target) {
-    const BoardGeometry geometry = Geometry();
-    RedrawBox(Bitmap, {Game(), geometry, Colours, *ClueFace}, target);
-    const PixelRect rect = geometry.RepaintRect(target);
-    const QPoint offset = Scroll->Offset();
-    Client->update(rect.Left - offset.x(), rect.Top - offset.y(), rect.Width(), rect.Height());
+void Tfmainform::RedrawBoard() {
+    const PixelRect changed =
+        Renderer.Update(GameBoardScene(Game(), BoardSize_, Colours, *ClueFace), Image);
+    Board->ShowImage(&Image, changed);
 }
 
 void Tfmainform::FormPaint(QPainter& painter) {
     const std::string prompt = PromptText(Session_.Phase(), Game().ElapsedSeconds);
-    if (prompt.empty()) {
-        const QPoint offset = Scroll->Offset();
-        painter.drawImage(BoardLeft - offset.x(), BoardTop - offset.y(), Bitmap);
-        return;
-    }
-    DrawMessagePanel(painter, Client->rect(), Text(prompt));
+    if (!prompt.empty())
+        DrawMessagePanel(painter, Client->rect(), Text(prompt));
 }

@@ -4,21 +4,22 @@
 #include "appearance/colour_scheme.h"
 #include "board/board_action.h"
 #include "board/board_geometry.h"
+#include "board/board_press.h"
 #include "game/game_session.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
+#include "render/board_renderer.h"
 #include "ui/command_table.h"
 #include "ui/tool_band.h"
 
 #include <QCursor>
-#include <QImage>
 #include <QMainWindow>
 #include <QTimer>
 #include <functional>
 
 class QLabel;
 class QPainter;
-class BoardScroll;
+class BoardView;
 class CongratulationsDialog;
 class PuzzleChooser;
 class Tfcompleted;
@@ -44,7 +45,6 @@ struct MainformDialogs {
                About && Help;
     }
 };
-class TextFace;
 class Tfmainform;
 struct CommandStates;
 
@@ -76,7 +76,7 @@ public:
     // The room the tool band's buttons, the status panels and the unfolded menus need, which a
     // small board leaves the client area.
     int LeastClientWidth() const;
-    const QImage& BoardBitmap() const { return Bitmap; }
+    const PixelImage& BoardImage() const { return Image; }
 
     // The first activation hides the splash and opens the file named on the command line.
     void FormActivate();
@@ -93,16 +93,17 @@ public:
     void Timer1Timer();
     // The whole client area, background included, is painted again.
     void RepaintWindow();
-    // A press on the client area at a client point: the cursor shows it, and on the board of a
-    // running game it changes the box under it.
-    void FormMouseDown(Qt::MouseButton button, int x, int y);
+    // A press on the client area: the cursor shows it, and on the board of a running game it
+    // changes the box under it.
+    void FormMouseDown(const BoardPress& press);
     void FormMouseUp();
     void UndoAction();
     void RedoAction();
-    // Draws the whole board afresh and fits the window around it; nothing while no game is loaded.
+    // Draws the board in the colours and face in force and fits the window around it; nothing
+    // while no game is loaded.
     void RebuildBoard();
-    // Redraws the one box of a changed cell or clue and repaints only its rectangle.
-    void RedrawBoardBox(const BoardTarget& target);
+    // Draws what changed on the board and repaints only that.
+    void RedrawBoard();
 
 protected:
     bool event(QEvent* event) override;
@@ -118,9 +119,14 @@ private:
     CommandEntry HelpMenu();
     std::function<void()> Call(void (Tfmainform::*handler)());
     void CreateStatusBar();
-    // Sizes the client area and lays the tool bar band and the status bar across it. A board
-    // larger than the screen's free area is capped to it and scrolls; otherwise nothing scrolls.
-    void LayOutClient(int width, int height);
+    // Sizes the client area around a board view of this size and lays the tool bar band, the
+    // view and the status bar across it.
+    void LayOutClient(QSize view);
+    // The view's size for the board drawn: a board larger than the screen's free area is capped
+    // to it and scrolls; otherwise nothing scrolls.
+    QSize BoardViewSize() const;
+    // The board shows while a game is loaded and no prompt covers the client area.
+    bool BoardShown() const;
     QSize AvailableClientSize() const;
     // The client area's background takes the scheme's window colour.
     void UseWindowBackground();
@@ -157,8 +163,9 @@ private:
     std::string SchemeName;
     ProgramFolders Folders;
     BoardSize BoardSize_ = BoardSize::Small;
-    QImage Bitmap;
-    std::shared_ptr<const TextFace> ClueFace;
+    PixelImage Image;
+    BoardRenderer Renderer;
+    std::shared_ptr<const RasterFont> ClueFace;
     bool Activated = false;
     QCursor Hand1;
     QCursor Hand2;
@@ -166,7 +173,7 @@ private:
     QWidget* Client = nullptr;
     ToolBand Band{};
     CommandTable Commands;
-    std::unique_ptr<BoardScroll> Scroll;
+    BoardView* Board = nullptr;
     QWidget* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;
     QLabel* ClockPanel = nullptr;

@@ -2,7 +2,7 @@
 #include "platform/raster_font_library.h"
 
 #include "model/file_read.h"
-#include "platform/substitute_text_face.h"
+#include "platform/toolkit_raster_font.h"
 
 #include <algorithm>
 
@@ -23,17 +23,17 @@ void RasterFontLibrary::AddFontFile(const std::filesystem::path& file) {
         return;
     auto font = ParseRasterFont(*bytes);
     if (font)
-        Registered.emplace_back(file, std::make_shared<const RasterTextFace>(std::move(*font)));
+        Registered.emplace_back(file, std::make_shared<const RasterFont>(std::move(*font)));
 }
 
 void RasterFontLibrary::RemoveFontFile(const std::filesystem::path& file) {
     std::erase_if(Registered, [&](const auto& entry) { return entry.first == file; });
 }
 
-std::shared_ptr<const TextFace> RasterFontLibrary::Face(const QString& name, int pointSize,
-                                                        bool bold) {
+std::shared_ptr<const RasterFont> RasterFontLibrary::Face(const QString& name, int pointSize,
+                                                          bool bold) {
     for (const auto& [file, face] : Registered)
-        if (QString::fromLatin1(face->Font().FaceName).compare(name, Qt::CaseInsensitive) == 0)
+        if (QString::fromLatin1(face->FaceName).compare(name, Qt::CaseInsensitive) == 0)
             return face;
-    return std::make_shared<const SubstituteTextFace>(name, pointSize, bold);
+    return std::make_shared<const RasterFont>(RasteriseFont(BoardTextFont(name, pointSize, bold)));
 }

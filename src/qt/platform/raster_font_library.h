@@ -2,7 +2,6 @@
 #pragma once
 
 #include "platform/font_library.h"
-#include "platform/raster_text_face.h"
 
 #include <utility>
 #include <vector>
@@ -11,9 +10,9 @@ class RasterFontLibrary final : public FontLibrary {
 public:
     void AddFontFile(const std::filesystem::path& file) override;
     void RemoveFontFile(const std::filesystem::path& file) override;
-    std::shared_ptr<const TextFace> Face(const QString& name, int pointSize, bool bold) override;
+    std::shared_ptr<const RasterFont> Face(const QString& name, int pointSize, bool bold) override;
 
 private:
     // In the order added: when two files name the same face, the first one supplies it.
-    std::vector<std::pair<std::filesystem::path, std::shared_ptr<const RasterTextFace>>> Registered;
+    std::vector<std::pair<std::filesystem::path, std::shared_ptr<const RasterFont>>> Registered;
 };
