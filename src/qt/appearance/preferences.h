@@ -1,6 +1,7 @@
 // The preferences dialog, where colour schemes are chosen, edited, previewed and stored.
 #pragma once
 
+#include "appearance/appearance_chooser.h"
 #include "appearance/colour_scheme.h"
 #include "appearance/scheme_list.h"
 #include "board/board_geometry.h"
@@ -19,25 +20,16 @@ class MessageDialogs;
 class QComboBox;
 class RegistryStore;
 
-// The main window's colours in force and the name of the scheme ColorSet remembers.
-struct AppearanceChoice {
-    ColourSet BoardColours;
-    std::string ActiveSchemeName;
-};
-
 // Asks for a colour, starting on the one given; none when the player cancels.
 using ColourPicker = std::function<std::optional<QColor>(const QColor& initial)>;
 
-class Tfpreferences : public QDialog {
+class Tfpreferences : public QDialog, public AppearanceChooser {
     Q_OBJECT
 
 public:
     Tfpreferences(RegistryStore& registry, MessageDialogs& messages, QWidget* parent = nullptr);
 
-    // Shows the dialog modally on the board's colours, previewed at the board's cell size. OK
-    // gives the colours shown and, for a stored scheme, its name, which ColorSet then holds;
-    // Cancel gives back what it was given.
-    AppearanceChoice Choose(const AppearanceChoice& current, CellPitch pitch);
+    AppearanceChoice Choose(const AppearanceChoice& current, CellPitch pitch) override;
 
     // The platform's colour dialog unless a test answers instead.
     void UseColourPicker(ColourPicker picker) { Picker = std::move(picker); }

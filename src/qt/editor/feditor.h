@@ -6,6 +6,7 @@
 #include "board/board_press.h"
 #include "editor/editor_document.h"
 #include "editor/editor_services.h"
+#include "editor/puzzle_editor.h"
 #include "render/board_renderer.h"
 #include "ui/command_table.h"
 #include "ui/tool_band.h"
@@ -17,7 +18,7 @@ class PuzzleCheckRunner;
 class BoardView;
 class QMenuBar;
 
-class Tffeditor : public QDialog {
+class Tffeditor : public QDialog, public PuzzleEditor {
     Q_OBJECT
 
 public:
@@ -29,8 +30,7 @@ public:
               QWidget* parent = nullptr);
     ~Tffeditor() override;
 
-    // Opens the editor modally with the main window's settings; a new puzzle is started at once.
-    void Edit(const EditorSettings& settings);
+    void Edit(const EditorSettings& settings) override;
 
     const PuzzleRecord& Puzzle() const { return Document.Record(); }
     const std::filesystem::path& FileName() const { return Document.FileName(); }

@@ -1,11 +1,11 @@
 #include "game/mainform.h"
 
-#include "appearance/preferences.h"
+#include "appearance/appearance_chooser.h"
 #include "appearance/qt_colour.h"
 #include "appearance/scheme_store.h"
 #include "board/board_view.h"
 #include "board/clue_fonts.h"
-#include "editor/feditor.h"
+#include "editor/puzzle_editor.h"
 #include "game/command_states.h"
 #include "game/completion.h"
 #include "game/fileinfo.h"

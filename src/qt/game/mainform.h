@@ -17,27 +17,27 @@
 #include <QTimer>
 #include <functional>
 
-class QLabel;
-class QPainter;
+class AppearanceChooser;
 class BoardView;
 class CongratulationsDialog;
-class PuzzleChooser;
-class Tfcompleted;
-class Tffeditor;
-class Tffileinfo;
-class Tfabout;
 class HelpViewer;
-class Tfpreferences;
+class PuzzleChooser;
+class PuzzleEditor;
+class QDialog;
+class QLabel;
+class QPainter;
+class SolvedPuzzlesList;
+class Tffileinfo;
 
 // The dialogs the main window shows, created after it and owned by it. Every one is given.
 struct MainformDialogs {
     CongratulationsDialog* Congratulations = nullptr;
     Tffileinfo* FileInfo = nullptr; // filled at each load
     PuzzleChooser* NewGame = nullptr;
-    Tfcompleted* Completed = nullptr;
-    Tffeditor* Editor = nullptr;
-    Tfpreferences* Preferences = nullptr;
-    Tfabout* About = nullptr;
+    SolvedPuzzlesList* Completed = nullptr;
+    PuzzleEditor* Editor = nullptr;
+    AppearanceChooser* Preferences = nullptr;
+    QDialog* About = nullptr;
     HelpViewer* Help = nullptr;
 
     bool Complete() const {

@@ -1,19 +1,20 @@
 // The list of solved puzzles with their best times.
 #pragma once
 
+#include "library/solved_puzzles_list.h"
+
 #include <QDialog>
 
 class QTreeWidget;
 class RegistryStore;
 
-class Tfcompleted : public QDialog {
+class Tfcompleted : public QDialog, public SolvedPuzzlesList {
     Q_OBJECT
 
 public:
     explicit Tfcompleted(RegistryStore& registry, QWidget* parent = nullptr);
 
-    // Refills the list from the registry and shows it modally until the player closes it.
-    void ShowList();
+    void ShowList() override;
 
 private:
     void FillSolvedList();
