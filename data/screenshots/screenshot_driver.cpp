@@ -2,9 +2,11 @@
 // plugin (QT_QPA_GENERIC_PLUGINS=quorvanescreenshots), it starts the game named on the command
 // line, presses the cells QUORVANE_SHOT_CELLS lists ("x,y;x,y,r", of a QUORVANE_SHOT_SIZE "WxH"
 // grid), grabs the window as game.png, then opens the same puzzle in the editor and grabs
-// editor.png, both into the folder QUORVANE_SHOT_FOLDER.
+// editor.png, both into the folder QUORVANE_SHOT_FOLDER; with QUORVANE_SHOT_PREFERENCES set it
+// goes on to grab the preferences dialog as preferences.png.
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFileDialog>
 #include <QGenericPlugin>
 #include <QLineEdit>
@@ -22,7 +24,13 @@ public:
     }
 
 private:
-    enum class Stage { WaitingForGame, WaitingForEditor, WaitingForOpenDialog, WaitingForPuzzle };
+    enum class Stage {
+        WaitingForGame,
+        WaitingForEditor,
+        WaitingForOpenDialog,
+        WaitingForPuzzle,
+        WaitingForPreferences
+    };
 
     static QWidget* Shown(const char* className) {
         for (QWidget* widget : QApplication::topLevelWidgets())
@@ -106,7 +114,21 @@ private:
             break;
         case Stage::WaitingForPuzzle:
             if (!qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                Save(*Shown("Tffeditor"), QStringLiteral("editor.png"));
+                auto* editor = qobject_cast<QDialog*>(Shown("Tffeditor"));
+                Save(*editor, QStringLiteral("editor.png"));
+                if (qEnvironmentVariableIsEmpty("QUORVANE_SHOT_PREFERENCES")) {
+                    Poll.stop();
+                    QCoreApplication::exit(0);
+                    break;
+                }
+                editor->accept();
+                Now = Stage::WaitingForPreferences;
+                QTimer::singleShot(0, game, [game] { Trigger(*game, "Preferences1"); });
+            }
+            break;
+        case Stage::WaitingForPreferences:
+            if (QWidget* preferences = Shown("Tfpreferences")) {
+                Save(*preferences, QStringLiteral("preferences.png"));
                 Poll.stop();
                 QCoreApplication::exit(0);
             }
