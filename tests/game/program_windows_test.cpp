@@ -1,5 +1,5 @@
-// The program's windows as start-up makes them: every dialog is there from the start and belongs
-// to the window that opens it, so a window manager keeps the window in use in front.
+// The program's windows as start-up makes them: a dialog is made when the player first opens it,
+// and belongs to the window that opens it, so a window manager keeps the window in use in front.
 #include "app/program_windows.h"
 #include "editor/picture_open_dialog.h"
 #include "support/mainform_harness.h"
@@ -31,20 +31,41 @@ class ProgramWindowsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void DialogsAreMadeWhenFirstOpenedAndBelongToTheMainWindow() {
+        MainformHarness h;
+        MessageBoxes boxes;
+        ProgramWindows windows(
+            {h.Registry, h.Fonts, h.Waits, h.Splash, boxes, h.Time, h.Files, h.Folder.Path(), {}});
+        Tfmainform& mainform = *windows.Mainform;
+        // Nothing the player has not asked for is made with the main window. A file dialog, for
+        // one, lists and watches its folder as soon as it is made.
+        QVERIFY(mainform.findChild<QFileDialog*>() == nullptr);
+        QVERIFY(mainform.findChild<Tfabout*>() == nullptr);
+        QVERIFY(mainform.findChild<Tfpreferences*>() == nullptr);
+        QVERIFY(mainform.findChild<Tfnewgame*>() == nullptr);
+        QVERIFY(mainform.findChild<Tffeditor*>() == nullptr);
+        QVERIFY(mainform.findChild<Tfcongrats*>() == nullptr);
+        QVERIFY(mainform.findChild<Tfcompleted*>() == nullptr);
+        QCOMPARE(windows.FileInfo->parentWidget(), &mainform);
+
+        // Each dialog the main window opens comes up as its own.
+        for (const char* command : {"About1", "Preferences1", "StartanewGame1", "SolvedPuzzles1"})
+            QCOMPARE(OwnerOfNextModal([&] { Control<QAction>(mainform, command)->trigger(); }),
+                     &mainform);
+        QCOMPARE(OwnerOfNextModal([&] { windows.Congrats->Congratulate(QStringLiteral("Done")); }),
+                 &mainform);
+        QCOMPARE(windows.Editor->Made().parentWidget(), &mainform);
+    }
+
     void DialogsOpenedFromTheEditorBelongToIt() {
         MainformHarness h;
         MessageBoxes boxes;
         ProgramWindows windows(
             {h.Registry, h.Fonts, h.Waits, h.Splash, boxes, h.Time, h.Files, h.Folder.Path(), {}});
-        Tffeditor* editor = windows.Editor;
+        Tfmainform& mainform = *windows.Mainform;
+        Tffeditor* editor = &windows.Editor->Made();
+        QCOMPARE(editor->parentWidget(), &mainform);
         QCOMPARE(windows.PuzzleInfo->parentWidget(), editor);
-        // A file dialog lists and watches its folder as soon as it is made: none is made before
-        // the player asks for one.
-        QVERIFY(windows.Mainform->findChild<QFileDialog*>() == nullptr);
-        for (QWidget* dialog : std::initializer_list<QWidget*>{
-                 windows.About, windows.Preferences, windows.FileInfo, windows.NewGame,
-                 windows.Congrats, windows.Completed, editor})
-            QCOMPARE(dialog->parentWidget(), windows.Mainform.get());
 
         // The editor is up, modal, as the main window opens it.
         editor->setWindowModality(Qt::ApplicationModal);
@@ -53,7 +74,10 @@ private slots:
         QCOMPARE(OwnerOfNextModal(
                      [&] { editor->findChild<QAction*>(QStringLiteral("About1"))->trigger(); }),
                  editor);
-        QCOMPARE(windows.About->parentWidget(), windows.Mainform.get());
+        // The about box is shared: the one the main window showed, and still its own.
+        const QList<Tfabout*> aboutBoxes = mainform.findChildren<Tfabout*>();
+        QCOMPARE(aboutBoxes.size(), 1);
+        QCOMPARE(aboutBoxes.front()->parentWidget(), &mainform);
         // Import is enabled here as a grid on show would enable it.
         auto* import = editor->findChild<QAction*>(QStringLiteral("ImportFromBitmap1"));
         import->setEnabled(true);

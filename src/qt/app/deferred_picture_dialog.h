@@ -3,21 +3,17 @@
 // most runs never import a picture.
 #pragma once
 
+#include "app/deferred_window.h"
 #include "editor/picture_open_dialog.h"
 
-class DeferredPictureDialog final : public QObject, public PictureChooser {
+class DeferredPictureDialog final : public DeferredWindow<PictureOpenDialog>,
+                                    public PictureChooser {
 public:
-    // The dialog, once made, belongs to the owner, as this does.
-    explicit DeferredPictureDialog(QWidget& owner) : QObject(&owner), Owner(owner) {}
+    explicit DeferredPictureDialog(QWidget& owner)
+        : DeferredWindow(owner, [](QWidget& parent) { return new PictureOpenDialog(&parent); }) {}
 
+    // Made once and kept, so each showing starts in the folder the last one ended in.
     std::filesystem::path OpenPictureName(const QString& filter) override {
-        // Made once and kept, so each showing starts in the folder the last one ended in.
-        if (Dialog == nullptr)
-            Dialog = new PictureOpenDialog(&Owner);
-        return Dialog->OpenPictureName(filter);
+        return Made().OpenPictureName(filter);
     }
-
-private:
-    QWidget& Owner;
-    PictureOpenDialog* Dialog = nullptr;
 };

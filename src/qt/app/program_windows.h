@@ -1,16 +1,17 @@
-// Every window of the program, created once at start-up in a fixed order and kept for the run.
+// Every window of the program: the main window, made at start-up, and the dialogs, each made the
+// first time the player opens it and kept for the run.
 #pragma once
 
-#include "appearance/preferences.h"
-#include "editor/feditor.h"
-#include "game/fileinfo.h"
+#include "app/deferred_about_box.h"
+#include "app/deferred_congratulations.h"
+#include "app/deferred_editor.h"
+#include "app/deferred_new_game.h"
+#include "app/deferred_preferences.h"
+#include "app/deferred_solved_list.h"
 #include "editor/puzzleinfo.h"
+#include "game/fileinfo.h"
 #include "game/mainform.h"
 #include "help/help_window.h"
-#include "library/about.h"
-#include "library/completed.h"
-#include "library/congrats.h"
-#include "library/newgame.h"
 #include "platform/random_guid_source.h"
 #include "platform/user_name.h"
 
@@ -25,15 +26,16 @@ struct ProgramWindows {
     // The help window, for the main window and the editor; it belongs to the main window.
     HelpWindow* Help = nullptr;
 
-    // Declared in creation order; the dialogs belong to the window that opens them and go with
-    // the main window.
+    // The dialogs belong to the window that opens them and go with the main window; those made
+    // later stand in their makers' place, which belong to the same window.
     std::unique_ptr<Tfmainform> Mainform;
-    Tfabout* About = nullptr;
-    Tfpreferences* Preferences = nullptr;
+    DeferredAboutBox* About = nullptr;
+    DeferredPreferences* Preferences = nullptr;
     Tffileinfo* FileInfo = nullptr;
-    Tfnewgame* NewGame = nullptr;
-    Tffeditor* Editor = nullptr;
+    DeferredNewGame* NewGame = nullptr;
+    DeferredEditor* Editor = nullptr;
+    // Made with the editor.
     Tfpuzzleinfo* PuzzleInfo = nullptr;
-    Tfcongrats* Congrats = nullptr;
-    Tfcompleted* Completed = nullptr;
+    DeferredCongratulations* Congrats = nullptr;
+    DeferredSolvedList* Completed = nullptr;
 };

@@ -17,13 +17,13 @@
 #include <QTimer>
 #include <functional>
 
+class AboutBox;
 class AppearanceChooser;
 class BoardView;
 class CongratulationsDialog;
 class HelpViewer;
 class PuzzleChooser;
 class PuzzleEditor;
-class QDialog;
 class QLabel;
 class QPainter;
 class SolvedPuzzlesList;
@@ -37,7 +37,7 @@ struct MainformDialogs {
     SolvedPuzzlesList* Completed = nullptr;
     PuzzleEditor* Editor = nullptr;
     AppearanceChooser* Preferences = nullptr;
-    QDialog* About = nullptr;
+    AboutBox* About = nullptr;
     HelpViewer* Help = nullptr;
 
     bool Complete() const {

@@ -2,13 +2,13 @@
 // that shares its action.
 #include "game/fileinfo.h"
 #include "game/mainform.h"
+#include "library/about_box.h"
 #include "library/solved_puzzles_list.h"
 #include "platform/help_viewer.h"
 #include "ui/menu_banner_style.h"
 
 #include <QAction>
 #include <QActionGroup>
-#include <QDialog>
 #include <QMenuBar>
 
 namespace {
@@ -113,5 +113,5 @@ void Tfmainform::Contents1Click() {
 }
 
 void Tfmainform::About1Click() {
-    Dialogs.About->exec();
+    Dialogs.About->ShowAbout();
 }
