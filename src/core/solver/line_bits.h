@@ -1,15 +1,77 @@
-// A line of up to 128 cells as a bit set: bit i stands for the cell at position i.
+// A line of up to 128 cells as a bit set: bit i stands for the cell at position i. Two 64-bit
+// words rather than a 128-bit integer, which compilers for 32-bit targets do not have.
 #pragma once
 
 #include <bit>
 #include <cstdint>
 
-__extension__ typedef unsigned __int128 LineBits;
+struct LineBits {
+    std::uint64_t Low_ = 0;  // cells 0 to 63
+    std::uint64_t High_ = 0; // cells 64 to 127
+
+    constexpr LineBits() = default;
+    // A set of the first 64 cells, so 0 and 1 read as they would for an integer.
+    constexpr LineBits(std::uint64_t low) : Low_(low) {}
+    constexpr LineBits(std::uint64_t high, std::uint64_t low) : Low_(low), High_(high) {}
+
+    constexpr std::uint64_t Low() const { return Low_; }
+    constexpr std::uint64_t High() const { return High_; }
+
+    friend constexpr bool operator==(const LineBits&, const LineBits&) = default;
+
+    friend constexpr LineBits operator~(LineBits a) { return {~a.High(), ~a.Low()}; }
+    friend constexpr LineBits operator&(LineBits a, LineBits b) {
+        return {a.High() & b.High(), a.Low() & b.Low()};
+    }
+    friend constexpr LineBits operator|(LineBits a, LineBits b) {
+        return {a.High() | b.High(), a.Low() | b.Low()};
+    }
+    friend constexpr LineBits operator^(LineBits a, LineBits b) {
+        return {a.High() ^ b.High(), a.Low() ^ b.Low()};
+    }
+    // Addition and subtraction carry between the words, as a flood through a stretch needs.
+    friend constexpr LineBits operator+(LineBits a, LineBits b) {
+        const std::uint64_t low = a.Low() + b.Low();
+        return {a.High() + b.High() + (low < a.Low() ? 1 : 0), low};
+    }
+    friend constexpr LineBits operator-(LineBits a, LineBits b) {
+        return {a.High() - b.High() - (a.Low() < b.Low() ? 1 : 0), a.Low() - b.Low()};
+    }
+    // Distances from 0 to 127, without branches: the bits that cross between the words are
+    // shifted in two steps, so a distance of 0 moves none.
+    friend constexpr LineBits operator<<(LineBits a, int distance) {
+        const int within = distance & 63;
+        const std::uint64_t low = a.Low() << within;
+        const std::uint64_t high = a.High() << within | a.Low() >> 1 >> (63 - within);
+        return distance >= 64 ? LineBits{low, 0} : LineBits{high, low};
+    }
+    friend constexpr LineBits operator>>(LineBits a, int distance) {
+        const int within = distance & 63;
+        const std::uint64_t high = a.High() >> within;
+        const std::uint64_t low = a.Low() >> within | a.High() << 1 << (63 - within);
+        return distance >= 64 ? LineBits{0, high} : LineBits{high, low};
+    }
+
+    // One cell at a time touches only the word that holds it.
+    constexpr bool Has(int position) const {
+        return ((position >= 64 ? High_ : Low_) >> (position & 63) & 1) != 0;
+    }
+    constexpr void Add(int position) {
+        (position >= 64 ? High_ : Low_) |= std::uint64_t{1} << (position & 63);
+    }
+    constexpr void Remove(int position) {
+        (position >= 64 ? High_ : Low_) &= ~(std::uint64_t{1} << (position & 63));
+    }
+
+    constexpr LineBits& operator&=(LineBits other) { return *this = *this & other; }
+    constexpr LineBits& operator|=(LineBits other) { return *this = *this | other; }
+};
 
 constexpr int MaxLineCells = 128;
 
 constexpr LineBits CellBit(int position) {
-    return LineBits{1} << position;
+    const std::uint64_t bit = std::uint64_t{1} << (position & 63);
+    return position >= 64 ? LineBits{bit, 0} : LineBits{0, bit};
 }
 
 // The bits of the first `count` cells.
@@ -26,8 +88,7 @@ constexpr LineBits ShiftDown(LineBits bits, int distance) {
 }
 
 constexpr int CountCells(LineBits bits) {
-    return std::popcount(static_cast<std::uint64_t>(bits)) +
-           std::popcount(static_cast<std::uint64_t>(bits >> 64));
+    return std::popcount(bits.Low()) + std::popcount(bits.High());
 }
 
 constexpr std::uint64_t Reversed64(std::uint64_t word) {
@@ -39,14 +100,10 @@ constexpr std::uint64_t Reversed64(std::uint64_t word) {
 
 // The position of the lowest cell in a non-empty set.
 constexpr int LowestCell(LineBits bits) {
-    const auto low = static_cast<std::uint64_t>(bits);
-    return low != 0 ? std::countr_zero(low)
-                    : 64 + std::countr_zero(static_cast<std::uint64_t>(bits >> 64));
+    return bits.Low() != 0 ? std::countr_zero(bits.Low()) : 64 + std::countr_zero(bits.High());
 }
 
 // The line read from its other end: the cell at position i moves to length - 1 - i.
 constexpr LineBits ReversedLine(LineBits bits, int length) {
-    const LineBits whole = LineBits{Reversed64(static_cast<std::uint64_t>(bits))} << 64 |
-                           Reversed64(static_cast<std::uint64_t>(bits >> 64));
-    return ShiftDown(whole, MaxLineCells - length);
+    return ShiftDown({Reversed64(bits.Low()), Reversed64(bits.High())}, MaxLineCells - length);
 }

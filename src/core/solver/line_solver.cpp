@@ -12,7 +12,7 @@ namespace {
 constexpr int MaxRuns = MaxLineCells / 2;
 
 // The positions s whose cells s .. s + width - 1 are all in `cells`, by doubling the window.
-LineBits WindowsWithin(LineBits cells, int width) {
+[[gnu::always_inline]] inline LineBits WindowsWithin(LineBits cells, int width) {
     int covered = 1;
     while (covered * 2 <= width) {
         cells &= cells >> covered;
@@ -22,7 +22,7 @@ LineBits WindowsWithin(LineBits cells, int width) {
 }
 
 // Every cell of a run of `width` cells starting at one of `starts`.
-LineBits CoveredBy(LineBits starts, int width) {
+[[gnu::always_inline]] inline LineBits CoveredBy(LineBits starts, int width) {
     int covered = 1;
     while (covered * 2 <= width) {
         starts |= starts << covered;

@@ -27,10 +27,10 @@ SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* canc
 
 LineCell SolverGrid::At(int cell) const {
     const LineState& row = Lines_[cell / Width_];
-    const LineBits bit = CellBit(cell % Width_);
-    return (row.Filled & bit) != 0  ? LineCell::Filled
-           : (row.Empty & bit) != 0 ? LineCell::Empty
-                                    : LineCell::Unknown;
+    const int x = cell % Width_;
+    return row.Filled.Has(x)  ? LineCell::Filled
+           : row.Empty.Has(x) ? LineCell::Empty
+                              : LineCell::Unknown;
 }
 
 void SolverGrid::Assign(int cell, LineCell value) {
@@ -45,11 +45,11 @@ void SolverGrid::Settle(int cell, LineCell value) {
     LineState& row = Lines_[y];
     LineState& column = Lines_[Height_ + x];
     if (value == LineCell::Filled) {
-        row.Filled |= CellBit(x);
-        column.Filled |= CellBit(y);
+        row.Filled.Add(x);
+        column.Filled.Add(y);
     } else {
-        row.Empty |= CellBit(x);
-        column.Empty |= CellBit(y);
+        row.Empty.Add(x);
+        column.Empty.Add(y);
     }
     Trail.push_back(cell);
     --UnknownCells;
@@ -101,8 +101,7 @@ bool SolverGrid::SolveQueuedLine(int line) {
     while (learnt != 0) {
         const int low = LowestCell(learnt);
         learnt &= learnt - 1;
-        Settle(CellOf(line, low),
-               (after.Filled & CellBit(low)) != 0 ? LineCell::Filled : LineCell::Empty);
+        Settle(CellOf(line, low), after.Filled.Has(low) ? LineCell::Filled : LineCell::Empty);
         Enqueue(IsRow(line) ? Height_ + low : low, 1);
     }
     return true;
@@ -116,10 +115,10 @@ void SolverGrid::Undo(std::size_t mark) {
         const int y = cell / Width_;
         LineState& row = Lines_[y];
         LineState& column = Lines_[Height_ + x];
-        row.Filled &= ~CellBit(x);
-        row.Empty &= ~CellBit(x);
-        column.Filled &= ~CellBit(y);
-        column.Empty &= ~CellBit(y);
+        row.Filled.Remove(x);
+        row.Empty.Remove(x);
+        column.Filled.Remove(y);
+        column.Empty.Remove(y);
         ++UnknownCells;
     }
 }
@@ -154,6 +153,6 @@ Picture SolverGrid::ToPicture() const {
     Picture picture = Picture::Blank(Width_, Height_);
     for (int y = 0; y < Height_; ++y)
         for (int x = 0; x < Width_; ++x)
-            picture.Set(x, y, (Lines_[y].Filled & CellBit(x)) != 0);
+            picture.Set(x, y, Lines_[y].Filled.Has(x));
     return picture;
 }
