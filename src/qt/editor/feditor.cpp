@@ -162,6 +162,7 @@ void Tffeditor::FormShow(const EditorSettings& settings) {
     Colours = settings.Colours;
     PuzzleFolder = settings.PuzzleFolder;
     ProgramFolder = settings.ProgramFolder;
+    UseWindowBackground();
     Show(Document.EditorShown());
     ActivationPending = true;
 }
@@ -264,7 +265,6 @@ void Tffeditor::Show(const EditorChange& change) {
 }
 
 void Tffeditor::DrawGrid() {
-    UseWindowBackground();
     if (!Document.GridShown()) {
         Board->ShowImage(nullptr, {});
         return;

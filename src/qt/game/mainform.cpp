@@ -456,8 +456,7 @@ void Tfmainform::RebuildBoard() {
     UseWindowBackground();
     const ClueFont& face = ClueFontFor(BoardSize_);
     ClueFace = Services.Fonts.Face(QString::fromLatin1(face.FaceName), CluePointSize, true);
-    Renderer.Update(GameBoardScene(Game(), BoardSize_, Colours, *ClueFace), Image);
-    Board->ShowImage(&Image, {0, 0, Image.Width, Image.Height});
+    RedrawBoard();
     LayOutClient(BoardViewSize());
     RepaintWindow();
 }
