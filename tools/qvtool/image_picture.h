@@ -4,6 +4,7 @@
 #include "solver/nonogram.h"
 
 #include <filesystem>
+#include <string_view>
 
 // Throws ToolError for a file that is no readable image or is larger than 128 pixels either way;
 // the size is checked from the header before the pixels are decoded.
