@@ -7,8 +7,6 @@
 #include "model/saved_game_file.h"
 #include "support/temp_folder.h"
 
-#include <csignal>
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <iostream>
 #include <map>
@@ -20,13 +18,12 @@ constexpr int Kills = 500;
 constexpr std::uint32_t MostSteps = 40;
 
 // Reads until count letters came or the pipe closed; returns the last letter, or 0.
-char ReadSteps(int fd, std::uint32_t count) {
+char ReadSteps(StreamEnd steps, std::uint32_t count) {
     char last = 0;
     char buffer[64];
     while (count > 0) {
-        const ssize_t got = ::read(fd, buffer, std::min<std::size_t>(count, sizeof buffer));
-        if (got < 0 && errno == EINTR)
-            continue;
+        const std::ptrdiff_t got =
+            ReadStream(steps, buffer, std::min<std::size_t>(count, sizeof buffer));
         if (got <= 0)
             return 0;
         last = buffer[got - 1];
@@ -63,20 +60,22 @@ TEST(KilledSave, LeavesOneWholeSavedGame) {
     std::array<int, 2> found{};
     int torn = 0;
     for (int kill = 0; kill < Kills; ++kill) {
-        int pipe[2];
-        ASSERT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
-        const pid_t pid = SpawnHelper({ATOMIC_SAVER, target.string(), (folder / "first").string(),
-                                       (folder / "second").string()},
-                                      -1, pipe[1]);
-        ::close(pipe[1]);
-        ASSERT_GT(pid, 0);
+        StreamEnd stepsRead = NoStream;
+        StreamEnd stepsWritten = NoStream;
+        ASSERT_TRUE(MakePipe(stepsRead, stepsWritten));
+        const ChildId saver =
+            SpawnHelper({ATOMIC_SAVER, target.string(), (folder / "first").string(),
+                         (folder / "second").string()},
+                        NoStream, stepsWritten);
+        CloseStream(stepsWritten);
+        ASSERT_NE(saver, NoChild);
         // The file exists from the first kill on: wait for one whole save then.
         const std::uint32_t steps = (kill == 0 ? 12 : 1) + random() % MostSteps;
-        const char last = ReadSteps(pipe[0], steps);
-        ::kill(pid, SIGKILL);
-        const int status = WaitFor(pid);
-        ::close(pipe[0]);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the saver stopped by itself: " << status;
+        const char last = ReadSteps(stepsRead, steps);
+        KillHelper(saver);
+        const int status = WaitFor(saver);
+        CloseStream(stepsRead);
+        ASSERT_TRUE(WasKilled(status)) << "the saver stopped by itself: " << status;
         ASSERT_NE(last, 0);
         ++killedAfter[last];
 
