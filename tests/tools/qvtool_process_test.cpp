@@ -10,7 +10,9 @@
 #include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 namespace {
 
@@ -37,9 +39,14 @@ protected:
             command += " " + Quoted(argument);
         command +=
             " >" + Quoted((Folder / "out").string()) + " 2>" + Quoted((Folder / "err").string());
+#ifdef _WIN32
+        // cmd /c takes the first and the last quote off a line with more than two.
+        const int exitCode = std::system(("\"" + command + "\"").c_str());
+#else
         const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(Folder / "out"),
-                ReadText(Folder / "err")};
+        const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+        return {exitCode, ReadText(Folder / "out"), ReadText(Folder / "err")};
     }
 
     std::string File(const std::string& name, const std::string& content) {
@@ -58,12 +65,17 @@ protected:
     TempFolder Folder;
 
 private:
+#ifdef _WIN32
+    // No file name or argument of these tests holds a double quote, which cmd cannot escape.
+    static std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+#else
     static std::string Quoted(const std::string& text) {
         std::string quoted = "'";
         for (const char c : text)
             quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
         return quoted + "'";
     }
+#endif
 };
 
 const char* const HouseRows = "..#..\n.###.\n#####\n.#.#.\n.###.\n";
@@ -125,9 +137,15 @@ TEST_F(QvtoolTest, InfoOnASavedGameShowsTheClockAndHistory) {
 TEST_F(QvtoolTest, DarkPixelsOfAnImageBecomeFilledCells) {
     const std::string image = File("stripes.pbm", "P1\n# a comment\n3 2\n1 0 1\n0 1 0\n");
     const ToolRun made = Run({"make", image, Path("stripes.qvf")});
+#ifdef QVTOOL_READS_IMAGES
     ASSERT_EQ(made.ExitCode, 0) << made.Err;
     EXPECT_EQ(PictureOfRecord(Puzzle("stripes.qvf")), (Picture{3, 2, {1, 0, 1, 0, 1, 0}}));
     EXPECT_EQ(Puzzle("stripes.qvf").Name.Text(), "stripes");
+#else
+    EXPECT_NE(made.ExitCode, 0);
+    EXPECT_NE(made.Err.find("reads pictures drawn as text only"), std::string::npos) << made.Err;
+    EXPECT_FALSE(std::filesystem::exists(Path("stripes.qvf")));
+#endif
 }
 
 TEST_F(QvtoolTest, ImportOfCluesWithoutGoalSolvesThem) {
@@ -216,20 +234,24 @@ TEST_F(QvtoolTest, BadInputGivesOneClearLineAndFails) {
         garbage += static_cast<char>(state >> 24);
     }
     const std::string validNon = "width 2\nheight 1\nrows\n1\ncolumns\n1\n0\n";
+#ifdef QVTOOL_READS_IMAGES
     // A 20 x 15 bitmap's header with the first six bytes of its pixels: Qt reads it all the same.
     const std::vector<std::uint8_t> bitmap =
         BmpBytes({20, 15, std::vector<std::uint32_t>(300, 0xFFFFFF)}, {24});
     const std::string truncatedBitmap(bitmap.begin(), bitmap.begin() + 60);
+#endif
     const struct {
         std::vector<std::string> Arguments; // "IN" is the input file, "OUT" the output
         std::string Input;
         std::string Error; // what the one line must contain
     } cases[] = {
         {{"make", "IN", "OUT"}, "width 5\nheight 5\n", "expected a row of '#' and '.'"},
+#ifdef QVTOOL_READS_IMAGES
         {{"make", "IN", "OUT"}, "P1\n1000000 1000000\n1\n", "no image that can be read"},
         {{"make", "IN", "OUT"}, "P1\n200 3\n", "is 200 x 3 pixels"},
         {{"make", "IN", "OUT"}, "\x89PNG\r\n\x1A\ngarbage", "no image that can be read"},
         {{"make", "IN", "OUT"}, truncatedBitmap, "holds fewer pixels than its header gives"},
+#endif
         {{"make", "IN", "OUT"}, garbage, "expected a row of '#' and '.'"},
         {{"make", "IN", "OUT", "--level", "11"}, "#\n", "--level must be 0..10 or auto"},
         {{"make", "IN", "OUT", "--id", "{123}"}, "#\n", "is no GUID"},

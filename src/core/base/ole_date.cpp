@@ -71,7 +71,11 @@ double OleDateNow() {
     const std::time_t seconds =
         std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
     localtime_r(&seconds, &local);
+#endif
     const CivilDateTime civil{.Year = local.tm_year + 1900,
                               .Month = local.tm_mon + 1,
                               .Day = local.tm_mday,

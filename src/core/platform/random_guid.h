@@ -3,5 +3,6 @@
 
 #include "model/guid.h"
 
-// Version 4 with the RFC 4122 variant, from the system's random device.
+// Version 4 with the RFC 4122 variant: from CoCreateGuid on Windows, elsewhere from the system's
+// random device.
 Guid RandomGuid();

@@ -1,4 +1,4 @@
-// The login name of the account the program runs as.
+// The login name of the account the program runs as, from the password database.
 #include "platform/user_name.h"
 
 #include <cerrno>
