@@ -9,7 +9,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <unistd.h>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -17,25 +18,26 @@ namespace {
 // Small writes give a kill many places to land inside one file.
 constexpr std::size_t WriteChunk = 16384;
 
+// Unbuffered, so each letter is out before the step it announces.
 bool Tell(char step) {
-    return ::write(STDOUT_FILENO, &step, 1) == 1;
+    return std::fputc(step, stdout) != EOF && std::fflush(stdout) == 0;
 }
 
 class ReportingCalls final : public FileSystemCalls {
 public:
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
+    std::ptrdiff_t Write(NativeFile file, const void* data, std::size_t size) override {
         if (!Tell('w'))
-            ::_exit(0);
-        return FileSystemCalls::Write(fd, data, std::min(size, WriteChunk));
+            std::_Exit(0);
+        return FileSystemCalls::Write(file, data, std::min(size, WriteChunk));
     }
-    int Fsync(int fd) override {
+    int Fsync(NativeFile file) override {
         if (!Tell('f'))
-            ::_exit(0);
-        return FileSystemCalls::Fsync(fd);
+            std::_Exit(0);
+        return FileSystemCalls::Fsync(file);
     }
-    int Rename(const char* from, const char* to) override {
+    int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         if (!Tell('r'))
-            ::_exit(0);
+            std::_Exit(0);
         return FileSystemCalls::Rename(from, to);
     }
 };

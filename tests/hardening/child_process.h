@@ -9,7 +9,9 @@
 
 #ifdef _WIN32
 #define WIN32_LEAN_AND_MEAN
+#ifndef NOMINMAX // the C++ library of MinGW-w64 defines it already
 #define NOMINMAX
+#endif
 #include <windows.h>
 #else
 #include <cerrno>

@@ -7,7 +7,6 @@
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -16,10 +15,21 @@
 
 enum class FileCall { Write, Fsync, Rename, FsyncFolder };
 
+// The calls a save makes on this system: Windows has no folder fsync.
+#ifdef _WIN32
+constexpr std::array<FileCall, 3> FileCallKinds = {FileCall::Write, FileCall::Fsync,
+                                                   FileCall::Rename};
+#else
 constexpr std::array<FileCall, 4> FileCallKinds = {FileCall::Write, FileCall::Fsync,
                                                    FileCall::Rename, FileCall::FsyncFolder};
-// A full disk, a failing device and a refused permission: the errors a save meets.
+#endif
+// A full disk, a failing device and a refused permission: the errors a save meets, as the system
+// reports them (ERROR_DISK_FULL, ERROR_IO_DEVICE and ERROR_ACCESS_DENIED on Windows).
+#ifdef _WIN32
+constexpr std::array<int, 3> FaultErrors = {112, 1117, 5};
+#else
 constexpr std::array<int, 3> FaultErrors = {ENOSPC, EIO, EACCES};
+#endif
 
 inline const char* FileCallName(FileCall call) {
     switch (call) {
@@ -43,7 +53,7 @@ struct FileFault {
 
 inline std::string Describe(const FileFault& fault) {
     return std::string(FileCallName(fault.Call)) + " #" + std::to_string(fault.Number) + " " +
-           std::strerror(fault.Error);
+           SystemErrorText(fault.Error);
 }
 
 class FileFaults final : public FileSystemCalls {
@@ -67,17 +77,17 @@ public:
     // Called with the target after each rename that succeeded.
     std::function<void(const std::filesystem::path&)> AfterRename;
 
-    ssize_t Write(int fd, const void* data, std::size_t size) override {
+    std::ptrdiff_t Write(NativeFile file, const void* data, std::size_t size) override {
         if (Fails(FileCall::Write))
             return -1;
-        return FileSystemCalls::Write(fd, data, std::min(size, MaxWriteBytes));
+        return FileSystemCalls::Write(file, data, std::min(size, MaxWriteBytes));
     }
-    int Fsync(int fd) override {
+    int Fsync(NativeFile file) override {
         if (Fails(FileCall::Fsync))
             return -1;
-        return FileSystemCalls::Fsync(fd);
+        return FileSystemCalls::Fsync(file);
     }
-    int Rename(const char* from, const char* to) override {
+    int Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
         if (Fails(FileCall::Rename))
             return -1;
         const int result = FileSystemCalls::Rename(from, to);
@@ -85,11 +95,13 @@ public:
             AfterRename(to);
         return result;
     }
-    int FsyncFolder(int fd) override {
+#ifndef _WIN32
+    int FsyncFolder(NativeFile folder) override {
         if (Fails(FileCall::FsyncFolder))
             return -1;
-        return FileSystemCalls::FsyncFolder(fd);
+        return FileSystemCalls::FsyncFolder(folder);
     }
+#endif
 
 private:
     bool Fails(FileCall call) {
@@ -97,14 +109,14 @@ private:
         if (!Armed || Armed->Call != call || Armed->Number != number)
             return false;
         ++Failed_;
-        errno = Armed->Error;
+        SetLastSystemError(Armed->Error);
         Armed.reset();
         return true;
     }
 
     FileSystemCalls* Previous;
     std::optional<FileFault> Armed;
-    std::array<int, FileCallKinds.size()> Counts{};
+    std::array<int, static_cast<std::size_t>(FileCall::FsyncFolder) + 1> Counts{};
     int Failed_ = 0;
 };
 

@@ -6,7 +6,9 @@
 
 #include <algorithm>
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -36,16 +38,43 @@ TEST(PuzzleFolderScan, ListsEveryValidPuzzleFileAndPassesOverTheRest) {
     ASSERT_EQ(WriteTestPuzzle(folder, {"copy.txt", "D", 1, "Ann", 0, 4}), "");
     WriteBrokenPuzzleFiles(folder);
     std::filesystem::create_directory(folder / "folder.qvf");
-    // A link stands for the file it names; a pipe, reached directly or through a link, has no
-    // writer and must not hold up the scan.
+
+    MemoryRegistry registry;
+    const PuzzleFolderScan scan = ScanPuzzleFolder(folder.Path(), registry);
+    EXPECT_EQ(FileNames(scan), (std::vector<std::string>{"UPPER.QVF", "a.qvf", "z.qvf"}));
+}
+
+#ifndef _WIN32
+// A link stands for the file it names; a pipe, reached directly or through a link, has no writer
+// and must not hold up the scan.
+TEST(PuzzleFolderScan, FollowsLinksAndPassesOverPipesWithoutWaiting) {
+    TempFolder folder;
+    ASSERT_EQ(WriteTestPuzzle(folder, {"a.qvf", "A", 1, "Ann", 0, 1}), "");
     std::filesystem::create_symlink(folder / "a.qvf", folder / "link.qvf");
     ASSERT_EQ(::mkfifo((folder / "pipe.qvf").c_str(), 0600), 0);
     std::filesystem::create_symlink(folder / "pipe.qvf", folder / "link to pipe.qvf");
 
     MemoryRegistry registry;
     const PuzzleFolderScan scan = ScanPuzzleFolder(folder.Path(), registry);
-    EXPECT_EQ(FileNames(scan),
-              (std::vector<std::string>{"UPPER.QVF", "a.qvf", "link.qvf", "z.qvf"}));
+    EXPECT_EQ(FileNames(scan), (std::vector<std::string>{"a.qvf", "link.qvf"}));
+}
+#endif
+
+// Names beyond the ANSI code page, in the folder's name and the file's, are saved and listed as
+// they are, in UTF-8.
+TEST(PuzzleFolderScan, SavesAndListsInAFolderWithANonAsciiName) {
+    TempFolder temporary;
+    const std::filesystem::path folder = temporary.Path() / u8"R\u00e4tsel \u2713";
+    std::filesystem::create_directory(folder);
+    const std::u8string fileName = u8"K\u00e4tzchen \u2713.qvf";
+    ASSERT_EQ(WritePuzzleFile(folder / fileName, TestPuzzle({"", "K", 1, "Ann", 0, 1})), "");
+    ASSERT_EQ(WritePuzzleFile(folder / fileName, TestPuzzle({"", "K", 2, "Ann", 0, 1})), "");
+
+    MemoryRegistry registry;
+    const PuzzleFolderScan scan = ScanPuzzleFolder(folder, registry);
+    ASSERT_EQ(scan.Rows.size(), 1u);
+    EXPECT_EQ(scan.Rows[0].FileName, std::string(fileName.begin(), fileName.end()));
+    EXPECT_EQ(scan.Rows[0].Level, 2);
 }
 
 TEST(PuzzleFolderScan, RowHoldsTheRecordsShownFields) {

@@ -1,9 +1,7 @@
-// The system calls through which files are written, replaceable so a test can make one fail.
+// The file system calls in use: the system's own unless a test installed others.
 #include "base/file_system_calls.h"
 
 #include <atomic>
-#include <cstdio>
-#include <unistd.h>
 
 namespace {
 
@@ -13,22 +11,6 @@ constinit FileSystemCalls SystemCalls;
 constinit std::atomic<FileSystemCalls*> Installed{&SystemCalls};
 
 } // namespace
-
-ssize_t FileSystemCalls::Write(int fd, const void* data, std::size_t size) {
-    return ::write(fd, data, size);
-}
-
-int FileSystemCalls::Fsync(int fd) {
-    return ::fsync(fd);
-}
-
-int FileSystemCalls::Rename(const char* from, const char* to) {
-    return std::rename(from, to);
-}
-
-int FileSystemCalls::FsyncFolder(int fd) {
-    return ::fsync(fd);
-}
 
 FileSystemCalls& FileSystemCalls::Current() {
     return *Installed.load(std::memory_order_acquire);

@@ -2,11 +2,20 @@
 #pragma once
 
 #include <cstddef>
-#include <sys/types.h>
+#include <filesystem>
+#include <string>
 
-// Each call behaves as the system call of that name, errno included. The program uses the
-// system's own; a test derives from this class, changes the calls it wants to fail and installs
-// its object for as long as it runs.
+// An open file as the system names it: a descriptor on POSIX, a HANDLE on Windows.
+#ifdef _WIN32
+using NativeFile = void*;
+#else
+using NativeFile = int;
+#endif
+
+// Each call behaves as the system's own call of that kind and leaves the reason for a failure
+// where the system leaves it (LastSystemError). The program uses the system's own; a test derives
+// from this class, changes the calls it wants to fail and installs its object for as long as it
+// runs.
 class FileSystemCalls {
 public:
     constexpr FileSystemCalls() = default;
@@ -14,11 +23,18 @@ public:
     FileSystemCalls(const FileSystemCalls&) = delete;
     FileSystemCalls& operator=(const FileSystemCalls&) = delete;
 
-    virtual ssize_t Write(int fd, const void* data, std::size_t size);
-    virtual int Fsync(int fd);
-    virtual int Rename(const char* from, const char* to);
+    // write, retried when a signal interrupts it, or WriteFile: the bytes written, or -1.
+    virtual std::ptrdiff_t Write(NativeFile file, const void* data, std::size_t size);
+    // fsync or FlushFileBuffers: 0, or -1.
+    virtual int Fsync(NativeFile file);
+    // rename, or MoveFileExW replacing the target and returning once the move is on disk: 0, or
+    // -1.
+    virtual int Rename(const std::filesystem::path& from, const std::filesystem::path& to);
+#ifndef _WIN32
     // fsync of a folder, after a rename in it: apart from Fsync, since its failure fails no save.
-    virtual int FsyncFolder(int fd);
+    // Windows has no such call; its rename writes through.
+    virtual int FsyncFolder(NativeFile folder);
+#endif
 
     // The calls in use.
     static FileSystemCalls& Current();
@@ -26,3 +42,9 @@ public:
     // system's own.
     static FileSystemCalls* Install(FileSystemCalls* calls);
 };
+
+// The reason the last failed call gave: errno on POSIX, GetLastError() on Windows.
+int LastSystemError();
+void SetLastSystemError(int error);
+// The system's own text for such a reason, in UTF-8.
+std::string SystemErrorText(int error);

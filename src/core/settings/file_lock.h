@@ -1,6 +1,8 @@
 // An exclusive lock on a file, shared with every process that locks the same file.
 #pragma once
 
+#include "base/file_system_calls.h"
+
 #include <filesystem>
 
 // Held from construction, when it succeeded, until destruction. The lock file is created if
@@ -12,8 +14,9 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool Held() const { return Descriptor >= 0; }
+    bool Held() const { return Held_; }
 
 private:
-    int Descriptor = -1;
+    NativeFile File{};
+    bool Held_ = false;
 };

@@ -1,4 +1,4 @@
-// One version of a file: what identifies it on disk and the bytes it held.
+// One version of a file on POSIX: its stat and its bytes, read through one descriptor.
 #include "settings/file_snapshot.h"
 
 #include <array>
