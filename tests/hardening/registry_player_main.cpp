@@ -1,25 +1,30 @@
-// One copy of the game on a shared registry file, for the test of two players at once.
+// One copy of the game on a shared registry, for the test of two players at once.
 //
-// registry_player write FILE TAG SECONDS: solves puzzles and saves colour schemes in turn, through
+// registry_player write WHERE TAG SECONDS: solves puzzles and saves colour schemes in turn, through
 // the game's own record and scheme code, for that long, logging each one on standard output.
-// registry_player read FILE: reads the file until standard input closes, checking that each
+// registry_player read WHERE: reads the registry until standard input closes, checking that each
 // version read is whole, and prints its tally.
+// WHERE is the registry file on Linux and the root key on Windows (shared_registry.h).
 #include "appearance/scheme_store.h"
+#include "hardening/shared_registry.h"
 #include "library/solved_records.h"
 #include "model/puzzle_record.h"
-#include "settings/file_registry.h"
-#include "settings/file_snapshot.h"
-#include "settings/regedit_format.h"
 #include "settings/settings_keys.h"
 
+#ifndef _WIN32
+#include "settings/file_snapshot.h"
+#include "settings/hive_store.h"
+#include "settings/regedit_format.h"
+#endif
+
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <iostream>
-#include <poll.h>
 #include <set>
 #include <string>
-#include <unistd.h>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -35,8 +40,9 @@ std::vector<std::string> SchemeValues() {
     return names;
 }
 
-int Write(const std::string& file, const std::string& tag, int seconds) {
-    FileRegistry registry(file);
+int Write(const std::string& where, const std::string& tag, int seconds) {
+    const std::unique_ptr<RegistryStore> shared = OpenSharedRegistry(where);
+    RegistryStore& registry = *shared;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     for (std::uint32_t round = 0; std::chrono::steady_clock::now() < deadline; ++round) {
         PuzzleRecord puzzle;
@@ -70,63 +76,119 @@ int Write(const std::string& file, const std::string& tag, int seconds) {
     return std::cout.flush() ? 0 : 1;
 }
 
-bool InputClosed() {
-    pollfd input{STDIN_FILENO, POLLIN, 0};
-    return ::poll(&input, 1, 0) != 0;
-}
-
 // Whether each key below the path holds a first part of the names, as a write in progress leaves.
-bool KeysFilledInOrder(const RegistryHive* parent, const std::vector<std::string>& names,
-                       std::set<std::string>& seen, const std::string& kind) {
+// The names are asked from last to first: a value seen there was written after every earlier one,
+// so the earlier ones are there by the time they are asked, even while a writer goes on. Keys
+// found whole before are passed over, so each reading looks hardest at the keys being written.
+bool KeysFilledInOrder(RegistryStore& registry, std::string_view path,
+                       const std::vector<std::string>& names, const std::string& kind,
+                       std::set<std::string>& now, std::set<std::string>& whole) {
+    const std::unique_ptr<RegistryKey> parent = registry.OpenKey(path, false);
     if (parent == nullptr)
         return true;
-    for (const auto& [upper, key] : parent->Subkeys()) {
-        seen.insert(kind + upper);
-        bool gap = false;
-        for (const std::string& name : names) {
-            const bool present = key->FindValue(name) != nullptr;
-            if (present && gap)
+    for (const std::string& subkey : parent->SubkeyNames()) {
+        now.insert(kind + subkey);
+        if (whole.contains(kind + subkey))
+            continue;
+        const auto key = registry.OpenKey(std::string(path) + "\\" + subkey, false);
+        if (key == nullptr)
+            return false;
+        bool written = false;
+        bool all = true;
+        for (auto name = names.rbegin(); name != names.rend(); ++name) {
+            const bool present =
+                key->ReadInteger(*name) || key->ReadString(*name) || key->ReadBinary(*name);
+            if (written && !present)
                 return false;
-            gap = gap || !present;
+            written = written || present;
+            all = all && present;
         }
+        if (all)
+            whole.insert(kind + subkey);
     }
     return true;
 }
 
-int Read(const std::string& file) {
-    const std::vector<std::string> records = {"Software", "Quorvane", "Completed"};
-    const std::vector<std::string> schemes = {"Software", "Quorvane", "Color sets"};
+#ifndef _WIN32
+// One version of the registry file, read through the store interface as the registry is.
+class ParsedRegistry final : public HiveStore {
+public:
+    explicit ParsedRegistry(RegistryHive hive) : Hive(std::move(hive)) {}
+
+private:
+    const RegistryHive& CurrentHive() override { return Hive; }
+    bool ChangeHive(const std::function<HiveChange(RegistryHive&)>&) override { return false; }
+
+    RegistryHive Hive;
+};
+#endif
+
+// What one reading found.
+enum class Reading { Whole, Torn, Absent };
+
+// Reads the name of every record and scheme into now, and adds those found whole to whole; a torn
+// reading is told on standard error the first time.
+Reading ReadOnce(const std::string& where, std::set<std::string>& now, std::set<std::string>& whole,
+                 bool firstTorn) {
     const std::vector<std::string> schemeValues = SchemeValues();
+    const auto filled = [&](RegistryStore& registry) {
+        return KeysFilledInOrder(registry, SolvedRecordsKey, RecordValues, "R", now, whole) &&
+               KeysFilledInOrder(registry, SchemesKey, schemeValues, "S", now, whole);
+    };
+#ifdef _WIN32
+    const std::unique_ptr<RegistryStore> registry = OpenSharedRegistry(where);
+    if (!registry->KeyExists(""))
+        return Reading::Absent;
+    const bool intact = filled(*registry);
+    if (!intact && firstTorn)
+        std::cerr << "first torn read\n";
+#else
+    const std::optional<FileSnapshot> snapshot = ReadSnapshot(where);
+    if (snapshot && !snapshot->Stamp.Present)
+        return Reading::Absent;
+    bool intact = snapshot.has_value();
+    if (intact) {
+        ParsedRegedit parsed = ParseRegedit(snapshot->Bytes);
+        intact = parsed.SkippedLines == 0 && RegeditText(parsed.Hive) == snapshot->Bytes;
+        ParsedRegistry registry(std::move(parsed.Hive));
+        intact = intact && filled(registry);
+    }
+    if (!intact && firstTorn && snapshot)
+        std::cerr << "first torn read, " << snapshot->Bytes.size() << " bytes:\n"
+                  << snapshot->Bytes << '\n';
+#endif
+    return intact ? Reading::Whole : Reading::Torn;
+}
+
+int Read(const std::string& where) {
+    // The test closes standard input when the writers are done.
+    std::atomic<bool> inputClosed = false;
+    std::thread watcher([&] {
+        while (std::getchar() != EOF) {
+        }
+        inputClosed = true;
+    });
     long reads = 0;
     long torn = 0;
     long absent = 0;
-    std::set<std::string> seen; // every record and scheme key read so far; none may go
-    while (!InputClosed()) {
-        const std::optional<FileSnapshot> snapshot = ReadSnapshot(file);
-        ++reads;
-        if (snapshot && !snapshot->Stamp.Present) {
-            ++absent;
-            continue;
-        }
-        bool whole = snapshot.has_value();
+    std::set<std::string> seen;  // every record and scheme key read so far; none may go
+    std::set<std::string> whole; // those of them read with all their values
+    while (!inputClosed) {
         std::set<std::string> now;
-        if (whole) {
-            const ParsedRegedit parsed = ParseRegedit(snapshot->Bytes);
-            whole = parsed.SkippedLines == 0 && RegeditText(parsed.Hive) == snapshot->Bytes &&
-                    KeysFilledInOrder(parsed.Hive.FindKey(records), RecordValues, now, "R") &&
-                    KeysFilledInOrder(parsed.Hive.FindKey(schemes), schemeValues, now, "S");
-            for (const std::string& key : seen)
-                whole = whole && now.contains(key);
-        }
-        if (!whole) {
-            if (torn == 0 && snapshot)
-                std::cerr << "first torn read, " << snapshot->Bytes.size() << " bytes:\n"
-                          << snapshot->Bytes << '\n';
+        const Reading reading = ReadOnce(where, now, whole, torn == 0);
+        ++reads;
+        bool intact = reading == Reading::Whole;
+        for (const std::string& key : seen)
+            intact = intact && now.contains(key);
+        if (reading == Reading::Absent) {
+            ++absent;
+        } else if (!intact) {
             ++torn;
-            continue;
+        } else {
+            seen = std::move(now);
         }
-        seen = std::move(now);
     }
+    watcher.join();
     long recordKeys = 0;
     for (const std::string& key : seen)
         recordKeys += key.starts_with("R") ? 1 : 0;
@@ -143,6 +205,6 @@ int main(int argc, char** argv) {
         return Write(arguments[1], arguments[2], std::stoi(arguments[3]));
     if (arguments.size() == 2 && arguments[0] == "read")
         return Read(arguments[1]);
-    std::cerr << "registry_player write FILE TAG SECONDS | read FILE\n";
+    std::cerr << "registry_player write WHERE TAG SECONDS | read WHERE\n";
     return 2;
 }

@@ -1,14 +1,13 @@
-// Two copies of the game writing solved records and colour schemes to one registry file while a
-// third reads it: no read is torn and nothing either writer wrote is lost.
+// Two copies of the game writing solved records and colour schemes to one registry while a third
+// reads it: no read is torn and nothing either writer wrote is lost.
 #include "appearance/scheme_store.h"
 #include "hardening/child_process.h"
+#include "hardening/shared_registry.h"
 #include "library/solved_records.h"
-#include "settings/file_registry.h"
 #include "settings/settings_keys.h"
 #include "support/temp_folder.h"
 
 #include <cstdlib>
-#include <fcntl.h>
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,10 +23,6 @@ int StressSeconds() {
     const char* text = std::getenv("QUORVANE_STRESS_SECONDS");
     const int seconds = text != nullptr ? std::atoi(text) : 0;
     return seconds > 0 ? seconds : 5;
-}
-
-int OpenForWriting(const std::filesystem::path& path) {
-    return ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
 }
 
 struct WriterLog {
@@ -78,31 +73,35 @@ WriterLog CheckLogged(RegistryStore& registry, const std::filesystem::path& log)
 } // namespace
 
 TEST(SharedRegistry, TwoPlayersLoseNothingAndNoReadIsTorn) {
-    TempFolder folder;
-    const std::string file = (folder / "HKCU.reg").string();
+    const TempFolder folder;
+    const SharedRegistryPlace place;
+    const std::string where = place.Where();
     const std::string seconds = std::to_string(StressSeconds());
 
-    int readerInput[2];
-    ASSERT_EQ(::pipe2(readerInput, O_CLOEXEC), 0);
-    const int readerOutput = OpenForWriting(folder / "reader.out");
-    const pid_t reader = SpawnHelper({REGISTRY_PLAYER, "read", file}, readerInput[0], readerOutput);
-    ::close(readerInput[0]);
-    ::close(readerOutput);
-    ASSERT_GT(reader, 0);
+    StreamEnd readerInput = NoStream;
+    StreamEnd readerFeed = NoStream;
+    ASSERT_TRUE(MakePipe(readerInput, readerFeed));
+    const StreamEnd readerOutput = CreateOutputFile(folder / "reader.out");
+    const ChildId reader = SpawnHelper({REGISTRY_PLAYER, "read", where}, readerInput, readerOutput);
+    CloseStream(readerInput);
+    CloseStream(readerOutput);
+    ASSERT_NE(reader, NoChild);
 
-    std::vector<pid_t> writers;
+    std::vector<ChildId> writers;
     for (const std::string tag : {"A", "B"}) {
-        const int log = OpenForWriting(folder / (tag + ".log"));
-        writers.push_back(SpawnHelper({REGISTRY_PLAYER, "write", file, tag, seconds}, -1, log));
-        ::close(log);
-        ASSERT_GT(writers.back(), 0);
+        const StreamEnd log = CreateOutputFile(folder / (tag + ".log"));
+        writers.push_back(
+            SpawnHelper({REGISTRY_PLAYER, "write", where, tag, seconds}, NoStream, log));
+        CloseStream(log);
+        ASSERT_NE(writers.back(), NoChild);
     }
-    for (const pid_t writer : writers)
+    for (const ChildId writer : writers)
         EXPECT_TRUE(ExitedCleanly(WaitFor(writer)));
-    ::close(readerInput[1]); // the reader stops at the end of its input
+    CloseStream(readerFeed); // the reader stops at the end of its input
     EXPECT_TRUE(ExitedCleanly(WaitFor(reader)));
 
-    FileRegistry registry(file);
+    const std::unique_ptr<RegistryStore> shared = OpenSharedRegistry(where);
+    RegistryStore& registry = *shared;
     WriterLog total;
     for (const std::string tag : {"A", "B"}) {
         const WriterLog logged = CheckLogged(registry, folder / (tag + ".log"));
@@ -114,7 +113,9 @@ TEST(SharedRegistry, TwoPlayersLoseNothingAndNoReadIsTorn) {
     EXPECT_EQ(registry.OpenKey(SolvedRecordsKey, false)->SubkeyNames().size(),
               static_cast<std::size_t>(total.Records));
     EXPECT_EQ(StoredSchemeNames(registry).size(), static_cast<std::size_t>(total.Schemes));
-    EXPECT_FALSE(std::filesystem::exists(file + ".damaged"));
+#ifndef _WIN32
+    EXPECT_FALSE(std::filesystem::exists(where + ".damaged"));
+#endif
 
     std::ifstream tally(folder / "reader.out");
     std::string readerLine;

@@ -1,85 +1,112 @@
-// The registry interface, in memory and in a file shared between processes.
+// What every registry store does alike, checked on each: in memory, in a file and, on Windows, in
+// the real registry, which the others must follow.
 #include "settings/file_registry.h"
 #include "settings/memory_registry.h"
+#include "settings/registry_path.h"
 #include "support/temp_folder.h"
+
+#ifdef _WIN32
+#include "settings/test_registry_key.h"
+#include "settings/windows_registry.h"
+#endif
 
 #include <bit>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-extern char** environ;
 
 using testing::Each;
 using testing::ElementsAre;
 using testing::IsEmpty;
 using testing::Optional;
-using testing::StartsWith;
 
 namespace {
 
 const std::string ColorSets = "Software\\Quorvane\\Color sets";
 
-std::string FileText(const std::filesystem::path& path) {
-    const std::vector<std::uint8_t> bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
+// Where one test's registry lives. Each Open gives a new store on it, as a later run of the
+// program would have; the memory store has only the one.
+class MemoryPlace {
+public:
+    RegistryStore& Open() { return Registry; }
 
-void WriteText(const std::filesystem::path& path, const std::string& text) {
-    WriteBytes(path, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
-}
-
-// Each case runs on both stores; for the file, reopening reads back what was written.
-class RegistryStoreTest : public testing::TestWithParam<bool> {
-protected:
-    bool FileBacked() const { return GetParam(); }
-
-    std::unique_ptr<RegistryStore> NewStore() const {
-        if (FileBacked())
-            return std::make_unique<FileRegistry>(Folder / "HKCU.reg");
-        return std::make_unique<MemoryRegistry>();
-    }
-
-    // What a later run of the program would see: a new store on the same file.
-    RegistryStore& Reopened() {
-        if (FileBacked())
-            Later = NewStore();
-        return Later ? *Later : *Store;
-    }
-
-    TempFolder Folder;
-    std::unique_ptr<RegistryStore> Store = NewStore();
-    std::unique_ptr<RegistryStore> Later;
+private:
+    MemoryRegistry Registry;
 };
 
-INSTANTIATE_TEST_SUITE_P(Stores, RegistryStoreTest, testing::Values(false, true),
-                         [](const auto& store) { return store.param ? "File" : "Memory"; });
+class FilePlace {
+public:
+    RegistryStore& Open() {
+        return *Stores.emplace_back(std::make_unique<FileRegistry>(Folder / "HKCU.reg"));
+    }
+
+private:
+    TempFolder Folder;
+    std::vector<std::unique_ptr<RegistryStore>> Stores;
+};
+
+#ifdef _WIN32
+class WindowsPlace {
+public:
+    RegistryStore& Open() {
+        return *Stores.emplace_back(std::make_unique<WindowsRegistry>(Key.Path()));
+    }
+
+private:
+    TestRegistryKey Key;
+    std::vector<std::unique_ptr<RegistryStore>> Stores;
+};
+#endif
+
+template <typename Place> class RegistryStoreTest : public testing::Test {
+protected:
+    RegistryStore& Reopened() { return Where.Open(); }
+
+    Place Where;
+    RegistryStore& Store = Where.Open();
+};
+
+#ifdef _WIN32
+using Places = testing::Types<MemoryPlace, FilePlace, WindowsPlace>;
+#else
+using Places = testing::Types<MemoryPlace, FilePlace>;
+#endif
+
+struct PlaceNames {
+    template <typename Place> static std::string GetName(int) {
+        if (std::is_same_v<Place, MemoryPlace>)
+            return "Memory";
+        return std::is_same_v<Place, FilePlace> ? "File" : "Windows";
+    }
+};
+
+TYPED_TEST_SUITE(RegistryStoreTest, Places, PlaceNames);
 
 } // namespace
 
-TEST_P(RegistryStoreTest, OpenCreatesParentsAndIgnoresCase) {
-    EXPECT_EQ(Store->OpenKey("Software\\Quorvane\\Completed", false), nullptr);
-    ASSERT_NE(Store->OpenKey("Software\\Quorvane\\Completed", true), nullptr);
-    Store->OpenKey("SOFTWARE\\quorvane", true)->WriteString("Player", "Ann");
+TYPED_TEST(RegistryStoreTest, OpenCreatesParentsAndIgnoresCase) {
+    RegistryStore& store = this->Store;
+    EXPECT_EQ(store.OpenKey("Software\\Quorvane\\Completed", false), nullptr);
+    EXPECT_FALSE(store.KeyExists("Software"));
+    ASSERT_NE(store.OpenKey("Software\\Quorvane\\Completed", true), nullptr);
+    store.OpenKey("SOFTWARE\\quorvane", true)->WriteString("Player", "Ann");
 
-    RegistryStore& store = Reopened();
-    EXPECT_TRUE(store.KeyExists("software\\QUORVANE\\completed"));
-    EXPECT_FALSE(store.KeyExists("Software\\Quorvane\\Completed\\Missing"));
-    const std::unique_ptr<RegistryKey> key = store.OpenKey("sOFTWARE\\Quorvane\\", false);
+    RegistryStore& later = this->Reopened();
+    EXPECT_TRUE(later.KeyExists("software\\QUORVANE\\completed"));
+    EXPECT_FALSE(later.KeyExists("Software\\Quorvane\\Completed\\Missing"));
+    const std::unique_ptr<RegistryKey> key = later.OpenKey("sOFTWARE\\\\Quorvane\\", false);
     ASSERT_NE(key, nullptr);
     EXPECT_THAT(key->ReadString("PLAYER"), Optional(std::string("Ann")));
-    EXPECT_THAT(store.OpenKey("", false)->SubkeyNames(), ElementsAre("Software"));
+    EXPECT_THAT(later.OpenKey("", false)->SubkeyNames(), ElementsAre("Software"));
     EXPECT_THAT(key->SubkeyNames(), ElementsAre("Completed"));
 }
 
-TEST_P(RegistryStoreTest, ReadsOfAnotherTypeFail) {
-    const std::unique_ptr<RegistryKey> key = Store->OpenKey("Software\\Quorvane", true);
+TYPED_TEST(RegistryStoreTest, ReadsOfAnotherTypeFail) {
+    const std::unique_ptr<RegistryKey> key = this->Store.OpenKey("Software\\Quorvane", true);
     key->WriteString("String", "59");
     key->WriteInteger("Integer", 59);
     key->WriteBinary("Binary", std::vector<std::uint8_t>{59, 0, 0, 0});
 
-    const std::unique_ptr<RegistryKey> read = Reopened().OpenKey("Software\\Quorvane", false);
+    const auto read = this->Reopened().OpenKey("Software\\Quorvane", false);
     for (const std::string name : {"String", "Integer", "Binary", "Missing"}) {
         EXPECT_EQ(read->ReadString(name).has_value(), name == "String") << name;
         EXPECT_EQ(read->ReadInteger(name).has_value(), name == "Integer") << name;
@@ -87,230 +114,136 @@ TEST_P(RegistryStoreTest, ReadsOfAnotherTypeFail) {
     }
 }
 
-TEST_P(RegistryStoreTest, IntegersAndBinaryKeepEveryBit) {
-    const std::unique_ptr<RegistryKey> key = Store->OpenKey("Software\\Quorvane", true);
-    const std::vector<std::int32_t> integers = {0, -1, INT32_MIN, INT32_MAX, 59};
-    for (std::size_t i = 0; i < integers.size(); ++i)
-        key->WriteInteger("I" + std::to_string(i), integers[i]);
+TYPED_TEST(RegistryStoreTest, IntegersAndBinaryKeepEveryBit) {
+    const std::unique_ptr<RegistryKey> key = this->Store.OpenKey("Software\\Quorvane", true);
+    const std::vector<std::pair<std::string, std::int32_t>> integers = {
+        {"Zero", 0}, {"MinusOne", -1}, {"Least", INT32_MIN}, {"Most", INT32_MAX}, {"Time", 59}};
+    for (const auto& [name, integer] : integers)
+        key->WriteInteger(name, integer);
     const auto seconds = std::bit_cast<std::array<std::uint8_t, 8>>(1234.5);
     key->WriteBinary("Seconds", seconds);
     key->WriteBinary("Empty", {});
 
-    const std::unique_ptr<RegistryKey> read = Reopened().OpenKey("Software\\Quorvane", false);
-    for (std::size_t i = 0; i < integers.size(); ++i)
-        EXPECT_THAT(read->ReadInteger("I" + std::to_string(i)), Optional(integers[i]));
+    const auto read = this->Reopened().OpenKey("Software\\Quorvane", false);
+    for (const auto& [name, integer] : integers)
+        EXPECT_THAT(read->ReadInteger(name), Optional(integer));
     EXPECT_THAT(read->ReadBinary("Seconds"),
                 Optional(std::vector<std::uint8_t>(seconds.begin(), seconds.end())));
     EXPECT_THAT(read->ReadBinary("Empty"), Optional(IsEmpty()));
 }
 
-TEST_P(RegistryStoreTest, SubkeysEnumerateInCaseInsensitiveOrder) {
-    for (const char* name : {"gamma", "Éclair", "beta", "alpha2", "Alpha", "eclair"})
-        Store->OpenKey(ColorSets + "\\" + name, true);
-    // É is compared as itself, after the ASCII letters; é is the same key as É.
-    Store->OpenKey(ColorSets + "\\éCLAIR", true);
-    EXPECT_THAT(Reopened().OpenKey(ColorSets, false)->SubkeyNames(),
-                ElementsAre("Alpha", "alpha2", "beta", "eclair", "gamma", "Éclair"));
+// A name in another case names the same value, whose type the last write decides.
+TYPED_TEST(RegistryStoreTest, WritesReplaceTheValueOfTheNameInAnyCase) {
+    const std::unique_ptr<RegistryKey> key = this->Store.OpenKey("Software\\Quorvane", true);
+    ASSERT_TRUE(key->WriteInteger("Time", 5));
+    ASSERT_TRUE(key->WriteString("TIME", "five"));
+    ASSERT_TRUE(key->WriteString("Note", std::string("cut\0here", 8)));
+    ASSERT_TRUE(key->WriteString("Empty", ""));
+
+    const auto read = this->Reopened().OpenKey("Software\\Quorvane", false);
+    EXPECT_EQ(read->ReadInteger("time"), std::nullopt);
+    EXPECT_THAT(read->ReadString("time"), Optional(std::string("five")));
+    EXPECT_THAT(read->ReadString("Note"), Optional(std::string("cut")));
+    EXPECT_THAT(read->ReadString("Empty"), Optional(std::string()));
+}
+
+// Windows orders names by their characters' Unicode numbers, ignoring case: the code page's
+// 0x80..0x9F characters come after its letters with accents, "€" (U+20AC) last.
+TYPED_TEST(RegistryStoreTest, SubkeysEnumerateInTheRegistrysOrder) {
+    for (const char* name :
+         {"gamma", "€uro", "Éclair", "Œuvre", "beta", "alpha2", "Alpha", "eclair", "Zoo"})
+        this->Store.OpenKey(ColorSets + "\\" + name, true);
+    // é is the same key as É, œ as Œ.
+    this->Store.OpenKey(ColorSets + "\\éCLAIR", true);
+    this->Store.OpenKey(ColorSets + "\\œUVRE", true);
+    EXPECT_THAT(this->Reopened().OpenKey(ColorSets, false)->SubkeyNames(),
+                ElementsAre("Alpha", "alpha2", "beta", "eclair", "gamma", "Zoo", "Éclair", "Œuvre",
+                            "€uro"));
 }
 
 // Each name is one subkey's name, not a path below the key.
-TEST_P(RegistryStoreTest, HasSubkeysAnswersEachNameInAnyCase) {
+TYPED_TEST(RegistryStoreTest, HasSubkeysAnswersEachNameInAnyCase) {
     for (const char* name : {"Éclair", "beta", "beta\\deeper"})
-        Store->OpenKey(ColorSets + "\\" + name, true);
+        this->Store.OpenKey(ColorSets + "\\" + name, true);
     const std::vector<std::string> asked = {"éCLAIR", "BETA",         "gamma",
                                             "deeper", "beta\\deeper", ""};
-    const std::unique_ptr<RegistryKey> key = Reopened().OpenKey(ColorSets, false);
+    const std::unique_ptr<RegistryKey> key = this->Reopened().OpenKey(ColorSets, false);
     EXPECT_THAT(key->HasSubkeys(asked), ElementsAre(true, true, false, false, false, false));
 
-    ASSERT_TRUE(Store->DeleteKey(ColorSets));
+    ASSERT_TRUE(this->Store.DeleteKey(ColorSets));
     EXPECT_THAT(key->HasSubkeys(asked), Each(false));
 }
 
-TEST_P(RegistryStoreTest, DeleteKeyRemovesItsSubkeys) {
-    Store->OpenKey("A\\B\\C", true)->WriteInteger("V", 1);
-    Store->OpenKey("A\\D", true);
-    Store->OpenKey("AB", true);
-    const std::unique_ptr<RegistryKey> deleted = Store->OpenKey("A\\B", false);
+TYPED_TEST(RegistryStoreTest, DeleteKeyRemovesItsSubkeys) {
+    RegistryStore& store = this->Store;
+    store.OpenKey("A\\B\\C", true)->WriteInteger("V", 1);
+    store.OpenKey("A\\D", true);
+    store.OpenKey("AB", true);
+    const std::unique_ptr<RegistryKey> deleted = store.OpenKey("A\\B", false);
+    ASSERT_TRUE(deleted->WriteInteger("W", 1));
 
-    EXPECT_TRUE(Store->DeleteKey("a\\b"));
-    EXPECT_FALSE(Store->DeleteKey("a\\b"));
-    EXPECT_FALSE(Store->DeleteKey(""));
-    EXPECT_FALSE(deleted->WriteInteger("V", 2));
-    EXPECT_FALSE(Store->KeyExists("A\\B"));
+    EXPECT_TRUE(store.DeleteKey("a\\b"));
+    EXPECT_FALSE(store.DeleteKey("a\\b"));
+    EXPECT_FALSE(store.DeleteKey("Missing\\Key"));
+    EXPECT_FALSE(store.DeleteKey(""));
+    EXPECT_FALSE(deleted->WriteInteger("W", 2));
+    EXPECT_EQ(deleted->ReadInteger("W"), std::nullopt);
+    EXPECT_THAT(deleted->SubkeyNames(), IsEmpty());
+    EXPECT_FALSE(store.KeyExists("A\\B"));
 
-    RegistryStore& store = Reopened();
-    EXPECT_FALSE(store.KeyExists("A\\B\\C"));
-    EXPECT_THAT(store.OpenKey("A", false)->SubkeyNames(), ElementsAre("D"));
-    EXPECT_TRUE(store.KeyExists("AB"));
+    RegistryStore& later = this->Reopened();
+    EXPECT_FALSE(later.KeyExists("A\\B\\C"));
+    EXPECT_THAT(later.OpenKey("A", false)->SubkeyNames(), ElementsAre("D"));
+    EXPECT_TRUE(later.KeyExists("AB"));
 }
 
-TEST_P(RegistryStoreTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
-    Store->OpenKey(ColorSets + "\\Café ☕", true)->WriteString("名前", "€ 10 ✓ ü");
+TYPED_TEST(RegistryStoreTest, CharactersOutsideTheCodePageBecomeQuestionMarks) {
+    this->Store.OpenKey(ColorSets + "\\Café ☕", true)->WriteString("名前", "€ 10 ✓ ü");
 
-    const std::unique_ptr<RegistryKey> key = Reopened().OpenKey(ColorSets + "\\CAFÉ ?", false);
+    const auto key = this->Reopened().OpenKey(ColorSets + "\\CAFÉ ?", false);
     ASSERT_NE(key, nullptr);
     EXPECT_THAT(key->ReadString("??"), Optional(std::string("€ 10 ? ü")));
-    EXPECT_THAT(Reopened().OpenKey(ColorSets, false)->SubkeyNames(), ElementsAre("Café ?"));
+    EXPECT_THAT(this->Reopened().OpenKey(ColorSets, false)->SubkeyNames(), ElementsAre("Café ?"));
 }
 
-TEST_P(RegistryStoreTest, InjectedSectionInKeyNameStaysOneKey) {
-    // The backslash makes "Other]" a subkey of the scheme, as it would on Windows.
-    const std::string scheme = ColorSets + "\\x]\n[Software\\Other]";
-    const std::string hostile = "a\"]\r\n[HKEY_CURRENT_USER\\Software\\Other]\n\"V\"=\"1\"\\";
-    const std::unique_ptr<RegistryKey> key = Store->OpenKey(scheme, true);
-    key->WriteString(hostile, hostile);
-    key->WriteInteger("Cells", 3);
+// Windows takes key names of up to 255 characters and value names of up to 16383, and ends a name
+// at a NUL; a name it could not hold works nowhere.
+TYPED_TEST(RegistryStoreTest, NamesWindowsCannotHoldAreRefused) {
+    RegistryStore& store = this->Store;
+    const std::string longestKey(MaxKeyNameLength, 'k');
+    EXPECT_NE(store.OpenKey(longestKey, true), nullptr);
+    EXPECT_EQ(store.OpenKey(longestKey + "k", true), nullptr);
+    EXPECT_EQ(store.OpenKey(std::string("nul\0key", 7), true), nullptr);
+    EXPECT_FALSE(store.KeyExists(longestKey + "k"));
 
-    RegistryStore& store = Reopened();
-    EXPECT_THAT(store.OpenKey(ColorSets, false)->SubkeyNames(), ElementsAre("x]\n[Software"));
-    EXPECT_THAT(store.OpenKey(ColorSets + "\\x]\n[Software", false)->SubkeyNames(),
-                ElementsAre("Other]"));
-    const std::unique_ptr<RegistryKey> read = store.OpenKey(scheme, false);
-    ASSERT_NE(read, nullptr);
-    EXPECT_THAT(read->ReadString(hostile), Optional(hostile));
-    EXPECT_THAT(read->ReadInteger("Cells"), Optional(3));
-    EXPECT_FALSE(store.KeyExists("Software\\Other"));
-    EXPECT_THAT(store.OpenKey("", false)->SubkeyNames(), ElementsAre("Software"));
-    EXPECT_THAT(store.OpenKey("Software", false)->SubkeyNames(), ElementsAre("Quorvane"));
+    const std::unique_ptr<RegistryKey> key = store.OpenKey(longestKey, false);
+    const std::string longestValue(MaxValueNameLength, 'v');
+    EXPECT_TRUE(key->WriteInteger(longestValue, 1));
+    EXPECT_FALSE(key->WriteInteger(longestValue + "v", 2));
+    EXPECT_FALSE(key->WriteInteger(std::string("nul\0value", 9), 3));
+    EXPECT_EQ(key->ReadInteger("nul"), std::nullopt);
+
+    RegistryStore& later = this->Reopened();
+    EXPECT_THAT(later.OpenKey("", false)->SubkeyNames(), ElementsAre(longestKey));
+    EXPECT_THAT(later.OpenKey(longestKey, false)->ReadInteger(longestValue), Optional(1));
 }
 
-TEST(FileRegistry, MissingFileIsEmptyUntilTheFirstWriteCreatesIt) {
-    const TempFolder folder;
-    const std::filesystem::path file = folder / "config" / "Quorvane" / "HKCU.reg";
-    FileRegistry registry(file);
-    EXPECT_FALSE(registry.KeyExists("Software"));
-    EXPECT_EQ(registry.OpenKey("Software", false), nullptr);
-    EXPECT_FALSE(std::filesystem::exists(file.parent_path()));
+TYPED_TEST(RegistryStoreTest, WriteValuesFailingPartWayChangesNothing) {
+    RegistryStore& store = this->Store;
+    store.OpenKey("Records\\One", true)->WriteInteger("Time", 1);
+    const std::string refused(MaxValueNameLength + 1, 'n');
+    const RegistryWrite values[] = {{"Time", 2}, {"Name", "Ann"}, {refused, 3}};
+    EXPECT_FALSE(store.WriteValues("Records\\One", values));
+    EXPECT_FALSE(store.WriteValues("Records\\Two\\Three", values));
 
-    registry.OpenKey("Software\\Quorvane", true)->WriteInteger("Speed", 59);
-    EXPECT_EQ(FileText(file), "REGEDIT4\r\n\r\n"
-                              "[HKEY_CURRENT_USER\\Software]\r\n\r\n"
-                              "[HKEY_CURRENT_USER\\Software\\Quorvane]\r\n"
-                              "\"Speed\"=dword:0000003b\r\n\r\n");
-}
+    RegistryStore& later = this->Reopened();
+    const std::unique_ptr<RegistryKey> one = later.OpenKey("Records\\One", false);
+    EXPECT_THAT(one->ReadInteger("Time"), Optional(1));
+    EXPECT_EQ(one->ReadString("Name"), std::nullopt);
+    EXPECT_THAT(later.OpenKey("Records", false)->SubkeyNames(), ElementsAre("One"));
 
-TEST(FileRegistry, InstancesSeeAndKeepEachOthersWrites) {
-    const TempFolder folder;
-    FileRegistry first(folder / "HKCU.reg");
-    FileRegistry second(folder / "HKCU.reg");
-    const std::unique_ptr<RegistryKey> firstKey = first.OpenKey("Software\\Quorvane", true);
-    const std::unique_ptr<RegistryKey> secondKey = second.OpenKey("Software\\Quorvane", false);
-    ASSERT_NE(secondKey, nullptr);
-
-    // Each writes through a key opened before the other's last write.
-    ASSERT_TRUE(firstKey->WriteString("Player", "Ann"));
-    EXPECT_THAT(secondKey->ReadString("Player"), Optional(std::string("Ann")));
-    ASSERT_TRUE(firstKey->WriteInteger("Width", 5));
-    ASSERT_TRUE(secondKey->WriteInteger("Speed", 2));
-    ASSERT_TRUE(firstKey->WriteInteger("Height", 6));
-    ASSERT_TRUE(second.DeleteKey("Software\\Quorvane"));
-    EXPECT_FALSE(firstKey->WriteInteger("Width", 7));
-    ASSERT_NE(first.OpenKey("Software\\Quorvane", true), nullptr);
-    ASSERT_TRUE(secondKey->WriteInteger("Speed", 3));
-
-    FileRegistry later(folder / "HKCU.reg");
-    const std::unique_ptr<RegistryKey> key = later.OpenKey("Software\\Quorvane", false);
-    EXPECT_THAT(key->ReadInteger("Speed"), Optional(3));
-    EXPECT_EQ(key->ReadInteger("Width"), std::nullopt);
-    ASSERT_TRUE(firstKey->WriteInteger("Width", 8));
-    EXPECT_THAT(key->ReadInteger("Width"), Optional(8));
-    EXPECT_THAT(key->ReadInteger("Speed"), Optional(3));
-}
-
-TEST(FileRegistry, DamagedFileKeepsWhatParsesAndACopyOfTheOriginal) {
-    const TempFolder folder;
-    const std::filesystem::path file = folder / "HKCU.reg";
-    const std::string damaged = "REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Quorvane]\n"
-                                "\"Player\"=\"Ann\"\n\"Speed\"=dword:zz\x01\xff\n"
-                                "[HKEY_CURRENT_USER\\Software\\Quorvane\\Completed\\One]\n"
-                                "\"Time\"=dword:0000000a\n";
-    WriteText(file, damaged);
-    FileRegistry registry(file);
-    const std::unique_ptr<RegistryKey> key = registry.OpenKey("Software\\Quorvane", false);
-    ASSERT_NE(key, nullptr);
-    EXPECT_THAT(key->ReadString("Player"), Optional(std::string("Ann")));
-    EXPECT_FALSE(std::filesystem::exists(folder / "HKCU.reg.damaged"));
-
-    ASSERT_TRUE(key->WriteInteger("Width", 5));
-    EXPECT_EQ(FileText(folder / "HKCU.reg.damaged"), damaged);
-    FileRegistry later(file);
-    EXPECT_THAT(later.OpenKey("Software\\Quorvane\\Completed\\One", false)->ReadInteger("Time"),
-                Optional(10));
-    EXPECT_THAT(later.OpenKey("Software\\Quorvane", false)->ReadInteger("Width"), Optional(5));
-
-    // A clean file needs no copy; damage found later gets a copy of its own.
-    ASSERT_TRUE(key->WriteInteger("Width", 6));
-    EXPECT_FALSE(std::filesystem::exists(folder / "HKCU.reg.damaged-2"));
-    const std::string damagedAgain = FileText(file) + "garbage\n";
-    WriteText(file, damagedAgain);
-    ASSERT_TRUE(key->WriteInteger("Width", 7));
-    EXPECT_EQ(FileText(folder / "HKCU.reg.damaged"), damaged);
-    EXPECT_EQ(FileText(folder / "HKCU.reg.damaged-2"), damagedAgain);
-}
-
-TEST(FileRegistry, UnreadableFileRefusesWritesInsteadOfReplacingIt) {
-    const TempFolder folder;
-    std::filesystem::create_directory(folder / "HKCU.reg");
-    FileRegistry registry(folder / "HKCU.reg");
-    EXPECT_EQ(registry.OpenKey("Software", true), nullptr);
-    EXPECT_TRUE(std::filesystem::is_directory(folder / "HKCU.reg"));
-}
-
-TEST(FileRegistry, TwoProcessesAddingRecordsAtOnceLoseNone) {
-    const TempFolder folder;
-    const std::string file = (folder / "HKCU.reg").string();
-    std::vector<pid_t> writers;
-    for (const char* prefix : {"A", "B"}) {
-        const char* arguments[] = {REGISTRY_WRITER, file.c_str(), prefix, "200", nullptr};
-        pid_t pid = 0;
-        ASSERT_EQ(posix_spawn(&pid, REGISTRY_WRITER, nullptr, nullptr,
-                              const_cast<char* const*>(arguments), environ),
-                  0);
-        writers.push_back(pid);
-    }
-    for (const pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    }
-
-    FileRegistry registry(file);
-    const std::string completed = "Software\\Quorvane\\Completed\\";
-    EXPECT_EQ(registry.OpenKey(completed, false)->SubkeyNames().size(), 400u);
-    for (const std::string prefix : {"A", "B"}) {
-        for (int i = 0; i < 200; ++i) {
-            const auto key = registry.OpenKey(completed + prefix + std::to_string(i), false);
-            ASSERT_NE(key, nullptr) << prefix << i;
-            EXPECT_THAT(key->ReadString("Writer"), Optional(prefix));
-            EXPECT_THAT(key->ReadInteger("Number"), Optional(i));
-        }
-    }
-    EXPECT_FALSE(std::filesystem::exists(file + ".damaged"));
-}
-
-TEST(FileRegistry, DefaultPathFollowsXdgConfigHome) {
-    struct Case {
-        const char* xdg;
-        const char* home;
-        std::filesystem::path expected;
-    };
-    const std::vector<Case> cases = {
-        {"/x/conf", "/home/ann", "/x/conf/Quorvane/HKCU.reg"},
-        {nullptr, "/home/ann", "/home/ann/.config/Quorvane/HKCU.reg"},
-        {"", "/home/ann", "/home/ann/.config/Quorvane/HKCU.reg"},
-        {"relative/conf", "/home/ann", "/home/ann/.config/Quorvane/HKCU.reg"},
-    };
-    const char* savedXdg = std::getenv("XDG_CONFIG_HOME");
-    const char* savedHome = std::getenv("HOME");
-    const std::optional<std::string> xdgBefore =
-        savedXdg ? std::optional<std::string>(savedXdg) : std::nullopt;
-    const std::optional<std::string> homeBefore =
-        savedHome ? std::optional<std::string>(savedHome) : std::nullopt;
-    for (const Case& c : cases) {
-        c.xdg ? setenv("XDG_CONFIG_HOME", c.xdg, 1) : unsetenv("XDG_CONFIG_HOME");
-        setenv("HOME", c.home, 1);
-        EXPECT_EQ(DefaultRegistryPath(), c.expected) << (c.xdg ? c.xdg : "unset");
-    }
-    xdgBefore ? setenv("XDG_CONFIG_HOME", xdgBefore->c_str(), 1) : unsetenv("XDG_CONFIG_HOME");
-    homeBefore ? setenv("HOME", homeBefore->c_str(), 1) : unsetenv("HOME");
+    const RegistryWrite accepted[] = {{"Time", 2}, {"Name", "Ann"}};
+    EXPECT_TRUE(later.WriteValues("Records\\Two\\Three", accepted));
+    EXPECT_THAT(store.OpenKey("Records\\Two\\Three", false)->ReadString("Name"),
+                Optional(std::string("Ann")));
 }

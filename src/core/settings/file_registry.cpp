@@ -7,11 +7,8 @@
 #include "settings/regedit_format.h"
 
 #include <cstdint>
-#include <cstdlib>
-#include <pwd.h>
 #include <span>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
@@ -106,19 +103,4 @@ bool FileRegistry::Save() {
     Loaded = FileSnapshot{*stamp, std::move(text)};
     Damaged = false;
     return true;
-}
-
-std::filesystem::path DefaultRegistryPath() {
-    std::filesystem::path config;
-    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"))
-        config = xdg;
-    if (!config.is_absolute()) {
-        const char* home = std::getenv("HOME");
-        if (home == nullptr || *home == '\0') {
-            const passwd* user = ::getpwuid(::getuid());
-            home = user != nullptr ? user->pw_dir : "";
-        }
-        config = std::filesystem::path(home) / ".config";
-    }
-    return config / "Quorvane" / "HKCU.reg";
 }

@@ -34,5 +34,8 @@ private:
     bool Damaged = false; // the loaded version holds lines Hive lacks
 };
 
+#ifndef _WIN32
 // $XDG_CONFIG_HOME/Quorvane/HKCU.reg, with ~/.config when XDG_CONFIG_HOME is unset or relative.
+// Windows keeps the program's settings in its own registry (WindowsRegistry).
 std::filesystem::path DefaultRegistryPath();
+#endif

@@ -2,7 +2,9 @@
 #include "settings/hive_store.h"
 
 #include "base/code_page.h"
+#include "settings/registry_path.h"
 
+#include <algorithm>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -10,25 +12,6 @@
 namespace {
 
 using KeyPath = std::vector<std::string>;
-
-// Empty names between separators are passed over: a doubled or trailing '\' changes nothing, and
-// the empty path is HKEY_CURRENT_USER itself.
-std::optional<KeyPath> SplitKeyPath(std::string_view utf8Path) {
-    const std::string path = Cp1252FromUtf8(utf8Path);
-    KeyPath names;
-    std::size_t start = 0;
-    while (start <= path.size()) {
-        std::size_t end = path.find('\\', start);
-        if (end == std::string::npos)
-            end = path.size();
-        if (end > start)
-            names.push_back(path.substr(start, end - start));
-        if (names.size() > RegistryHive::MaxDepth)
-            return std::nullopt;
-        start = end + 1;
-    }
-    return names;
-}
 
 // A value as the hive keeps it: names and strings in Windows-1252, integers as REG_DWORD data.
 RegistryValue StoredValue(const RegistryWrite& write) {
@@ -110,6 +93,8 @@ private:
 
     bool Write(const RegistryWrite& write) {
         RegistryValue value = StoredValue(write);
+        if (!IsValueName(value.Name))
+            return false;
         return Store.ChangeHive([&](RegistryHive& hive) {
             RegistryHive* key = hive.FindKey(Path);
             if (key == nullptr)
@@ -159,6 +144,9 @@ bool HiveStore::WriteValues(std::string_view path, std::span<const RegistryWrite
     std::vector<RegistryValue> stored;
     for (const RegistryWrite& write : values)
         stored.push_back(StoredValue(write));
+    // Checked before anything changes, so a refusal leaves no value behind.
+    if (!std::ranges::all_of(stored, [](const auto& value) { return IsValueName(value.Name); }))
+        return false;
     return ChangeHive([&](RegistryHive& hive) {
         const bool existed = hive.FindKey(*names) != nullptr;
         RegistryHive* key = hive.CreateKey(*names);

@@ -8,10 +8,12 @@
 
 namespace {
 
+// In UTF-8, whose bytes compare as the characters' Unicode numbers do: Windows orders names by
+// those, so "€" (0x80 in the code page) comes after "É" (0xC9).
 std::string FoldedName(std::string_view name) {
     std::string folded(name);
     std::ranges::transform(folded, folded.begin(), Cp1252UpperCase);
-    return folded;
+    return Utf8FromCp1252(folded);
 }
 
 bool IsKeyName(const std::string& name) {

@@ -11,8 +11,8 @@
 #include <string_view>
 
 // Names are Windows-1252. Lookups ignore case by keying each map on the upper-case form of the
-// name, which also makes iteration follow case-insensitive name order; the entry keeps the name
-// as it was first spelled.
+// name, which also makes iteration follow the registry's order: case-insensitive, by Unicode
+// character number. The entry keeps the name as it was first spelled.
 class RegistryHive {
 public:
     // Windows refuses keys nested deeper than this; the limit also bounds every walk of the tree.
