@@ -22,9 +22,14 @@ struct ToolRun {
     std::string Err;
 };
 
+// Line ends as the tool writes them on Linux: on Windows its standard streams end lines in CR LF.
 std::string ReadText(const std::filesystem::path& path) {
     const auto bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
+    std::string text(bytes.begin(), bytes.end());
+#ifdef _WIN32
+    std::erase(text, '\r');
+#endif
+    return text;
 }
 
 void WriteText(const std::filesystem::path& path, const std::string& text) {

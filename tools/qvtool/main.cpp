@@ -18,7 +18,9 @@ void PrintToolHelp(std::ostream& out) {
     for (const Command* command : Commands)
         out << "  " << command->Name << std::string(10 - command->Name.size(), ' ')
             << command->Summary << '\n';
-    out << "\nRun \"qvtool COMMAND --help\" for a command's arguments and options.\n";
+    out << "\nRun \"qvtool COMMAND --help\" for a command's arguments and options.\n"
+           "New puzzles are dated by the clock, or by SOURCE_DATE_EPOCH (seconds since 1970,\n"
+           "UTC) when it is set, so that a collection built twice is the same bytes.\n";
 }
 
 int Run(const std::vector<std::string>& words) {

@@ -10,6 +10,9 @@
 #include "text_lines.h"
 #include "tool_error.h"
 
+#include <chrono>
+#include <cstdlib>
+
 namespace {
 
 template <std::size_t Capacity>
@@ -36,6 +39,26 @@ int LevelOf(const Picture& picture, const std::string& level, std::optional<Solv
     return *automatic;
 }
 
+// SOURCE_DATE_EPOCH, the convention of reproducible builds, in seconds since 1970 UTC, stands in
+// for the clock, so that a collection built twice, or on another system, is the same bytes.
+double CreationDate() {
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    const auto seconds = epoch != nullptr ? ParseNumber(epoch, 0, 0x7FFFFFFF) : std::nullopt;
+    if (!seconds)
+        return OleDateNow();
+    const std::chrono::sys_seconds time{std::chrono::seconds{*seconds}};
+    const auto day = std::chrono::floor<std::chrono::days>(time);
+    const std::chrono::year_month_day date{day};
+    const std::chrono::hh_mm_ss clock{time - day};
+    return OleDateFromCivil({.Year = static_cast<int>(date.year()),
+                             .Month = static_cast<int>(static_cast<unsigned>(date.month())),
+                             .Day = static_cast<int>(static_cast<unsigned>(date.day())),
+                             .Hour = static_cast<int>(clock.hours().count()),
+                             .Minute = static_cast<int>(clock.minutes().count()),
+                             .Second = static_cast<int>(clock.seconds().count())})
+        .value_or(0.0);
+}
+
 } // namespace
 
 PuzzleRecord NewPuzzle(const Picture& picture, const ToolArguments& arguments,
@@ -58,6 +81,6 @@ PuzzleRecord NewPuzzle(const Picture& picture, const ToolArguments& arguments,
                "comments");
     record.Level = LevelOf(picture, arguments.Value("level").value_or(defaults.Level), report);
     PutPicture(picture, record);
-    record.DateCreated = OleDateNow();
+    record.DateCreated = CreationDate();
     return record;
 }

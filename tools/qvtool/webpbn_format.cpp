@@ -64,10 +64,7 @@ bool ReadToken(const XmlToken& token, ClueFile& puzzle, ReaderState& state, std:
         state.InLine = open && !token.SelfClosing;
         if (open) {
             if (state.Table->size() == static_cast<std::size_t>(MaxGridSide)) {
-                // Appended, not added: GCC 12 at -O3 takes "..." + std::string&& for an
-                // overlapping copy (-Wrestrict) on 32-bit targets.
-                error = "more than ";
-                error += std::to_string(MaxGridSide) + " lines of clues";
+                error = "more than " + std::to_string(MaxGridSide) + " lines of clues";
                 return false;
             }
             state.Table->emplace_back();
