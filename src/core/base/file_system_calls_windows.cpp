@@ -24,12 +24,21 @@ int FileSystemCalls::Fsync(NativeFile file) {
 
 // MoveFileExW rather than ReplaceFileW: one rename that replaces the target at once, whether or not
 // it exists yet. ReplaceFileW needs an existing target, carries its attributes over in steps of its
-// own and can fail between them, leaving the replacement under a third name.
+// own and can fail between them, leaving the replacement under a third name. A target that another
+// process holds open for a moment (a second copy reading its settings, a virus scanner, an indexer)
+// cannot be replaced until it lets go, so a refusal is tried again for up to about two seconds.
 int FileSystemCalls::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
-    return ::MoveFileExW(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
-               ? 0
-               : -1;
+    constexpr int Attempts = 200;
+    constexpr DWORD PauseMilliseconds = 10;
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(from.c_str(), to.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return 0;
+        const DWORD error = ::GetLastError();
+        if (attempt == Attempts || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+            return -1;
+        ::Sleep(PauseMilliseconds);
+    }
 }
 
 int LastSystemError() {
