@@ -1,6 +1,8 @@
 // A fresh folder under the system's temporary folder, removed with everything in it.
 #pragma once
 
+#include "base/path_text.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -25,7 +27,10 @@ public:
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return Path_; }
-    std::filesystem::path operator/(const std::string& name) const { return Path_ / name; }
+    // The name in UTF-8, as the tests write names, on every system.
+    std::filesystem::path operator/(const std::string& name) const {
+        return Path_ / PathFromText(name);
+    }
 
 private:
     std::filesystem::path Path_;

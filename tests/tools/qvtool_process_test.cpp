@@ -1,4 +1,5 @@
 // The built qvtool run as a process on temporary files: round trips, imports and refusals.
+#include "base/path_text.h"
 #include "editor/bmp_writer.h"
 #include "model/game_state.h"
 #include "model/puzzle_file.h"
@@ -10,7 +11,10 @@
 #include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
-#ifndef _WIN32
+#ifdef _WIN32
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#else
 #include <sys/wait.h>
 #endif
 
@@ -45,8 +49,14 @@ protected:
         command +=
             " >" + Quoted((Folder / "out").string()) + " 2>" + Quoted((Folder / "err").string());
 #ifdef _WIN32
-        // cmd /c takes the first and the last quote off a line with more than two.
-        const int exitCode = std::system(("\"" + command + "\"").c_str());
+        // cmd /c takes the first and the last quote off a line with more than two; the wide call
+        // keeps the characters the ANSI code page lacks.
+        const std::string line = "\"" + command + "\"";
+        std::wstring wide(line.size(), L'\0');
+        wide.resize(static_cast<std::size_t>(
+            ::MultiByteToWideChar(CP_UTF8, 0, line.data(), static_cast<int>(line.size()),
+                                  wide.data(), static_cast<int>(wide.size()))));
+        const int exitCode = ::_wsystem(wide.c_str());
 #else
         const int status = std::system(command.c_str());
         const int exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -54,12 +64,15 @@ protected:
         return {exitCode, ReadText(Folder / "out"), ReadText(Folder / "err")};
     }
 
+    // Names and paths in UTF-8, as the tool takes them.
     std::string File(const std::string& name, const std::string& content) {
         WriteText(Folder / name, content);
-        return (Folder / name).string();
+        return Path(name);
     }
 
-    std::string Path(const std::string& name) const { return (Folder / name).string(); }
+    std::string Path(const std::string& name) const {
+        return PathText(Folder / name);
+    }
 
     PuzzleRecord Puzzle(const std::string& name) const {
         PuzzleRecord record;
@@ -72,7 +85,9 @@ protected:
 private:
 #ifdef _WIN32
     // No file name or argument of these tests holds a double quote, which cmd cannot escape.
-    static std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+    static std::string Quoted(const std::string& text) {
+        return "\"" + text + "\"";
+    }
 #else
     static std::string Quoted(const std::string& text) {
         std::string quoted = "'";
@@ -151,6 +166,15 @@ TEST_F(QvtoolTest, DarkPixelsOfAnImageBecomeFilledCells) {
     EXPECT_NE(made.Err.find("reads pictures drawn as text only"), std::string::npos) << made.Err;
     EXPECT_FALSE(std::filesystem::exists(Path("stripes.qvf")));
 #endif
+}
+
+TEST_F(QvtoolTest, FileNamesOutsideTheCodePageReachTheFiles) {
+    const std::string picture = File("Käfer ✓.txt", "#.\n.#\n");
+    const ToolRun made = Run({"make", picture, Path("Käfer ✓.qvf")});
+    ASSERT_EQ(made.ExitCode, 0) << made.Err;
+    EXPECT_EQ(PictureOfRecord(Puzzle("Käfer ✓.qvf")), (Picture{2, 2, {1, 0, 0, 1}}));
+    const ToolRun info = Run({"info", Path("Käfer ✓.qvf")});
+    EXPECT_NE(info.Out.find("Käfer ✓.qvf"), std::string::npos) << info.Out;
 }
 
 TEST_F(QvtoolTest, ImportOfCluesWithoutGoalSolvesThem) {

@@ -55,7 +55,7 @@ void PrintDifferences(std::ostream& out, const Picture& first, const Picture& se
 
 int RunCheck(const ToolArguments& arguments, std::ostream& out) {
     arguments.ExpectPositional(1, 1);
-    const ClueFile puzzle = ReadClueFile(arguments.Positional()[0]);
+    const ClueFile puzzle = ReadClueFile(arguments.PathAt(0));
     const auto start = std::chrono::steady_clock::now();
     const SolveReport report = SolveClueFile(puzzle);
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;

@@ -1,7 +1,7 @@
 // qvtool export: a puzzle file's clues and picture as a .non file.
+#include "base/code_page.h"
 #include "command.h"
 #include "non_format.h"
-#include "base/code_page.h"
 #include "solver/puzzle_picture.h"
 #include "tool_files.h"
 
@@ -18,13 +18,13 @@ std::string QuotableText(const std::string& cp1252) {
 
 int RunExport(const ToolArguments& arguments, std::ostream&) {
     arguments.ExpectPositional(2, 2);
-    const PuzzleRecord record = ReadPuzzle(arguments.Positional()[0]);
+    const PuzzleRecord record = ReadPuzzle(arguments.PathAt(0));
     ClueFile puzzle;
     puzzle.Goal = PictureOfRecord(record);
     puzzle.Clues = CluesOf(*puzzle.Goal);
     puzzle.Title = QuotableText(record.Name.Text());
     puzzle.Author = QuotableText(record.Creator.Text());
-    WriteOutputFile(arguments.Positional()[1], NonFileText(puzzle));
+    WriteOutputFile(arguments.PathAt(1), NonFileText(puzzle));
     return 0;
 }
 

@@ -41,9 +41,9 @@ int RunGenerate(const ToolArguments& arguments, std::ostream& out) {
                                  std::to_string(height) + " #" + std::to_string(seed);
         const PuzzleRecord record =
             NewPuzzle(picture, arguments, {name, "qvtool", "", "", "auto"}, report);
-        WritePuzzle(arguments.Positional()[0], record);
-        out << WrittenSummary(arguments.Positional()[0], record) << ", seed " << seed
-            << ", attempt " << attempt + 1 << '\n';
+        WritePuzzle(arguments.PathAt(0), record);
+        out << WrittenSummary(arguments.PathAt(0), record) << ", seed " << seed << ", attempt "
+            << attempt + 1 << '\n';
         return 0;
     }
     throw ToolError("no picture of " + std::to_string(attempts) +

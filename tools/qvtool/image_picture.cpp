@@ -1,6 +1,7 @@
 // Pictures from image files (PBM, PNG, BMP): dark, opaque pixels are filled cells.
 #include "image_picture.h"
 
+#include "base/path_text.h"
 #include "editor/whole_bitmap.h"
 #include "model/bounds.h"
 #include "tool_error.h"
@@ -41,7 +42,7 @@ private:
 } // namespace
 
 Picture ReadImagePicture(const std::filesystem::path& path) {
-    const std::string name = path.string();
+    const std::string name = PathText(path);
     QImageReader reader(QString::fromStdString(name));
     QSize size;
     QImage image;

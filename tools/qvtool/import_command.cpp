@@ -1,4 +1,5 @@
 // qvtool import: a puzzle file from a puzzle given by its clues.
+#include "base/path_text.h"
 #include "command.h"
 #include "puzzle_options.h"
 #include "tool_error.h"
@@ -26,12 +27,12 @@ Picture UniqueSolution(const ClueFile& puzzle, const SolveReport& report, const 
 
 int RunImport(const ToolArguments& arguments, std::ostream& out) {
     arguments.ExpectPositional(2, 2);
-    const std::filesystem::path input = arguments.Positional()[0];
-    const std::filesystem::path output = arguments.Positional()[1];
+    const std::filesystem::path input = arguments.PathAt(0);
+    const std::filesystem::path output = arguments.PathAt(1);
     const ClueFile puzzle = ReadClueFile(input);
     const SolveReport report = SolveClueFile(puzzle);
-    const Picture picture = UniqueSolution(puzzle, report, input.string());
-    PuzzleDefaults defaults{puzzle.Title.empty() ? input.stem().string() : puzzle.Title,
+    const Picture picture = UniqueSolution(puzzle, report, PathText(input));
+    PuzzleDefaults defaults{puzzle.Title.empty() ? PathText(input.stem()) : puzzle.Title,
                             puzzle.Author, "", "", "auto"};
     // Titles from elsewhere may be longer than the game's fields; they are cut, not refused.
     defaults.Name = defaults.Name.substr(0, 80);

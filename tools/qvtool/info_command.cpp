@@ -1,12 +1,13 @@
 // qvtool info: the fields and clues of a puzzle file or a saved game.
+#include "base/clock_text.h"
+#include "base/code_page.h"
+#include "base/ole_date.h"
+#include "base/path_text.h"
 #include "command.h"
 #include "model/derive_clues.h"
 #include "model/game_state.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
-#include "base/clock_text.h"
-#include "base/code_page.h"
-#include "base/ole_date.h"
 #include "solver/puzzle_picture.h"
 #include "text_picture.h"
 #include "tool_files.h"
@@ -50,7 +51,7 @@ void PrintPuzzle(std::ostream& out, const PuzzleRecord& puzzle) {
 
 int RunInfo(const ToolArguments& arguments, std::ostream& out) {
     arguments.ExpectPositional(1, 1);
-    const std::filesystem::path path = arguments.Positional()[0];
+    const std::filesystem::path path = arguments.PathAt(0);
     // Both kinds of file start with a puzzle record, so the longer saved game is tried first.
     // The records are large, so they live on the heap.
     auto saved = std::make_unique<SavedGame>();
@@ -59,7 +60,7 @@ int RunInfo(const ToolArguments& arguments, std::ostream& out) {
         game->Puzzle = saved->Puzzle;
         game->RowClues = saved->RowClues;
         game->ColumnClues = saved->ColumnClues;
-        out << "Saved game: " << path.string() << '\n';
+        out << "Saved game: " << PathText(path) << '\n';
         PrintPuzzle(out, game->Puzzle);
         out << "Elapsed time: " << ClockText(saved->ElapsedSeconds) << '\n'
             << "History: " << saved->History.size() << " records, index " << saved->HistoryIndex
@@ -67,7 +68,7 @@ int RunInfo(const ToolArguments& arguments, std::ostream& out) {
     } else {
         game->Puzzle = ReadPuzzle(path);
         DeriveClues(*game);
-        out << "Puzzle: " << path.string() << '\n';
+        out << "Puzzle: " << PathText(path) << '\n';
         PrintPuzzle(out, game->Puzzle);
     }
     PrintClues(out, "Rows", game->RowClues, game->Puzzle.Height);

@@ -1,5 +1,6 @@
 // qvtool: makes, inspects, checks, imports, exports and generates the game's puzzle files.
 #include "command.h"
+#include "command_line.h"
 #include "tool_error.h"
 
 #include <array>
@@ -47,7 +48,7 @@ int Run(const std::vector<std::string>& words) {
 
 int main(int argc, char* argv[]) {
     try {
-        return Run(std::vector<std::string>(argv + 1, argv + argc));
+        return Run(CommandLineWords(argc, argv));
     } catch (const ToolError& error) {
         std::cerr << "qvtool: " << error.what() << '\n';
     } catch (const std::bad_alloc&) {

@@ -1,4 +1,5 @@
 // qvtool make: a puzzle file from a picture drawn as text or an image.
+#include "base/path_text.h"
 #include "command.h"
 #include "image_picture.h"
 #include "puzzle_options.h"
@@ -10,10 +11,10 @@ namespace {
 
 int RunMake(const ToolArguments& arguments, std::ostream& out) {
     arguments.ExpectPositional(2, 2);
-    const std::filesystem::path input = arguments.Positional()[0];
-    const std::filesystem::path output = arguments.Positional()[1];
+    const std::filesystem::path input = arguments.PathAt(0);
+    const std::filesystem::path output = arguments.PathAt(1);
     const std::string content = ReadInputFile(input);
-    PuzzleDefaults defaults{input.stem().string(), "", "", "", "0"};
+    PuzzleDefaults defaults{PathText(input.stem()), "", "", "", "0"};
     Picture picture;
     if (LooksLikeImage(content)) {
         picture = ReadImagePicture(input);
@@ -21,7 +22,7 @@ int RunMake(const ToolArguments& arguments, std::ostream& out) {
         std::string error;
         auto text = ParseTextPicture(content, error);
         if (!text)
-            throw ToolError(input.string() + ": " + error);
+            throw ToolError(PathText(input) + ": " + error);
         picture = std::move(text->Image);
         // The header's fields are the defaults, so a drawing carries its own identity.
         const std::pair<const char*, std::string*> fields[] = {{"name", &defaults.Name},

@@ -1,9 +1,9 @@
 // The puzzle fields that make, import and generate share.
 #include "puzzle_options.h"
 
-#include "guid_parse.h"
 #include "base/code_page.h"
 #include "base/ole_date.h"
+#include "guid_parse.h"
 #include "platform/random_guid.h"
 #include "puzzle_level.h"
 #include "solver/puzzle_picture.h"

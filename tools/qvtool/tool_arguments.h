@@ -1,6 +1,9 @@
 // A command's words after its name: positional arguments and "--option value" pairs.
 #pragma once
 
+#include "base/path_text.h"
+
+#include <filesystem>
 #include <optional>
 #include <span>
 #include <string>
@@ -20,6 +23,10 @@ public:
 
     bool HelpWanted() const { return HelpWanted_; }
     const std::vector<std::string>& Positional() const { return Positional_; }
+    // The positional argument at index as a path; the words are UTF-8 on every system.
+    std::filesystem::path PathAt(std::size_t index) const {
+        return PathFromText(Positional_.at(index));
+    }
     bool Has(std::string_view name) const;
     std::optional<std::string> Value(std::string_view name) const;
 

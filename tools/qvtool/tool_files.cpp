@@ -1,11 +1,12 @@
 // Reading the tool's inputs and writing its outputs, each failure a ToolError naming the file.
 #include "tool_files.h"
 
+#include "base/atomic_file.h"
+#include "base/code_page.h"
+#include "base/path_text.h"
 #include "model/file_read.h"
 #include "model/puzzle_file.h"
 #include "non_format.h"
-#include "base/atomic_file.h"
-#include "base/code_page.h"
 #include "solver/puzzle_picture.h"
 #include "tool_error.h"
 #include "webpbn_format.h"
@@ -13,7 +14,7 @@
 #include <fstream>
 
 std::string ReadInputFile(const std::filesystem::path& path) {
-    const std::string name = path.string();
+    const std::string name = PathText(path);
     std::error_code error;
     if (std::filesystem::is_directory(path, error))
         throw ToolError(name + " is a folder, not a file");
@@ -30,7 +31,7 @@ void WriteOutputFile(const std::filesystem::path& path, std::string_view content
     const auto* data = reinterpret_cast<const std::uint8_t*>(content.data());
     const std::string error = WriteFileAtomically(path, {data, content.size()});
     if (!error.empty())
-        throw ToolError("cannot write " + path.string() + ": " + error);
+        throw ToolError("cannot write " + PathText(path) + ": " + error);
 }
 
 PuzzleRecord ReadPuzzle(const std::filesystem::path& path) {
@@ -39,21 +40,21 @@ PuzzleRecord ReadPuzzle(const std::filesystem::path& path) {
     case FileReadStatus::Ok:
         return record;
     case FileReadStatus::CannotOpen:
-        throw ToolError("cannot open " + path.string());
+        throw ToolError("cannot open " + PathText(path));
     case FileReadStatus::Corrupted:
         break;
     }
-    throw ToolError(path.string() + " is not a puzzle file (.qvf) the game can open");
+    throw ToolError(PathText(path) + " is not a puzzle file (.qvf) the game can open");
 }
 
 void WritePuzzle(const std::filesystem::path& path, const PuzzleRecord& record) {
     const std::string error = WritePuzzleFile(path, record);
     if (!error.empty())
-        throw ToolError("cannot write " + path.string() + ": " + error);
+        throw ToolError("cannot write " + PathText(path) + ": " + error);
 }
 
 std::string WrittenSummary(const std::filesystem::path& path, const PuzzleRecord& record) {
-    return path.string() + ": " + std::to_string(record.Width) + " x " +
+    return PathText(path) + ": " + std::to_string(record.Width) + " x " +
            std::to_string(record.Height) + ", level " + std::to_string(record.Level);
 }
 
@@ -74,6 +75,6 @@ ClueFile ReadClueFile(const std::filesystem::path& path) {
     const bool xml = start != std::string::npos && text[start] == '<';
     auto puzzle = xml ? ParseWebpbnFile(text, error) : ParseNonFile(text, error);
     if (!puzzle)
-        throw ToolError(path.string() + ": " + error);
+        throw ToolError(PathText(path) + ": " + error);
     return std::move(*puzzle);
 }

@@ -35,7 +35,8 @@ int FileSystemCalls::Rename(const std::filesystem::path& from, const std::filesy
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return 0;
         const DWORD error = ::GetLastError();
-        if (attempt == Attempts || (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
+        if (attempt == Attempts ||
+            (error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION))
             return -1;
         ::Sleep(PauseMilliseconds);
     }
@@ -61,9 +62,9 @@ std::string SystemErrorText(int error) {
         wide.pop_back();
     if (wide.empty())
         return "error " + std::to_string(error);
-    std::string utf8(static_cast<std::size_t>(::WideCharToMultiByte(
-                         CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0,
-                         nullptr, nullptr)),
+    std::string utf8(static_cast<std::size_t>(::WideCharToMultiByte(CP_UTF8, 0, wide.data(),
+                                                                    static_cast<int>(wide.size()),
+                                                                    nullptr, 0, nullptr, nullptr)),
                      '\0');
     ::WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), utf8.data(),
                           static_cast<int>(utf8.size()), nullptr, nullptr);

@@ -1,5 +1,6 @@
 #include "editor/editor_document.h"
 
+#include "base/path_text.h"
 #include "editor/editor_puzzle.h"
 #include "model/bounds.h"
 #include "model/file_read.h"
@@ -70,7 +71,7 @@ EditorChange EditorDocument::OpenFile(const std::filesystem::path& path) {
     PuzzleRecord opened = Record_;
     const FileReadStatus status = OpenEditorPuzzleFile(path, opened);
     if (status != FileReadStatus::Ok)
-        return Refused(FileReadMessage(status, path.string()));
+        return Refused(FileReadMessage(status, PathText(path)));
     return ShowRecord(opened, path);
 }
 

@@ -1,6 +1,7 @@
 // The folders the main window works with and the file named on the command line.
 #include "game/startup_files.h"
 
+#include "base/path_text.h"
 #include "base/text.h"
 #include "settings/registry_store.h"
 #include "settings/settings_keys.h"
@@ -76,7 +77,7 @@ StartupFileKind StartupFileKindOf(const std::filesystem::path& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
         return StartupFileKind::None;
-    const std::string name = path.filename().string();
+    const std::string name = PathText(path.filename());
     const std::size_t dot = name.rfind('.');
     if (dot == std::string::npos)
         return StartupFileKind::None;

@@ -2,10 +2,9 @@
 #include "platform/user_name.h"
 
 #define WIN32_LEAN_AND_MEAN
-#include <windows.h>
 #include <lmcons.h>
-
 #include <vector>
+#include <windows.h>
 
 std::string UserName::LoginName() const {
     std::vector<wchar_t> name(UNLEN + 1);
@@ -14,7 +13,8 @@ std::string UserName::LoginName() const {
         return {};
     // The length counts the terminating null.
     const int wide = static_cast<int>(length - 1);
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, name.data(), wide, nullptr, 0, nullptr, nullptr);
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, name.data(), wide, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(bytes), '\0');
     WideCharToMultiByte(CP_UTF8, 0, name.data(), wide, utf8.data(), bytes, nullptr, nullptr);
     return utf8;
