@@ -250,23 +250,24 @@ TEST(WriteFaults, RegistryFileIsAlwaysOneWholeVersionUnderASolvedRecord) {
     const PuzzleRecord puzzle = RegistryFiles::Solved(99);
     const auto write = [&] { return WriteSolvedRecord(*files.Registry, puzzle, 77, 46000.25); };
     files.RecordVersions([&] { return write() == RecordWrite::Written; });
-    const FaultTally tally = SweepFaults(
-        files.Folder.Path(),
-        {[&] { files.Prepare(); },
-         [&] { return write() == RecordWrite::Written ? std::string() : "refused"; },
-         [&](int renames) { return files.IsVersion(renames); },
-         [&] {
-             if (write() != RecordWrite::Written)
-                 return false;
-             FileRegistry reader(files.File);
-             const auto key = reader.OpenKey(SolvedRecordKey(puzzle.PuzzleId), false);
-             return ReadBytes(files.File) == files.Versions.back() && key &&
-                    key->ReadInteger("Time") == 77 &&
-                    key->ReadString("Puzzlename") == "Solved 99" &&
-                    key->ReadInteger("Level") == puzzle.Level &&
-                    key->ReadBinary("Date Completed").has_value() && files.EarlierEntriesKept();
-         },
-         false});
+    const FaultTally tally =
+        SweepFaults(files.Folder.Path(),
+                    {[&] { files.Prepare(); },
+                     [&] { return write() == RecordWrite::Written ? std::string() : "refused"; },
+                     [&](int renames) { return files.IsVersion(renames); },
+                     [&] {
+                         if (write() != RecordWrite::Written)
+                             return false;
+                         FileRegistry reader(files.File);
+                         const auto key = reader.OpenKey(SolvedRecordKey(puzzle.PuzzleId), false);
+                         return ReadBytes(files.File) == files.Versions.back() && key &&
+                                key->ReadInteger("Time") == 77 &&
+                                key->ReadString("Puzzlename") == "Solved 99" &&
+                                key->ReadInteger("Level") == puzzle.Level &&
+                                key->ReadBinary("Date Completed").has_value() &&
+                                files.EarlierEntriesKept();
+                     },
+                     false});
     EXPECT_EQ(tally.Intact, tally.Faults);
     Report("registry, solved record", tally);
 }

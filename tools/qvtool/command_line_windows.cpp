@@ -3,8 +3,9 @@
 #include "command_line.h"
 
 #define WIN32_LEAN_AND_MEAN
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <shellapi.h>
 
 namespace {
 

@@ -3,16 +3,9 @@
 // while open and the lock lasts until its name is gone; a lock inside the file would keep readers
 // of the replaced target out until the save closed it.
 #include "base/atomic_file_system.h"
-
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX // the C++ library of MinGW-w64 defines it already
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include "base/windows_file.h"
 
 namespace {
-
-constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 // The byte at 2^62: no puzzle, game or registry file reaches it.
 OVERLAPPED HoldPlace() {
@@ -78,9 +71,8 @@ Creation CreateHeld(const std::filesystem::path& path, NativeFile& file) {
 
 // Removed through the handle that took the lock, so it is the file found free.
 void RemoveIfLeftover(const std::filesystem::path& path) {
-    const HANDLE file =
-        ::CreateFileW(path.c_str(), GENERIC_READ | DELETE, ShareAll, nullptr, OPEN_EXISTING,
-                      FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ | DELETE, ShareAll, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     if (Hold(file, LOCKFILE_FAIL_IMMEDIATELY)) {

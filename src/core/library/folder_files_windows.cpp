@@ -3,14 +3,9 @@
 #include "library/folder_files.h"
 
 #include "base/path_text.h"
+#include "base/windows_file.h"
 
 #include <string>
-
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX // the C++ library of MinGW-w64 defines it already
-#define NOMINMAX
-#endif
-#include <windows.h>
 
 struct FolderFiles::Listing {
     std::filesystem::path Folder;
@@ -20,32 +15,12 @@ struct FolderFiles::Listing {
     std::string Name;
 };
 
-namespace {
-
-class OpenedFile {
-public:
-    explicit OpenedFile(const std::filesystem::path& path)
-        : Handle(::CreateFileW(path.c_str(), GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~OpenedFile() {
-        if (Handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(Handle);
-    }
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-
-    HANDLE Handle;
-};
-
-} // namespace
-
 FolderFiles::FolderFiles(const std::filesystem::path& folder)
     : Listing_(std::make_unique<Listing>()) {
     Listing_->Folder = folder;
-    Listing_->Search = ::FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic,
-                                          &Listing_->Found, FindExSearchNameMatch, nullptr,
-                                          FIND_FIRST_EX_LARGE_FETCH);
+    Listing_->Search =
+        ::FindFirstFileExW((folder / L"*").c_str(), FindExInfoBasic, &Listing_->Found,
+                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
 }
 
 FolderFiles::~FolderFiles() {
@@ -67,7 +42,8 @@ bool FolderFiles::ReadParts(std::span<const FilePart> parts, std::span<std::uint
     constexpr DWORD NotFiles = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE;
     if ((Listing_->Found.dwFileAttributes & NotFiles) != 0)
         return false;
-    const OpenedFile file(Listing_->Folder / Listing_->Found.cFileName);
+    const OpenedFile file(Listing_->Folder / Listing_->Found.cFileName, GENERIC_READ,
+                          FILE_ATTRIBUTE_NORMAL);
     if (file.Handle == INVALID_HANDLE_VALUE || ::GetFileType(file.Handle) != FILE_TYPE_DISK)
         return false;
     for (const FilePart& part : parts) {

@@ -5,10 +5,12 @@
 #include <random>
 
 #ifdef _WIN32
-#define WIN32_LEAN_AND_MEAN
 #include <algorithm>
-#include <objbase.h>
+
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <objbase.h>
 #endif
 
 Guid RandomGuid() {

@@ -1,10 +1,12 @@
 // The login name of the account the program runs as, from Windows.
 #include "platform/user_name.h"
 
-#define WIN32_LEAN_AND_MEAN
-#include <lmcons.h>
 #include <vector>
+
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
+// after windows.h, whose types it uses
+#include <lmcons.h>
 
 std::string UserName::LoginName() const {
     std::vector<wchar_t> name(UNLEN + 1);

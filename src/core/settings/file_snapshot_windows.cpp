@@ -3,17 +3,12 @@
 // it is read.
 #include "settings/file_snapshot.h"
 
-#include <array>
+#include "base/windows_file.h"
 
-#define WIN32_LEAN_AND_MEAN
-#ifndef NOMINMAX // the C++ library of MinGW-w64 defines it already
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include <array>
 
 namespace {
 
-constexpr DWORD ShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 // File times count 100 ns from 1601; stamps count from 1970, as on POSIX.
 constexpr std::uint64_t TicksPerSecond = 10'000'000;
 constexpr std::int64_t SecondsFrom1601To1970 = 11'644'473'600;
@@ -28,8 +23,7 @@ FileStamp StampFrom(const BY_HANDLE_FILE_INFORMATION& information) {
     return {true,
             information.dwVolumeSerialNumber,
             Joined(information.nFileIndexHigh, information.nFileIndexLow),
-            static_cast<std::int64_t>(
-                Joined(information.nFileSizeHigh, information.nFileSizeLow)),
+            static_cast<std::int64_t>(Joined(information.nFileSizeHigh, information.nFileSizeLow)),
             static_cast<std::int64_t>(ticks / TicksPerSecond) - SecondsFrom1601To1970,
             static_cast<std::int64_t>(ticks % TicksPerSecond) * 100};
 }
@@ -50,21 +44,6 @@ bool ReadAll(HANDLE file, std::string& bytes) {
         bytes.append(buffer.data(), count);
     }
 }
-
-class OpenedFile {
-public:
-    OpenedFile(const std::filesystem::path& path, DWORD access, DWORD flags)
-        : Handle(::CreateFileW(path.c_str(), access, ShareAll, nullptr, OPEN_EXISTING, flags,
-                               nullptr)) {}
-    ~OpenedFile() {
-        if (Handle != INVALID_HANDLE_VALUE)
-            ::CloseHandle(Handle);
-    }
-    OpenedFile(const OpenedFile&) = delete;
-    OpenedFile& operator=(const OpenedFile&) = delete;
-
-    HANDLE Handle;
-};
 
 } // namespace
 
