@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QFileSystemModel>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,10 +26,16 @@ private slots:
         auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         QVERIFY(name != nullptr);
         name->setFocus();
+        // The folder is listed on a thread of its own, and names typed before it is listed have
+        // nothing to complete from: wait for both pictures, however slow the machine.
+        const auto* files = dialog.findChild<QFileSystemModel*>();
+        QVERIFY(files != nullptr);
+        const QModelIndex shown = files->index(QString::fromStdString(folder.Path().string()));
+        QTRY_COMPARE_WITH_TIMEOUT(files->rowCount(shown), 2, 60000);
 
         QTest::keyClicks(name, QStringLiteral("fi"));
         const QAbstractItemView* popup = name->completer()->popup();
-        QTRY_VERIFY(popup->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(popup->isVisible(), 60000);
         QTest::keyClicks(name, QStringLiteral("gure.bmp"));
         QCOMPARE(dialog.findChild<QLabel*>(QStringLiteral("PreviewSize"))->text(),
                  QStringLiteral("20 x 15"));
