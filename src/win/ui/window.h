@@ -1,0 +1,36 @@
+// A window of the program's own whose messages reach a C++ object, made once and kept for the
+// whole run.
+#pragma once
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <string>
+
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    HWND Handle() const { return Handle_; }
+
+protected:
+    // Makes the window hidden, with a client area of the size given, centred over its owner or,
+    // without one, on the screen's work area. The class is registered on first use.
+    void Create(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
+                int clientWidth, int clientHeight, HWND owner, HMENU menu = nullptr);
+    // Every message the window gets; what is not handled goes to DefWindowProcW.
+    virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    HWND Handle_ = nullptr;
+};
+
+// Moves a window so that it stands centred over another, or on the screen's work area.
+void CentreWindow(HWND window, HWND over);
+// The outer size of a window with this client area, menu bar included when it has one.
+SIZE OuterSize(HWND window, int clientWidth, int clientHeight);
