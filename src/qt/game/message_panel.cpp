@@ -1,5 +1,6 @@
 #include "game/message_panel.h"
 
+#include "game/prompt_layout.h"
 #include "ui/dialog_look.h"
 
 #include <QApplication>
@@ -8,7 +9,7 @@
 
 namespace {
 
-constexpr int PromptPixelSize = 16; // 12 points at 96 dots per inch
+constexpr int PromptPixelSize = PromptPoints * 4 / 3; // at 96 dots per inch
 
 } // namespace
 
@@ -17,16 +18,13 @@ void DrawMessagePanel(QPainter& painter, const QRect& area, const QString& text)
     font.setPixelSize(PromptPixelSize);
     painter.setFont(font);
     const QFontMetrics metrics(font);
-    const int sw = metrics.horizontalAdvance(text);
-    const int sh = metrics.height();
-    const int cw = area.width();
-    const int ch = area.height();
-
-    // Right and bottom are exclusive.
-    const int left = (cw - (sw + 42)) / 2 - 20;
-    const int right = (cw + sw + 42) / 2 + 20;
-    const int top = (ch - sh) / 2 - 20;
-    const int bottom = (ch + sh) / 2 + 20;
+    const PromptLayout layout = PromptLayoutFor(area.width(), area.height(),
+                                                metrics.horizontalAdvance(text), metrics.height());
+    const PixelRect& panel = layout.Panel;
+    const int left = panel.Left;
+    const int top = panel.Top;
+    const int right = panel.Right;
+    const int bottom = panel.Bottom;
     painter.fillRect(left, top, right - left, bottom - top,
                      QApplication::palette().color(QPalette::Button));
     for (int edge = 0; edge < 2; ++edge) {
@@ -38,6 +36,6 @@ void DrawMessagePanel(QPainter& painter, const QRect& area, const QString& text)
                          QColor(128, 128, 128));
     }
     painter.setPen(Qt::black);
-    painter.drawText((cw - sw) / 2 + 24, (ch - sh) / 2 + metrics.ascent(), text);
-    painter.drawPixmap(left + 2 + 16, ch / 2 - 16, QPixmap(QStringLiteral(":/icons/quorvane")));
+    painter.drawText(layout.TextLeft, layout.TextTop + metrics.ascent(), text);
+    painter.drawPixmap(layout.IconLeft, layout.IconTop, QPixmap(QStringLiteral(":/icons/quorvane")));
 }

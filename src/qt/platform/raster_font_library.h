@@ -1,10 +1,8 @@
 // The program's font library: faces from registered raster font files, toolkit fonts otherwise.
 #pragma once
 
+#include "fonts/raster_font_registry.h"
 #include "platform/font_library.h"
-
-#include <utility>
-#include <vector>
 
 class RasterFontLibrary final : public FontLibrary {
 public:
@@ -13,6 +11,5 @@ public:
     std::shared_ptr<const RasterFont> Face(const QString& name, int pointSize, bool bold) override;
 
 private:
-    // In the order added: when two files name the same face, the first one supplies it.
-    std::vector<std::pair<std::filesystem::path, std::shared_ptr<const RasterFont>>> Registered;
+    RasterFontRegistry Registered;
 };

@@ -28,7 +28,8 @@ void Window::Create(const wchar_t* className, const std::wstring& caption, DWORD
     CreateWindowExW(exStyle, className, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, owner, menu, instance,
                     this);
-    CentreWindow(Handle_, owner);
+    if ((style & WS_CHILD) == 0)
+        CentreWindow(Handle_, owner);
 }
 
 LRESULT Window::Message(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,0 +1,68 @@
+// The board on screen: the core's image copied into a DIB section and blitted, with blank room
+// around it, scroll bars where it does not fit, and presses turned into board targets.
+#pragma once
+
+#include "board/board_action.h"
+#include "render/pixel_image.h"
+#include "ui/window.h"
+
+#include <functional>
+#include <optional>
+
+struct BoardPress {
+    std::optional<BoardTarget> Target; // empty where the press missed the board
+    ButtonKind Button = ButtonKind::Other;
+};
+
+class BoardView : public Window {
+public:
+    // Maps a point in board pixels, from the image's top-left corner, to what lies there.
+    using HitTest = std::function<std::optional<BoardTarget>(int x, int y)>;
+    using PressHandler = std::function<void(const BoardPress&)>;
+
+    // A child of the parent at (x, y); margin is the blank room around the board on every side
+    // but the top, which has topMargin.
+    BoardView(HWND parent, int margin, int topMargin);
+    ~BoardView() override;
+
+    // Copies the changed rectangle of the image (all of it when its size changed) and repaints
+    // only that.
+    void ShowImage(const PixelImage& image, PixelRect changed);
+    // A hidden board keeps its room while the parent's painting shows in its place.
+    void SetBoardHidden(bool hidden);
+    void SetHitTest(HitTest hitTest) { TargetAt = std::move(hitTest); }
+    void OnPress(PressHandler pressed, std::function<void()> released);
+    void SetBackground(COLORREF colour);
+    // The content is never narrower than this; the extra room lies right of the board.
+    void SetLeastContentWidth(int width) { LeastContentWidth = width; }
+    // The size to give the view where at most available fits: the whole content when it fits,
+    // else capped to available with room for the bars it then needs.
+    SIZE SizeFor(SIZE available) const;
+    // Places the view; its scroll bars follow from its size.
+    void Place(int x, int y, SIZE size);
+
+protected:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    SIZE ContentSize() const;
+    void LayOutBars();
+    void Scroll(int bar, int request, int wheelSteps = 0);
+    POINT BoardOrigin() const; // the image's top-left corner in the view
+    void Paint();
+    void Press(LPARAM where, ButtonKind button);
+
+    int Margin;
+    int TopMargin;
+    int LeastContentWidth = 0;
+    bool Hidden = true;
+    HitTest TargetAt;
+    PressHandler Pressed;
+    std::function<void()> Released;
+    HBRUSH Background = nullptr;
+    HBITMAP Bitmap = nullptr;
+    std::uint32_t* Bits = nullptr;
+    int BitmapWidth = 0;
+    int BitmapHeight = 0;
+    POINT Offset{}; // how far the content is scrolled
+};

@@ -1,0 +1,490 @@
+#include "game/mainform.h"
+
+#include "appearance/scheme_store.h"
+#include "board/clue_fonts.h"
+#include "game/command_states.h"
+#include "game/completion.h"
+#include "game/game_texts.h"
+#include "game/main_menu.h"
+#include "game/main_menu_bar.h"
+#include "game/prompt_panel.h"
+#include "library/solved_records.h"
+#include "model/puzzle_file.h"
+#include "model/saved_game_file.h"
+#include "platform/clock.h"
+#include "platform/clue_face_library.h"
+#include "platform/help_viewer.h"
+#include "platform/waiter.h"
+#include "settings/registry_failure.h"
+#include "settings/settings_keys.h"
+#include "base/path_text.h"
+#include "ui/command_ids.h"
+#include "ui/controls.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_boxes.h"
+#include "ui/wide_text.h"
+
+// commctrl.h needs the types of windows.h.
+#include <commctrl.h>
+
+#include <algorithm>
+#include <fstream>
+
+namespace {
+
+constexpr int BoardLeft = 10;
+constexpr int BoardTop = 40;
+constexpr int StatusBarHeight = 19;
+constexpr UINT_PTR Timer1 = 1;
+// Posted by the first activation, so that the window is on screen before the start-up waits.
+constexpr UINT ActivateMessage = WM_APP + 1;
+
+ToolGlyph GlyphOf(MainCommand command) {
+    switch (command) {
+    case MainCommand::StartanewGame1: return ToolGlyph::NewPage;
+    case MainCommand::OpenSavedGame1: return ToolGlyph::OpenFolder;
+    case MainCommand::SaveGame1: return ToolGlyph::SaveDisk;
+    case MainCommand::StartResume: return ToolGlyph::Play;
+    case MainCommand::Stop1: return ToolGlyph::Pause;
+    case MainCommand::Undo1: return ToolGlyph::Back;
+    case MainCommand::Redo1: return ToolGlyph::Forward;
+    default: return ToolGlyph::Help;
+    }
+}
+
+std::vector<ToolButtonSpec> ToolButtons() {
+    std::vector<ToolButtonSpec> buttons;
+    for (const MainToolButton& button : MainToolButtons())
+        buttons.push_back({CommandId(button.Command), button.X, GlyphOf(button.Command), button.Hint});
+    return buttons;
+}
+
+COLORREF ColourOf(const ColourSet& colours, ColourRole role) {
+    return static_cast<COLORREF>(colours[static_cast<int>(role)]);
+}
+
+void SetPanelText(HWND statusBar, int panel, const std::string& text) {
+    // A leading tab centres a panel's text.
+    const std::wstring centred = L"\t" + Wide(text);
+    SendMessageW(statusBar, SB_SETTEXTW, static_cast<WPARAM>(panel),
+                 reinterpret_cast<LPARAM>(centred.c_str()));
+}
+
+} // namespace
+
+Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)) {
+    Create(L"Tfmainform", Wide(CaptionText(Session_.Phase(), Session_.Game().Puzzle)),
+           WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
+           WS_EX_CONTEXTHELP, DesignedClientWidth, DesignedClientHeight, nullptr,
+           CreateMainMenuBar());
+    Shortcuts = CreateMainAccelerators();
+    Band = std::make_unique<ToolBand>(Handle(), ToolButtons());
+    StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
+                                 WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0,
+                                 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
+    const int panelEdges[] = {100, 170, 220};
+    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
+    Board = std::make_unique<BoardView>(Handle(), BoardLeft, BoardTop - ToolBandHeight);
+    Board->SetHitTest([this](int x, int y) {
+        return BoardGeometry::Of(Session_.Game(), BoardSize_).HitTest(x, y);
+    });
+    Board->OnPress([this](const BoardPress& press) { FormMouseDown(press); },
+                   [this] { Shown = Hand1; SetCursor(Shown); });
+    LayOutClient({DesignedClientWidth, DesignedClientHeight - ToolBandHeight - StatusBarHeight});
+
+    // The board's colours come first: everything drawn afterwards uses them.
+    const LoadedColours loaded = LoadBoardColours(Services.Registry);
+    Colours = loaded.BoardColours;
+    SchemeName = loaded.ActiveSchemeName;
+    Background = CreateSolidBrush(ColourOf(Colours, ColourRole::WindowBackground));
+    Board->SetBackground(ColourOf(Colours, ColourRole::WindowBackground));
+
+    Folders_ = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
+    for (int failed = PrepareFolders(Folders_, Services.UserDataFolder); failed > 0; --failed)
+        ShowError(Handle(), FolderCreationMessage);
+
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.AddFontFile(Folders_.ProgramFolder / font.FileName);
+
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    Hand1 = LoadCursorW(instance, L"HAND1");
+    Hand2 = LoadCursorW(instance, L"HAND2");
+    Shown = Hand1;
+    CheckMenuRadioItem(GetMenu(Handle()), CommandId(MainCommand::Small1),
+                       CommandId(MainCommand::Medium1), CommandId(MainCommand::Small1),
+                       MF_BYCOMMAND);
+    UpdateCommandStates();
+}
+
+Tfmainform::~Tfmainform() {
+    if (Shortcuts != nullptr)
+        DestroyAcceleratorTable(Shortcuts);
+    if (Background != nullptr)
+        DeleteObject(Background);
+}
+
+bool Tfmainform::TranslateShortcut(MSG& message) const {
+    return TranslateAcceleratorW(Handle(), Shortcuts, &message) != 0;
+}
+
+LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE && !Activated) {
+            Activated = true;
+            PostMessageW(Handle(), ActivateMessage, 0, 0);
+        }
+        break;
+    case ActivateMessage:
+        FormActivate();
+        return 0;
+    case WM_COMMAND:
+        if (IsCommandId(LOWORD(wParam))) {
+            Command(CommandOf(LOWORD(wParam)));
+            return 0;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (Band->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_TIMER:
+        if (wParam == Timer1)
+            Show(Session_.Tick());
+        return 0;
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painting covers every pixel
+    case WM_SETCURSOR:
+        if (LOWORD(lParam) == HTCLIENT) {
+            SetCursor(Shown);
+            return TRUE;
+        }
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+        FormMouseDown({});
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        Shown = Hand1;
+        SetCursor(Shown);
+        return 0;
+    case WM_CLOSE:
+        SavePrompt();
+        RemoveFonts();
+        DestroyWindow(Handle());
+        return 0;
+    case WM_DESTROY:
+        PostQuitMessage(0);
+        return 0;
+    default:
+        break;
+    }
+    return Window::Message(message, wParam, lParam);
+}
+
+void Tfmainform::Command(MainCommand command) {
+    switch (command) {
+    case MainCommand::StartanewGame1: StartanewGame1Click(); break;
+    case MainCommand::OpenSavedGame1: LoadSavedGame({}); break;
+    case MainCommand::SaveGame1: SaveGame(); break;
+    case MainCommand::SaveGameas1: SaveGameAs(); break;
+    case MainCommand::SolvedPuzzles1: Dialogs->ShowSolvedPuzzles(); break;
+    case MainCommand::Exit1:
+        SavePrompt();
+        // Leaving by the menu skips the close handling: the process ends at once.
+        ExitProcess(0);
+    case MainCommand::Undo1: Show(Session_.Undo()); break;
+    case MainCommand::Redo1: Show(Session_.Redo()); break;
+    case MainCommand::Start1:
+    case MainCommand::StartResume: Show(Session_.Start()); break;
+    case MainCommand::Stop1: Show(Session_.Pause()); break;
+    case MainCommand::ResetBoard1: ResetBoard1Click(); break;
+    case MainCommand::PuzzleEditor1: break;
+    case MainCommand::FileInformation1: Dialogs->ShowFileInformation(); break;
+    case MainCommand::Preferences1: break;
+    case MainCommand::Small1: UseBoardSize(BoardSize::Small); break;
+    case MainCommand::Medium1: UseBoardSize(BoardSize::Large); break;
+    case MainCommand::Contents1:
+        Services.Help.ShowHelp(Folders_.ProgramFolder / "Help" / "Quorvane.chm");
+        break;
+    case MainCommand::About1: Dialogs->ShowAbout(); break;
+    }
+}
+
+void Tfmainform::FormActivate() {
+    UpdateWindow(Handle());
+    Services.Waits.Wait(std::chrono::milliseconds(1000));
+    Services.HideSplash();
+    if (Services.Arguments.empty())
+        return;
+    const std::filesystem::path path = PathFromText(JoinArguments(Services.Arguments));
+    switch (StartupFileKindOf(path)) {
+    case StartupFileKind::Puzzle:
+        LoadPuzzle(path);
+        break;
+    case StartupFileKind::SavedGame:
+        LoadSavedGame(path);
+        break;
+    case StartupFileKind::None:
+        break;
+    }
+}
+
+void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
+    // The file is read aside: a refused file leaves the loaded game as it was, only paused.
+    PuzzleRecord record;
+    const FileReadStatus status = ReadGamePuzzleFile(path, record);
+    if (status != FileReadStatus::Ok) {
+        ShowError(Handle(), FileReadMessage(status, PathText(path)));
+        if (status == FileReadStatus::Corrupted) {
+            Show(Session_.Pause());
+            RepaintWindow();
+        }
+        return;
+    }
+    Show(Session_.LoadPuzzle(record));
+}
+
+void Tfmainform::SaveGame() {
+    if (!Session_.Loaded())
+        return;
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(PathFromText(Session_.SavedGamePath()), error)) {
+        Show(Session_.Pause());
+        const std::filesystem::path chosen =
+            SaveFileName(Handle(), Folders_.SavedGamesFolder, "Quorvane Saved  Game|*.qvs");
+        Session_.UseSavedGamePath(PathText(chosen));
+        if (chosen.empty())
+            return;
+    }
+    // The file is replaced only once the whole game is written, so a failure keeps the old one.
+    const std::string failure =
+        WriteSavedGameFile(PathFromText(Session_.SavedGamePath()), Session_.Game());
+    if (!failure.empty()) {
+        ShowError(Handle(), failure);
+        return;
+    }
+    Session_.MarkSaved();
+}
+
+void Tfmainform::SaveGameAs() {
+    const std::string remembered = Session_.SavedGamePath();
+    Session_.UseSavedGamePath({});
+    SaveGame();
+    if (Session_.SavedGamePath().empty())
+        Session_.UseSavedGamePath(remembered);
+}
+
+void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
+    // Forgotten before anything else: a solved grid is congratulated again after a cancelled
+    // open.
+    Session_.ForgetCompletion();
+    Show(Session_.Pause());
+    std::filesystem::path chosen = path;
+    std::error_code error;
+    if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
+        chosen = OpenFileName(Handle(), Folders_.SavedGamesFolder, "Quorvane Saved Games|*.qvs");
+        if (chosen.empty())
+            return;
+    }
+    // Read aside and checked whole: a refused file leaves the game as it was.
+    SavedGame saved;
+    const FileReadStatus status = ReadSavedGameFile(chosen, saved);
+    if (status != FileReadStatus::Ok) {
+        ShowError(Handle(), FileReadMessage(status, PathText(chosen)));
+        RepaintWindow();
+        return;
+    }
+    Show(Session_.LoadSavedGame(saved, PathText(chosen)));
+}
+
+void Tfmainform::SavePrompt() {
+    if (Session_.Loaded() && !Session_.Saved() &&
+        AskYesNo(Handle(), "Do you want to save the current game?"))
+        SaveGame();
+}
+
+void Tfmainform::StartanewGame1Click() {
+    std::filesystem::path shown = Folders_.PuzzleFolder;
+    if (const auto chosen = Dialogs->ChooseNewGame(Folders_.PuzzleFolder, shown))
+        LoadPuzzle(*chosen);
+    Folders_.PuzzleFolder = shown;
+    if (!StoreSetting(Services.Registry, "LastPuzzleDir", PathText(Folders_.PuzzleFolder)))
+        ShowError(Handle(), RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)"));
+}
+
+void Tfmainform::ResetBoard1Click() {
+    if (ConfirmOkCancel(Handle(), "Are you sure you want ot reset this game?"))
+        Show(Session_.Reset());
+}
+
+void Tfmainform::UseBoardSize(BoardSize size) {
+    BoardSize_ = size;
+    RebuildBoard();
+    RepaintWindow();
+    CheckMenuRadioItem(GetMenu(Handle()), CommandId(MainCommand::Small1),
+                       CommandId(MainCommand::Medium1),
+                       CommandId(size == BoardSize::Small ? MainCommand::Small1
+                                                          : MainCommand::Medium1),
+                       MF_BYCOMMAND);
+}
+
+void Tfmainform::FormMouseDown(const BoardPress& press) {
+    const auto pressed = std::chrono::steady_clock::now();
+    Shown = Hand2;
+    SetCursor(Shown);
+    if (!press.Target)
+        return;
+    const SessionChange change = Session_.Press(*press.Target, press.Button);
+    Show(change);
+    if (change.Box)
+        NotePaintTime("press", pressed);
+}
+
+void Tfmainform::Show(const SessionChange& change) {
+    if (!change.Accepted)
+        return;
+    if (change.GameReplaced)
+        ShowLoadedGame();
+    if (change.ClockChanged)
+        ShowClock();
+    if (change.BoardRebuilt)
+        RebuildBoard();
+    if (change.Box)
+        RedrawBoard();
+    if (change.PhaseChanged) {
+        // The clock runs only while the game is played; a solved game keeps its time.
+        if (Session_.Phase() == GamePhase::Running)
+            SetTimer(Handle(), Timer1, 1000, nullptr);
+        else
+            KillTimer(Handle(), Timer1);
+        RepaintWindow();
+    }
+    UpdateCommandStates();
+    if (change.RecordLost)
+        ShowError(Handle(), NotEnoughMemoryText);
+    if (change.AnnounceCompletion)
+        AnnounceCompletion();
+}
+
+void Tfmainform::ShowLoadedGame() {
+    SetWindowTextW(Handle(), Wide(CaptionText(Session_.Phase(), Session_.Game().Puzzle)).c_str());
+    SetPanelText(StatusBar1, 1, LevelText(Session_.Game().Puzzle));
+    Dialogs->ShowLoaded(Session_.Game().Puzzle);
+}
+
+void Tfmainform::ShowClock() {
+    SetPanelText(StatusBar1, 0, FormatClock(Session_.Game().ElapsedSeconds));
+    UpdateWindow(StatusBar1);
+}
+
+void Tfmainform::AnnounceCompletion() {
+    const GameState& game = Session_.Game();
+    const bool record = Dialogs->Congratulate(CongratulationsText(game));
+    if (record && WriteSolvedRecord(Services.Registry, game.Puzzle, game.ElapsedSeconds,
+                                    Services.Time.OleNow()) == RecordWrite::Failed)
+        ShowError(Handle(), RegistryWriteFailureText("the solved record of this puzzle"));
+}
+
+void Tfmainform::UpdateCommandStates() {
+    const CommandStates states = CommandStatesFor(Session_.Phase(), Session_.Game());
+    const HMENU menu = GetMenu(Handle());
+    for (int id = CommandIdBase; IsCommandId(id); ++id) {
+        const bool enabled = CommandEnabled(CommandOf(id), states);
+        EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        Band->Enable(id, enabled);
+    }
+}
+
+void Tfmainform::RebuildBoard() {
+    if (!Session_.Loaded())
+        return;
+    const auto started = std::chrono::steady_clock::now();
+    DeleteObject(Background);
+    Background = CreateSolidBrush(ColourOf(Colours, ColourRole::WindowBackground));
+    Board->SetBackground(ColourOf(Colours, ColourRole::WindowBackground));
+    const ClueFont& face = ClueFontFor(BoardSize_);
+    ClueFace = Services.Fonts.Face(std::string(face.FaceName), CluePointSize, true);
+    RedrawBoard();
+    Board->SetLeastContentWidth(std::max(Band->NeededWidth(), 220));
+    const SIZE available = AvailableClientSize();
+    LayOutClient(Board->SizeFor({available.cx, available.cy - ToolBandHeight - StatusBarHeight}));
+    RepaintWindow();
+    NotePaintTime("board", started);
+}
+
+void Tfmainform::RedrawBoard() {
+    const PixelRect changed = Renderer.Update(
+        GameBoardScene(Session_.Game(), BoardSize_, Colours, *ClueFace), Image);
+    Board->ShowImage(Image, changed);
+}
+
+void Tfmainform::RepaintWindow() {
+    Board->SetBoardHidden(!BoardShown());
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+bool Tfmainform::BoardShown() const {
+    return Session_.Loaded() &&
+           PromptText(Session_.Phase(), Session_.Game().ElapsedSeconds).empty();
+}
+
+void Tfmainform::LayOutClient(SIZE view) {
+    const int width = view.cx;
+    const int height = ToolBandHeight + view.cy + StatusBarHeight;
+    const SIZE outer = OuterSize(Handle(), width, height);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps onto two lines takes client rows: the window grows by as many.
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    if (client.bottom != height)
+        SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy + height - client.bottom,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Band->LayOut(width);
+    Board->Place(0, ToolBandHeight, view);
+    MoveWindow(StatusBar1, 0, height - StatusBarHeight, width, StatusBarHeight, TRUE);
+}
+
+SIZE Tfmainform::AvailableClientSize() const {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(Handle(), MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const SIZE frame = OuterSize(Handle(), 0, 0);
+    return {monitor.rcWork.right - monitor.rcWork.left - frame.cx,
+            monitor.rcWork.bottom - monitor.rcWork.top - frame.cy};
+}
+
+void Tfmainform::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = BeginPaint(Handle(), &paint);
+    FillRect(dc, &paint.rcPaint, Background);
+    const std::string prompt = PromptText(Session_.Phase(), Session_.Game().ElapsedSeconds);
+    if (!prompt.empty()) {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        DrawPromptPanel(dc, client, prompt);
+    }
+    EndPaint(Handle(), &paint);
+}
+
+void Tfmainform::RemoveFonts() {
+    for (const ClueFont& font : ClueFonts)
+        Services.Fonts.RemoveFontFile(Folders_.ProgramFolder / font.FileName);
+}
+
+void Tfmainform::NotePaintTime(const char* what,
+                               std::chrono::steady_clock::time_point since) const {
+    if (Services.PaintTimes.empty())
+        return;
+    const auto taken = std::chrono::duration_cast<std::chrono::microseconds>(
+        std::chrono::steady_clock::now() - since);
+    std::ofstream(Services.PaintTimes, std::ios::app) << what << ' ' << taken.count() << '\n';
+}

@@ -1,0 +1,122 @@
+// The main window: the menus, the tool band, the status bar, the board and the life of one game.
+#pragma once
+
+#include "appearance/colour_scheme.h"
+#include "board/board_geometry.h"
+#include "board/board_view.h"
+#include "game/game_session.h"
+#include "game/startup_files.h"
+#include "render/board_renderer.h"
+#include "ui/tool_band.h"
+#include "ui/window.h"
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Clock;
+class ClueFaceLibrary;
+class HelpViewer;
+class RegistryStore;
+class Waiter;
+struct RasterFont;
+enum class MainCommand;
+
+// The dialogs the main window shows, made once after it and kept for the whole run.
+class MainformDialogs {
+public:
+    virtual ~MainformDialogs() = default;
+    virtual void ShowLoaded(const PuzzleRecord& puzzle) = 0; // fills the file information
+    virtual std::optional<std::filesystem::path> ChooseNewGame(const std::filesystem::path& folder,
+                                                               std::filesystem::path& shownFolder) = 0;
+    virtual bool Congratulate(const std::string& text) = 0;
+    virtual void ShowFileInformation() = 0;
+    virtual void ShowSolvedPuzzles() = 0;
+    virtual void ShowAbout() = 0;
+};
+
+struct MainformServices {
+    RegistryStore& Registry;
+    ClueFaceLibrary& Fonts;
+    Waiter& Waits;
+    void (*HideSplash)();
+    Clock& Time;
+    HelpViewer& Help;
+    std::filesystem::path ProgramFolder;
+    std::vector<std::string> Arguments; // the command line, without the program's own name
+    // Where saved games go when the program's folder is read-only; empty for none.
+    std::filesystem::path UserDataFolder;
+    // Where each press's time to the screen and each whole drawing's time are written, when set.
+    std::filesystem::path PaintTimes;
+};
+
+class Tfmainform : public Window {
+public:
+    static constexpr int DesignedClientWidth = 627;
+    static constexpr int DesignedClientHeight = 419;
+
+    explicit Tfmainform(MainformServices services);
+    ~Tfmainform() override;
+
+    // The dialogs are made with the main window as their owner, so they come after it.
+    void UseDialogs(std::unique_ptr<MainformDialogs> dialogs) { Dialogs = std::move(dialogs); }
+    // Shortcuts go to the main window while it or one of its children has the focus.
+    bool TranslateShortcut(MSG& message) const;
+
+    const GameSession& Session() const { return Session_; }
+    const ProgramFolders& Folders() const { return Folders_; }
+
+protected:
+    LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void Command(MainCommand command);
+    void FormActivate();
+    void LoadPuzzle(const std::filesystem::path& path);
+    void LoadSavedGame(const std::filesystem::path& path);
+    void SaveGame();
+    void SaveGameAs();
+    void SavePrompt();
+    void StartanewGame1Click();
+    void ResetBoard1Click();
+    void UseBoardSize(BoardSize size);
+    void FormMouseDown(const BoardPress& press);
+    void Show(const SessionChange& change);
+    void ShowLoadedGame();
+    void ShowClock();
+    void AnnounceCompletion();
+    void UpdateCommandStates();
+    void RebuildBoard();
+    void RedrawBoard();
+    void RepaintWindow();
+    bool BoardShown() const;
+    // Sizes the client area around a board view of this size, laying the band, the view and the
+    // status bar across it.
+    void LayOutClient(SIZE view);
+    SIZE AvailableClientSize() const;
+    void Paint();
+    void RemoveFonts();
+    void NotePaintTime(const char* what, std::chrono::steady_clock::time_point since) const;
+
+    MainformServices Services;
+    std::unique_ptr<MainformDialogs> Dialogs;
+    GameSession Session_;
+    ColourSet Colours{};
+    std::string SchemeName;
+    ProgramFolders Folders_;
+    BoardSize BoardSize_ = BoardSize::Small;
+    PixelImage Image;
+    BoardRenderer Renderer;
+    std::shared_ptr<const RasterFont> ClueFace;
+    bool Activated = false;
+    HCURSOR Hand1 = nullptr;
+    HCURSOR Hand2 = nullptr;
+    HCURSOR Shown = nullptr;
+    HACCEL Shortcuts = nullptr;
+    HBRUSH Background = nullptr;
+    std::unique_ptr<ToolBand> Band;
+    std::unique_ptr<BoardView> Board;
+    HWND StatusBar1 = nullptr;
+};

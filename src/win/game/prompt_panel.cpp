@@ -1,0 +1,24 @@
+#include "game/prompt_panel.h"
+
+#include "game/prompt_layout.h"
+#include "ui/controls.h"
+#include "ui/wide_text.h"
+
+void DrawPromptPanel(HDC dc, const RECT& client, const std::string& text) {
+    const std::wstring shown = Wide(text);
+    const HFONT font = MakeFont(L"Arial", PromptPoints);
+    const HGDIOBJ oldFont = SelectObject(dc, font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc, shown.c_str(), static_cast<int>(shown.size()), &size);
+    const PromptLayout layout = PromptLayoutFor(client.right, client.bottom, size.cx, size.cy);
+    RECT panel{layout.Panel.Left, layout.Panel.Top, layout.Panel.Right, layout.Panel.Bottom};
+    FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
+    DrawEdge(dc, &panel, EDGE_RAISED, BF_RECT);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, RGB(0, 0, 0));
+    TextOutW(dc, layout.TextLeft, layout.TextTop, shown.c_str(), static_cast<int>(shown.size()));
+    DrawIconEx(dc, layout.IconLeft, layout.IconTop,
+               LoadIconW(GetModuleHandleW(nullptr), L"MAINICON"), 32, 32, 0, nullptr, DI_NORMAL);
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+}

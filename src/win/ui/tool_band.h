@@ -1,0 +1,46 @@
+// The band at the top of a main window's client area: a bevel, the tool panel with its buttons
+// and their hints, a second bevel.
+#pragma once
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+// Rows 0 to 29 of the client area; what the window shows starts below it.
+constexpr int ToolBandHeight = 30;
+
+// What a button shows: drawn in the system's button colours, so it reads on any scheme.
+enum class ToolGlyph { NewPage, OpenFolder, SaveDisk, Play, Pause, Back, Forward, Help };
+
+struct ToolButtonSpec {
+    int Id; // the command it sends
+    int X;  // left edge in the panel
+    ToolGlyph Glyph;
+    std::string Hint;
+};
+
+class ToolBand {
+public:
+    ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons);
+    ~ToolBand();
+    ToolBand(const ToolBand&) = delete;
+    ToolBand& operator=(const ToolBand&) = delete;
+
+    void LayOut(int width) const;
+    // The least width that shows every button, with the margin on their left repeated on their
+    // right.
+    int NeededWidth() const;
+    void Enable(int id, bool enabled) const;
+    // WM_DRAWITEM of the parent, for its buttons; false for any other control.
+    bool Draw(const DRAWITEMSTRUCT& item) const;
+
+private:
+    HWND Bevel1;
+    HWND Panel1;
+    HWND Bevel2;
+    HWND Hints;
+    std::vector<HWND> Buttons;
+    std::vector<ToolButtonSpec> Specs;
+};
