@@ -1,10 +1,8 @@
-// The small puzzle picture beside each row of the library's lists.
+// The small puzzle picture beside each row of the library's lists, as a Qt icon.
 #pragma once
+
+#include "library/glyph_picture.h"
 
 #include <QIcon>
 
-// Colour marks a puzzle still to solve; grey marks a solved one.
-enum class PuzzleGlyphShade { Colour, Grey };
-
-// A 16 x 16 icon: a three-by-three grid of cells, a few of them filled, on a yellow or grey card.
 QIcon PuzzleGlyph(PuzzleGlyphShade shade);

@@ -8,35 +8,21 @@
 
 namespace {
 
-int CompareTexts(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int column) {
-    return LocaleCompare(a.text(column), b.text(column));
-}
-
-// Level texts are read as integers, an unreadable one as 0, and compared without the overflow
-// a plain difference could give.
-int CompareNumbers(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int column) {
-    const qlonglong first = a.text(column).toLongLong();
-    const qlonglong second = b.text(column).toLongLong();
-    return (first > second) - (first < second);
+int CompareRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, SortKey key) {
+    if (key.Order == CellOrder::Number)
+        return CompareNumberTexts(a.text(key.Column).toStdString(),
+                                  b.text(key.Column).toStdString());
+    return LocaleCompare(a.text(key.Column), b.text(key.Column));
 }
 
 } // namespace
 
 int ComparePuzzleRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int column) {
-    if (column == PuzzleColumn::Level)
-        return CompareNumbers(a, b, column);
-    return CompareTexts(a, b, column);
+    return CompareRows(a, b, PuzzleSortKey(column));
 }
 
 int CompareSolvedRows(const QTreeWidgetItem& a, const QTreeWidgetItem& b, int column) {
-    switch (column) {
-    case SolvedColumn::Level:
-        return CompareNumbers(a, b, column);
-    case SolvedColumn::Date:
-        return CompareTexts(a, b, column);
-    default:
-        return CompareTexts(a, b, SolvedColumn::Name);
-    }
+    return CompareRows(a, b, SolvedSortKey(column));
 }
 
 void SortItems(QList<QTreeWidgetItem*>& rows, RowCompare compare, int column) {

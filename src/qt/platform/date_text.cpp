@@ -1,44 +1,13 @@
 // OLE dates as local times and as text in the user's language.
 #include "platform/date_text.h"
 
+#include "base/date_pattern.h"
 #include "base/ole_date.h"
 
 #include <QDate>
 #include <QTime>
-#include <algorithm>
-#include <array>
 
 namespace {
-
-QString Padded(int value, int width) {
-    return QStringLiteral("%1").arg(value, width, 10, QChar(u'0'));
-}
-
-int DayOfWeek(const CivilDateTime& civil) {
-    return QDate(civil.Year, civil.Month, civil.Day).dayOfWeek();
-}
-
-struct PatternLetters {
-    QStringView Letters;
-    QString (*Write)(const CivilDateTime&, const QLocale&);
-};
-
-// Longer runs of a letter come before shorter ones so that "dddd" is not read as "dd" twice.
-const std::array<PatternLetters, 9> AllPatternLetters{{
-    {u"dddd", [](const CivilDateTime& c,
-                 const QLocale& l) { return l.dayName(DayOfWeek(c), QLocale::LongFormat); }},
-    {u"ddd", [](const CivilDateTime& c,
-                const QLocale& l) { return l.dayName(DayOfWeek(c), QLocale::ShortFormat); }},
-    {u"dd", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Day, 2); }},
-    {u"mmmm", [](const CivilDateTime& c,
-                 const QLocale& l) { return l.monthName(c.Month, QLocale::LongFormat); }},
-    {u"mmm", [](const CivilDateTime& c,
-                const QLocale& l) { return l.monthName(c.Month, QLocale::ShortFormat); }},
-    {u"mm", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Month, 2); }},
-    {u"yyyy", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Year, 4); }},
-    {u"hh", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Hour, 2); }},
-    {u"nn", [](const CivilDateTime& c, const QLocale&) { return Padded(c.Minute, 2); }},
-}};
 
 // The first punctuation in one of the locale's own formats, skipping the quotes around literal
 // text and the invisible direction marks some right-to-left locales put around separators.
@@ -49,6 +18,31 @@ QChar SeparatorIn(const QString& localeFormat, QChar fallback) {
     }
     return fallback;
 }
+
+QLocale::FormatType FormatOf(NameLength length) {
+    return length == NameLength::Long ? QLocale::LongFormat : QLocale::ShortFormat;
+}
+
+class LocaleDateNames final : public DateNames {
+public:
+    explicit LocaleDateNames(const QLocale& locale) : Locale(locale) {}
+
+    std::string DayName(int dayOfWeek, NameLength length) const override {
+        return Locale.dayName(dayOfWeek, FormatOf(length)).toStdString();
+    }
+    std::string MonthName(int month, NameLength length) const override {
+        return Locale.monthName(month, FormatOf(length)).toStdString();
+    }
+    std::string DateSeparator() const override {
+        return QString(SeparatorIn(Locale.dateFormat(QLocale::ShortFormat), u'/')).toStdString();
+    }
+    std::string TimeSeparator() const override {
+        return QString(SeparatorIn(Locale.timeFormat(QLocale::ShortFormat), u':')).toStdString();
+    }
+
+private:
+    const QLocale& Locale;
+};
 
 } // namespace
 
@@ -80,24 +74,6 @@ std::optional<QDateTime> LocalFromOleDate(double oleDate) {
 }
 
 QString FormatOleDate(double oleDate, QStringView pattern, const QLocale& locale) {
-    const auto civil = CivilFromOleDate(oleDate);
-    if (!civil)
-        return {};
-    const QChar dateSeparator = SeparatorIn(locale.dateFormat(QLocale::ShortFormat), u'/');
-    const QChar timeSeparator = SeparatorIn(locale.timeFormat(QLocale::ShortFormat), u':');
-    QString text;
-    while (!pattern.isEmpty()) {
-        const auto letters =
-            std::find_if(AllPatternLetters.begin(), AllPatternLetters.end(),
-                         [&](const PatternLetters& p) { return pattern.startsWith(p.Letters); });
-        if (letters != AllPatternLetters.end()) {
-            text += letters->Write(*civil, locale);
-            pattern = pattern.sliced(letters->Letters.size());
-            continue;
-        }
-        const QChar c = pattern.front();
-        text += c == u'/' ? dateSeparator : c == u':' ? timeSeparator : c;
-        pattern = pattern.sliced(1);
-    }
-    return text;
+    return QString::fromStdString(
+        FormatOleDate(oleDate, pattern.toString().toStdString(), LocaleDateNames(locale)));
 }
