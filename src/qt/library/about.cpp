@@ -1,6 +1,6 @@
 #include "library/about.h"
 
-#include "base/code_page.h"
+#include "library/readme_lines.h"
 #include "ui/dialog_look.h"
 
 #include <QFontDatabase>
@@ -10,9 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <algorithm>
-#include <fstream>
-#include <iterator>
-#include <string>
 
 namespace {
 
@@ -48,25 +45,6 @@ void FitWholeText(QLabel& label, int rightEdge) {
         font.setPixelSize(font.pixelSize() - 1);
     label.setFont(font);
     label.resize(std::max(label.width(), textWidth()), label.height());
-}
-
-// The file's lines as the text area shows them: single-byte text, with either line end.
-QString ReadmeText(const std::filesystem::path& file) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(file, error))
-        return {};
-    std::ifstream stream(file, std::ios::binary);
-    if (!stream)
-        return {};
-    const std::string bytes{std::istreambuf_iterator<char>(stream), {}};
-    QStringList lines = QString::fromStdString(Utf8FromCp1252(bytes)).split(QLatin1Char('\n'));
-    for (QString& line : lines)
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-    // A last line end starts no line of its own.
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -141,5 +119,8 @@ Tfabout::Tfabout(const std::filesystem::path& programFolder, QWidget* parent) : 
 }
 
 void Tfabout::FormCreate(const std::filesystem::path& programFolder) {
-    Memo1->setPlainText(ReadmeText(programFolder / "Readme.txt"));
+    QStringList lines;
+    for (const std::string& line : ReadmeLines(programFolder / "Readme.txt"))
+        lines.append(QString::fromStdString(line));
+    Memo1->setPlainText(lines.join(QLatin1Char('\n')));
 }
