@@ -419,19 +419,8 @@ void Tfmainform::ShowClock() {
 
 void Tfmainform::UpdateCommandStates() {
     const CommandStates states = CommandStatesFor(Session_.Phase(), Game());
-    const std::pair<const char*, bool> enabled[] = {
-        {"SaveGame1", states.Save},
-        {"SaveGameas1", states.Save},
-        {"FileInformation1", states.FileInformation},
-        {"StartResume", states.StartButton},
-        {"Start1", states.StartMenu},
-        {"Stop1", states.Pause},
-        {"ResetBoard1", states.Pause},
-        {"Undo1", states.Undo},
-        {"Redo1", states.Redo},
-    };
-    for (const auto& [name, on] : enabled)
-        Commands.Action(name)->setEnabled(on);
+    for (const auto& [name, command] : CommandNames)
+        Commands.Action(name)->setEnabled(CommandEnabled(command, states));
 }
 
 void Tfmainform::RepaintWindow() {

@@ -6,6 +6,7 @@
 #include "board/board_geometry.h"
 #include "board/board_press.h"
 #include "game/game_session.h"
+#include "game/main_menu.h"
 #include "game/mainform_services.h"
 #include "game/startup_files.h"
 #include "render/board_renderer.h"
@@ -113,10 +114,9 @@ protected:
 private:
     // The menus and tool buttons, from one table of commands.
     void CreateCommands();
-    CommandEntry GameMenu();
-    CommandEntry PlayMenu();
-    CommandEntry OptionsMenu();
-    CommandEntry HelpMenu();
+    // A menu, separator or item of the core's table, each item with its handler and button.
+    CommandEntry Entry(const MainMenuEntry& entry);
+    std::function<void()> Handler(MainCommand command);
     std::function<void()> Call(void (Tfmainform::*handler)());
     void CreateStatusBar();
     // Sizes the client area around a board view of this size and lays the tool bar band, the
@@ -173,6 +173,8 @@ private:
     QWidget* Client = nullptr;
     ToolBand Band{};
     CommandTable Commands;
+    // Each command's object name, for its enabled state.
+    std::vector<std::pair<const char*, MainCommand>> CommandNames;
     BoardView* Board = nullptr;
     QWidget* StatusBar1 = nullptr;
     QTimer* Timer1 = nullptr;

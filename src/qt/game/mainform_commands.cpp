@@ -1,6 +1,8 @@
-// The main window's commands as one table: each menu item with its shortcut, and the tool button
-// that shares its action.
+// The main window's commands, built from the core's table that the Windows program builds its
+// menus from too: each menu item with its shortcut, handler and the tool button that shares its
+// action.
 #include "game/fileinfo.h"
+#include "game/main_menu.h"
 #include "game/mainform.h"
 #include "library/about_box.h"
 #include "library/solved_puzzles_list.h"
@@ -13,9 +15,42 @@
 
 namespace {
 
-ToolButtonEntry Button(const char* name, const char* hint, int x, QStyle::StandardPixmap icon) {
-    return {name, QString::fromLatin1(hint), x, icon};
+QKeySequence KeysOf(Shortcut keys) {
+    static const std::map<ShortcutKey, Qt::Key> qtKeys = {
+        {ShortcutKey::F1, Qt::Key_F1}, {ShortcutKey::F2, Qt::Key_F2},
+        {ShortcutKey::F5, Qt::Key_F5}, {ShortcutKey::F12, Qt::Key_F12},
+        {ShortcutKey::O, Qt::Key_O},   {ShortcutKey::S, Qt::Key_S},
+        {ShortcutKey::Z, Qt::Key_Z},   {ShortcutKey::Delete, Qt::Key_Delete},
+    };
+    const auto found = qtKeys.find(keys.Key);
+    if (found == qtKeys.end())
+        return {};
+    return QKeySequence(keys.Control ? (Qt::CTRL | found->second) : QKeyCombination(found->second));
 }
+
+QStyle::StandardPixmap IconOf(MainCommand command) {
+    switch (command) {
+    case MainCommand::StartanewGame1: return QStyle::SP_FileIcon;
+    case MainCommand::OpenSavedGame1: return QStyle::SP_DialogOpenButton;
+    case MainCommand::SaveGame1: return QStyle::SP_DialogSaveButton;
+    case MainCommand::StartResume: return QStyle::SP_MediaPlay;
+    case MainCommand::Stop1: return QStyle::SP_MediaPause;
+    case MainCommand::Undo1: return QStyle::SP_ArrowBack;
+    case MainCommand::Redo1: return QStyle::SP_ArrowForward;
+    default: return QStyle::SP_DialogHelpButton;
+    }
+}
+
+std::optional<ToolButtonEntry> ButtonOf(MainCommand command) {
+    for (const MainToolButton& button : MainToolButtons())
+        if (button.Command == command)
+            return ToolButtonEntry{button.Name, QString::fromLatin1(button.Hint), button.X,
+                                   IconOf(command)};
+    return std::nullopt;
+}
+
+// Start and resume has a tool button of its own, enabled apart from the menu's Start.
+constexpr const char* StartResumeName = "StartResume";
 
 } // namespace
 
@@ -23,81 +58,56 @@ std::function<void()> Tfmainform::Call(void (Tfmainform::*handler)()) {
     return [this, handler] { (this->*handler)(); };
 }
 
-CommandEntry Tfmainform::GameMenu() {
-    return SubMenu(
-        "Game1", QStringLiteral("&Game"),
-        {MenuItem("StartanewGame1", QStringLiteral("Start a new Game"), Qt::Key_F2,
-                  Call(&Tfmainform::StartanewGame1Click),
-                  Button("SpeedButton1", "Start a new game", 4, QStyle::SP_FileIcon)),
-         MenuSeparator(),
-         MenuItem(
-             "OpenSavedGame1", QStringLiteral("&Open Saved Game"),
-             QKeySequence(Qt::CTRL | Qt::Key_O), [this] { LoadSavedGame({}); },
-             Button("SpeedButton2", "Open Saved Game", 27, QStyle::SP_DialogOpenButton)),
-         MenuItem("SaveGame1", QStringLiteral("Save Game"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                  Call(&Tfmainform::SaveGame),
-                  Button("SpeedButton3", "Save current game to a file", 50,
-                         QStyle::SP_DialogSaveButton)),
-         MenuItem("SaveGameas1", QStringLiteral("Save Game as"), {}, Call(&Tfmainform::SaveGameAs)),
-         MenuSeparator(),
-         MenuItem("SolvedPuzzles1", QStringLiteral("Solved Puzzles"), {},
-                  [this] { Dialogs.Completed->ShowList(); }),
-         MenuSeparator(),
-         MenuItem("Exit1", QStringLiteral("&Exit"), {}, Call(&Tfmainform::Exit1Click))});
+std::function<void()> Tfmainform::Handler(MainCommand command) {
+    switch (command) {
+    case MainCommand::StartanewGame1: return Call(&Tfmainform::StartanewGame1Click);
+    case MainCommand::OpenSavedGame1: return [this] { LoadSavedGame({}); };
+    case MainCommand::SaveGame1: return Call(&Tfmainform::SaveGame);
+    case MainCommand::SaveGameas1: return Call(&Tfmainform::SaveGameAs);
+    case MainCommand::SolvedPuzzles1: return [this] { Dialogs.Completed->ShowList(); };
+    case MainCommand::Exit1: return Call(&Tfmainform::Exit1Click);
+    case MainCommand::Undo1: return Call(&Tfmainform::UndoAction);
+    case MainCommand::Redo1: return Call(&Tfmainform::RedoAction);
+    case MainCommand::Start1:
+    case MainCommand::StartResume: return Call(&Tfmainform::StartGame);
+    case MainCommand::Stop1: return Call(&Tfmainform::PauseGame);
+    case MainCommand::ResetBoard1: return Call(&Tfmainform::ResetBoard1Click);
+    case MainCommand::PuzzleEditor1: return Call(&Tfmainform::PuzzleEditor1Click);
+    case MainCommand::FileInformation1: return [this] { Dialogs.FileInfo->exec(); };
+    case MainCommand::Preferences1: return Call(&Tfmainform::Preferences1Click);
+    case MainCommand::Small1: return [this] { UseBoardSize(BoardSize::Small); };
+    case MainCommand::Medium1: return [this] { UseBoardSize(BoardSize::Large); };
+    case MainCommand::Contents1: return Call(&Tfmainform::Contents1Click);
+    case MainCommand::About1: return Call(&Tfmainform::About1Click);
+    }
+    return {};
 }
 
-CommandEntry Tfmainform::PlayMenu() {
-    return SubMenu(
-        "Play1", QStringLiteral("&Play"),
-        {MenuItem("Undo1", QStringLiteral("Undo"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-                  Call(&Tfmainform::UndoAction),
-                  Button("SpeedButton7", "Undo Last Action", 127, QStyle::SP_ArrowBack)),
-         MenuItem("Redo1", QStringLiteral("Redo"), {}, Call(&Tfmainform::RedoAction),
-                  Button("SpeedButton8", "Redo", 150, QStyle::SP_ArrowForward)),
-         MenuSeparator(),
-         MenuItem("Start1", QStringLiteral("Start"), Qt::Key_F5, Call(&Tfmainform::StartGame)),
-         MenuItem("Stop1", QStringLiteral("&Pause"), Qt::Key_F12, Call(&Tfmainform::PauseGame),
-                  Button("SpeedButton5", "Pause game", 104, QStyle::SP_MediaPause)),
-         MenuSeparator(),
-         MenuItem("ResetBoard1", QStringLiteral("Reset Puzzle"),
-                  QKeySequence(Qt::CTRL | Qt::Key_Delete), Call(&Tfmainform::ResetBoard1Click))});
-}
-
-CommandEntry Tfmainform::OptionsMenu() {
-    return SubMenu("Options1", QStringLiteral("&Options"),
-                   {MenuItem("PuzzleEditor1", QStringLiteral("Puzzle Editor"), {},
-                             Call(&Tfmainform::PuzzleEditor1Click)),
-                    MenuItem("FileInformation1", QStringLiteral("File Information"), {},
-                             [this] { Dialogs.FileInfo->exec(); }),
-                    MenuSeparator(),
-                    MenuItem("Preferences1", QStringLiteral("Preferences"), {},
-                             Call(&Tfmainform::Preferences1Click)),
-                    SubMenu("Size1", QStringLiteral("Size"),
-                            {MenuItem("Small1", QStringLiteral("Small"), {},
-                                      [this] { UseBoardSize(BoardSize::Small); }),
-                             MenuItem("Medium1", QStringLiteral("&Large"), {},
-                                      [this] { UseBoardSize(BoardSize::Large); })})});
-}
-
-CommandEntry Tfmainform::HelpMenu() {
-    return SubMenu(
-        "Help1", QStringLiteral("&?"),
-        {MenuItem("Contents1", QStringLiteral("&Contents"), Qt::Key_F1,
-                  Call(&Tfmainform::Contents1Click),
-                  Button("SpeedButton6", "Quorvane Help", 181, QStyle::SP_DialogHelpButton)),
-         MenuSeparator(),
-         MenuItem("About1", QStringLiteral("About"), {}, Call(&Tfmainform::About1Click))});
+CommandEntry Tfmainform::Entry(const MainMenuEntry& entry) {
+    if (entry.IsSeparator())
+        return MenuSeparator();
+    const QString caption = QString::fromLatin1(entry.Caption);
+    if (entry.IsMenu()) {
+        std::vector<CommandEntry> items;
+        for (const MainMenuEntry& item : entry.Items)
+            items.push_back(Entry(item));
+        return SubMenu(entry.Name, caption, std::move(items));
+    }
+    CommandNames.emplace_back(entry.Name, entry.Command);
+    return MenuItem(entry.Name, caption, KeysOf(entry.Keys), Handler(entry.Command),
+                    ButtonOf(entry.Command));
 }
 
 void Tfmainform::CreateCommands() {
-    // Start and resume has a tool button of its own, enabled apart from the menu's Start.
-    const CommandEntry startResume =
-        MenuItem("StartResume", {}, {}, Call(&Tfmainform::StartGame),
-                 Button("SpeedButton4", "Start/Resume game", 81, QStyle::SP_MediaPlay));
-    Commands =
-        BuildCommandTable(*menuBar(), *Band.Panel1, {23, 22},
-                          {GameMenu(), PlayMenu(), OptionsMenu(), HelpMenu()}, {startResume});
-    Commands.Action("Start1")->setIcon(Commands.Action("StartResume")->icon());
+    std::vector<CommandEntry> menus;
+    for (const MainMenuEntry& menu : MainMenus())
+        menus.push_back(Entry(menu));
+    CommandNames.emplace_back(StartResumeName, MainCommand::StartResume);
+    const CommandEntry startResume = MenuItem(StartResumeName, {}, {},
+                                              Handler(MainCommand::StartResume),
+                                              ButtonOf(MainCommand::StartResume));
+    Commands = BuildCommandTable(*menuBar(), *Band.Panel1, {23, 22}, menus, {startResume});
+    Commands.Action("Start1")->setIcon(Commands.Action(StartResumeName)->icon());
     UseMenuBanner(*menuBar(), QStringLiteral(" Quorvane"));
 
     auto* sizes = new QActionGroup(this);
