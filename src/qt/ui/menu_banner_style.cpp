@@ -1,18 +1,13 @@
 #include "ui/menu_banner_style.h"
 
+#include "appearance/menu_banner.h"
+#include "appearance/qt_colour.h"
+
 #include <QLinearGradient>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOption>
-
-namespace {
-
-// Dark at the foot where the text begins, a little lighter at the head.
-const QColor BannerFoot(0x10, 0x1c, 0x3c);
-const QColor BannerHead(0x2a, 0x44, 0x78);
-
-} // namespace
 
 MenuBannerStyle::MenuBannerStyle(QString text) : Text_(std::move(text)) {}
 
@@ -30,8 +25,8 @@ void MenuBannerStyle::drawControl(ControlElement element, const QStyleOption* op
 void MenuBannerStyle::DrawBanner(QPainter& painter, const QRect& band) const {
     painter.save();
     QLinearGradient shade(band.bottomLeft(), band.topLeft());
-    shade.setColorAt(0, BannerFoot);
-    shade.setColorAt(1, BannerHead);
+    shade.setColorAt(0, ToQColor(MenuBannerFoot));
+    shade.setColorAt(1, ToQColor(MenuBannerHead));
     painter.fillRect(band, shade);
 
     // The text reads from the bottom up: turned a quarter left about the band's foot.
@@ -39,7 +34,7 @@ void MenuBannerStyle::DrawBanner(QPainter& painter, const QRect& band) const {
     painter.rotate(-90);
     QFont font = painter.font();
     font.setBold(true);
-    font.setPixelSize(13);
+    font.setPixelSize(MenuBannerTextPixels);
     painter.setFont(font);
     painter.setPen(Qt::white);
     painter.drawText(QRect(0, 0, band.height(), band.width()), Qt::AlignLeft | Qt::AlignVCenter,

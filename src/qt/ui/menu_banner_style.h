@@ -1,6 +1,8 @@
 // Drop-down menus with the window's name running up a dark band down their left edge.
 #pragma once
 
+#include "appearance/menu_banner.h"
+
 #include <QProxyStyle>
 
 class QMenuBar;
@@ -12,7 +14,7 @@ class MenuBannerStyle final : public QProxyStyle {
     Q_OBJECT
 
 public:
-    static constexpr int BannerWidth = 20;
+    static constexpr int BannerWidth = MenuBannerWidth;
 
     explicit MenuBannerStyle(QString text);
 

@@ -52,6 +52,18 @@ ToolGlyph GlyphOf(MainCommand command) {
     }
 }
 
+// Beside a menu item stands the image of its tool button; Start shares the start button's.
+std::optional<ToolGlyph> MenuImageOf(int id) {
+    if (!IsCommandId(id))
+        return std::nullopt;
+    const MainCommand command =
+        CommandOf(id) == MainCommand::Start1 ? MainCommand::StartResume : CommandOf(id);
+    for (const MainToolButton& button : MainToolButtons())
+        if (button.Command == command)
+            return GlyphOf(command);
+    return std::nullopt;
+}
+
 std::vector<ToolButtonSpec> ToolButtons() {
     std::vector<ToolButtonSpec> buttons;
     for (const MainToolButton& button : MainToolButtons())
@@ -78,6 +90,13 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
            WS_EX_CONTEXTHELP, DesignedClientWidth, DesignedClientHeight, nullptr,
            CreateMainMenuBar());
     Shortcuts = CreateMainAccelerators();
+    Menus = std::make_unique<BannerMenus>(
+        GetMenu(Handle()), L" Quorvane", [](HDC dc, UINT id, int x, int y, bool disabled) {
+            const auto image = MenuImageOf(static_cast<int>(id));
+            if (image)
+                DrawToolGlyph(dc, *image, x, y, disabled);
+            return image.has_value();
+        });
     Band = std::make_unique<ToolBand>(Handle(), ToolButtons());
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0,
@@ -145,10 +164,16 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_DRAWITEM:
-        if (Band->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))
+    case WM_MEASUREITEM:
+        if (Menus->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
             return TRUE;
         break;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (Menus->Draw(item) || Band->Draw(item))
+            return TRUE;
+        break;
+    }
     case WM_TIMER:
         if (wParam == Timer1)
             Show(Session_.Tick());

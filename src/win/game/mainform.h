@@ -7,6 +7,7 @@
 #include "game/game_session.h"
 #include "game/startup_files.h"
 #include "render/board_renderer.h"
+#include "ui/banner_menus.h"
 #include "ui/tool_band.h"
 #include "ui/window.h"
 
@@ -116,6 +117,7 @@ private:
     HCURSOR Shown = nullptr;
     HACCEL Shortcuts = nullptr;
     HBRUSH Background = nullptr;
+    std::unique_ptr<BannerMenus> Menus;
     std::unique_ptr<ToolBand> Band;
     std::unique_ptr<BoardView> Board;
     HWND StatusBar1 = nullptr;

@@ -18,7 +18,14 @@ void Polygon(HDC dc, std::initializer_list<POINT> points) {
     ::Polygon(dc, points.begin(), static_cast<int>(points.size()));
 }
 
-// Each glyph fits a 16 × 16 square whose top-left corner is (x, y).
+} // namespace
+
+void DrawToolGlyph(HDC dc, ToolGlyph glyph, int x, int y, bool disabled) {
+    if (disabled)
+        DrawGlyph(dc, glyph, x + 1, y + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
+    DrawGlyph(dc, glyph, x, y, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+}
+
 void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
     const HBRUSH brush = CreateSolidBrush(ink);
     const HPEN pen = CreatePen(PS_SOLID, 1, ink);
@@ -81,8 +88,6 @@ void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
     DeleteObject(pen);
 }
 
-} // namespace
-
 ToolBand::ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons) : Specs(buttons) {
     Bevel1 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, 0, 0, BevelHeight);
     Panel1 = AddControl(parent, WC_STATICW, L"", 0, 0, BevelHeight, 0, PanelHeight);
@@ -140,10 +145,7 @@ bool ToolBand::Draw(const DRAWITEMSTRUCT& item) const {
         const int shift = pressed ? 1 : 0;
         const int x = (box.right - 16) / 2 + shift;
         const int y = (box.bottom - 16) / 2 + shift;
-        if (disabled)
-            DrawGlyph(item.hDC, Specs[i].Glyph, x + 1, y + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawGlyph(item.hDC, Specs[i].Glyph, x, y,
-                  GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+        DrawToolGlyph(item.hDC, Specs[i].Glyph, x, y, disabled);
         return true;
     }
     return false;

@@ -14,6 +14,12 @@ constexpr int ToolBandHeight = 30;
 // What a button shows: drawn in the system's button colours, so it reads on any scheme.
 enum class ToolGlyph { NewPage, OpenFolder, SaveDisk, Play, Pause, Back, Forward, Help };
 
+// Draws a glyph in a 16 × 16 square whose top-left corner is (x, y), in the button text colour
+// or, disabled, greyed and embossed.
+void DrawToolGlyph(HDC dc, ToolGlyph glyph, int x, int y, bool disabled);
+// In the colour given, for any other use.
+void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink);
+
 struct ToolButtonSpec {
     int Id; // the command it sends
     int X;  // left edge in the panel
