@@ -7,9 +7,6 @@ class QPainter;
 
 class SplashWindow : public QWidget {
 public:
-    static constexpr int WindowWidth = 360;
-    static constexpr int WindowHeight = 200;
-
     SplashWindow();
 
 protected:

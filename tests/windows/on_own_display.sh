@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs a Windows test program that makes windows under wine, which needs an X display for them:
+# on an Xvfb display of its own and in a wine prefix of its own, both ended when it ends.
+# Usage: on_own_display.sh PREFIX PROGRAM [ARGUMENTS...]
+set -euo pipefail
+export WINEPREFIX=$1
+shift
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win32
+
+number=$(mktemp)
+output=$(mktemp)
+errors=$(mktemp)
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$number" >/dev/null 2>&1 &
+xvfb=$!
+# Wine's server and services end with the prefix's programs, before the display they use.
+trap 'wineserver -k >/dev/null 2>&1 || true; kill $xvfb 2>/dev/null || true
+      rm -f "$number" "$output" "$errors"' EXIT
+# Xvfb writes the number of the display it chose once it takes connections.
+for _ in $(seq 100); do
+    [ -s "$number" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$number")"
+
+mkdir -p "$WINEPREFIX"
+[ -f "$WINEPREFIX/system.reg" ] || wineboot --init </dev/null >/dev/null 2>&1
+# Wine's services would keep a pipe to CTest open, so the program writes into files.
+status=0
+wine "$@" >"$output" 2>"$errors" || status=$?
+cat "$output"
+cat "$errors" >&2
+exit "$status"
