@@ -491,12 +491,12 @@ void Tfmainform::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(Handle(), &paint);
     FillRect(dc, &paint.rcPaint, Background);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    Band->PaintPanel(dc, client.right);
     const std::string prompt = PromptText(Session_.Phase(), Session_.Game().ElapsedSeconds);
-    if (!prompt.empty()) {
-        RECT client{};
-        GetClientRect(Handle(), &client);
+    if (!prompt.empty())
         DrawPromptPanel(dc, client, prompt);
-    }
     EndPaint(Handle(), &paint);
 }
 

@@ -90,7 +90,6 @@ void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
 
 ToolBand::ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons) : Specs(buttons) {
     Bevel1 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, 0, 0, BevelHeight);
-    Panel1 = AddControl(parent, WC_STATICW, L"", 0, 0, BevelHeight, 0, PanelHeight);
     Bevel2 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, BevelHeight + PanelHeight, 0,
                         BevelHeight);
     Hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
@@ -117,8 +116,12 @@ ToolBand::~ToolBand() {
 
 void ToolBand::LayOut(int width) const {
     MoveWindow(Bevel1, 0, 0, width, BevelHeight, TRUE);
-    MoveWindow(Panel1, 0, BevelHeight, width, PanelHeight, TRUE);
     MoveWindow(Bevel2, 0, BevelHeight + PanelHeight, width, BevelHeight, TRUE);
+}
+
+void ToolBand::PaintPanel(HDC dc, int width) const {
+    const RECT panel{0, BevelHeight, width, BevelHeight + PanelHeight};
+    FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 int ToolBand::NeededWidth() const {

@@ -35,6 +35,9 @@ public:
     ToolBand& operator=(const ToolBand&) = delete;
 
     void LayOut(int width) const;
+    // The panel under the buttons, in the system's face colour whatever the board's scheme;
+    // the window paints it, since a control there would paint over the buttons.
+    void PaintPanel(HDC dc, int width) const;
     // The least width that shows every button, with the margin on their left repeated on their
     // right.
     int NeededWidth() const;
@@ -44,7 +47,6 @@ public:
 
 private:
     HWND Bevel1;
-    HWND Panel1;
     HWND Bevel2;
     HWND Hints;
     std::vector<HWND> Buttons;
