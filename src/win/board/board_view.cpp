@@ -1,9 +1,6 @@
 #include "board/board_view.h"
 
-#include "ui/dib_section.h"
-
 #include <algorithm>
-#include <cstring>
 
 namespace {
 
@@ -23,31 +20,19 @@ BoardView::BoardView(HWND parent, int margin, int topMargin) : Margin(margin), T
 }
 
 BoardView::~BoardView() {
-    if (Bitmap != nullptr)
-        DeleteObject(Bitmap);
     if (Background != nullptr)
         DeleteObject(Background);
 }
 
 void BoardView::ShowImage(const PixelImage& image, PixelRect changed) {
-    if (image.Width != BitmapWidth || image.Height != BitmapHeight || Bitmap == nullptr) {
-        if (Bitmap != nullptr)
-            DeleteObject(Bitmap);
-        const DibSection dib = CreateDibSection(image.Width, image.Height);
-        Bitmap = dib.Bitmap;
-        Bits = dib.Bits;
-        BitmapWidth = image.Width;
-        BitmapHeight = image.Height;
+    Image = &image;
+    if (image.Width != ShownWidth || image.Height != ShownHeight) {
+        ShownWidth = image.Width;
+        ShownHeight = image.Height;
         changed = {0, 0, image.Width, image.Height};
         LayOutBars();
     }
-    if (Bits == nullptr || changed.Empty())
-        return;
-    for (int y = changed.Top; y < changed.Bottom; ++y)
-        std::memcpy(Bits + static_cast<size_t>(y) * BitmapWidth + changed.Left,
-                    image.Pixels.data() + static_cast<size_t>(y) * image.Width + changed.Left,
-                    static_cast<size_t>(changed.Width()) * sizeof(Pixel));
-    if (Hidden)
+    if (Hidden || changed.Empty())
         return;
     const POINT origin = BoardOrigin();
     const RECT dirty{origin.x + changed.Left, origin.y + changed.Top, origin.x + changed.Right,
@@ -75,10 +60,10 @@ void BoardView::SetBackground(COLORREF colour) {
 }
 
 SIZE BoardView::ContentSize() const {
-    if (Bitmap == nullptr)
+    if (Image == nullptr)
         return {LeastContentWidth, 0};
-    return {std::max(BitmapWidth + 2 * Margin, LeastContentWidth),
-            TopMargin + BitmapHeight + Margin};
+    return {std::max(ShownWidth + 2 * Margin, LeastContentWidth),
+            TopMargin + ShownHeight + Margin};
 }
 
 SIZE BoardView::SizeFor(SIZE available) const {
@@ -147,13 +132,23 @@ void BoardView::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(Handle(), &paint);
     const POINT origin = BoardOrigin();
-    RECT board{origin.x, origin.y, origin.x + BitmapWidth, origin.y + BitmapHeight};
-    if (!Hidden && Bitmap != nullptr) {
-        const HDC source = CreateCompatibleDC(dc);
-        const HGDIOBJ previous = SelectObject(source, Bitmap);
-        BitBlt(dc, board.left, board.top, BitmapWidth, BitmapHeight, source, 0, 0, SRCCOPY);
-        SelectObject(source, previous);
-        DeleteDC(source);
+    const RECT board{origin.x, origin.y, origin.x + ShownWidth, origin.y + ShownHeight};
+    RECT shown{};
+    if (!Hidden && Image != nullptr && IntersectRect(&shown, &board, &paint.rcPaint)) {
+        BITMAPINFO layout{};
+        layout.bmiHeader.biSize = sizeof(layout.bmiHeader);
+        layout.bmiHeader.biWidth = ShownWidth;
+        layout.bmiHeader.biHeight = -ShownHeight; // rows top to bottom
+        layout.bmiHeader.biPlanes = 1;
+        layout.bmiHeader.biBitCount = 32;
+        layout.bmiHeader.biCompression = BI_RGB;
+        // Only the part to paint is converted and sent, so a press costs its box alone. The
+        // source rectangle counts rows from the foot of the picture, top-down layout or not.
+        const int width = shown.right - shown.left;
+        const int height = shown.bottom - shown.top;
+        StretchDIBits(dc, shown.left, shown.top, width, height, shown.left - origin.x,
+                      board.bottom - shown.bottom, width, height, Image->Pixels.data(), &layout,
+                      DIB_RGB_COLORS, SRCCOPY);
         ExcludeClipRect(dc, board.left, board.top, board.right, board.bottom);
     }
     FillRect(dc, &paint.rcPaint, Background);
@@ -166,7 +161,7 @@ void BoardView::Press(LPARAM where, ButtonKind button) {
     const POINT origin = BoardOrigin();
     const int x = static_cast<short>(LOWORD(where)) - origin.x;
     const int y = static_cast<short>(HIWORD(where)) - origin.y;
-    if (!Hidden && TargetAt && x >= 0 && y >= 0 && x < BitmapWidth && y < BitmapHeight)
+    if (!Hidden && TargetAt && x >= 0 && y >= 0 && x < ShownWidth && y < ShownHeight)
         press.Target = TargetAt(x, y);
     if (Pressed)
         Pressed(press);

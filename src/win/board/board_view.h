@@ -1,5 +1,6 @@
-// The board on screen: the core's image copied into a DIB section and blitted, with blank room
-// around it, scroll bars where it does not fit, and presses turned into board targets.
+// The board on screen: the core's image blitted straight from its pixels, which lie as a top-down
+// 32-bit DIB's do, with blank room around it, scroll bars where it does not fit, and presses
+// turned into board targets.
 #pragma once
 
 #include "board/board_action.h"
@@ -25,8 +26,8 @@ public:
     BoardView(HWND parent, int margin, int topMargin);
     ~BoardView() override;
 
-    // Copies the changed rectangle of the image (all of it when its size changed) and repaints
-    // only that.
+    // Shows the image, which stays the caller's and must outlive its showing, and repaints only
+    // the changed rectangle (all of it when its size changed), at once.
     void ShowImage(const PixelImage& image, PixelRect changed);
     // A hidden board keeps its room while the parent's painting shows in its place.
     void SetBoardHidden(bool hidden);
@@ -60,9 +61,8 @@ private:
     PressHandler Pressed;
     std::function<void()> Released;
     HBRUSH Background = nullptr;
-    HBITMAP Bitmap = nullptr;
-    std::uint32_t* Bits = nullptr;
-    int BitmapWidth = 0;
-    int BitmapHeight = 0;
+    const PixelImage* Image = nullptr;
+    int ShownWidth = 0;
+    int ShownHeight = 0;
     POINT Offset{}; // how far the content is scrolled
 };
