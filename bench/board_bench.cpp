@@ -1,49 +1,14 @@
 // How long the board takes to draw: a whole drawing of the largest puzzle, a press from the
 // action to its pixels, and the editor's whole grid; with the heap allocations each makes.
 #include "allocation_counter.h"
+#include "largest_board.h"
 #include "board/board_action.h"
-#include "board/clue_fonts.h"
-#include "model/derive_clues.h"
-#include "model/file_read.h"
-#include "model/game_state.h"
 #include "model/solved_cells.h"
-#include "render/board_renderer.h"
 #include "render/scheme_preview.h"
 
 #include <benchmark/benchmark.h>
-#include <filesystem>
-#include <random>
 
 namespace {
-
-RasterFont BuiltFace(BoardSize size) {
-    const auto bytes = ReadFilePrefix(
-        std::filesystem::path(QUORVANE_PROGRAM_DIR) / ClueFontFor(size).FileName, 1 << 20);
-    return ParseRasterFont(*bytes).value();
-}
-
-// A 128 x 128 puzzle, a third of it filled, with every clue derived and a random player's grid.
-struct LargestBoard {
-    GameState Game;
-    RasterFont Face;
-    BoardSize Size;
-    ColourSet Colours = DefaultScheme;
-    PixelImage Image;
-    BoardRenderer Renderer;
-
-    explicit LargestBoard(BoardSize size) : Face(BuiltFace(size)), Size(size) {
-        Game.Puzzle.Width = MaxGridSide;
-        Game.Puzzle.Height = MaxGridSide;
-        std::mt19937 random(11);
-        for (std::uint16_t& cell : Game.Puzzle.Solution.Cells)
-            cell = random() % 3 == 0;
-        DeriveClues(Game);
-        for (std::uint16_t& cell : Game.PlayerGrid.Cells)
-            cell = static_cast<std::uint16_t>(random() % 4);
-        Renderer.Update(Scene(), Image);
-    }
-    BoardScene Scene() const { return GameBoardScene(Game, Size, Colours, Face); }
-};
 
 void ReportAllocations(benchmark::State& state, std::size_t before) {
     state.counters["allocations"] = benchmark::Counter(
