@@ -11,7 +11,7 @@ packages=(
     libcadical-dev fp-utils libchm-dev fonts-dejavu-extra
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
     clang libclang-rt-14-dev
-    xvfb openbox x11-utils dbus-daemon
+    xvfb openbox x11-utils dbus-daemon xdotool
     g++-mingw-w64-i686-posix wine wine32
 )
 

@@ -22,7 +22,8 @@ for config in test asan; do
 done
 
 echo "== windows build"
-cmake --preset windows-test -DQUORVANE_LINUX_QVTOOL="$PWD/build-test/program/qvtool"
+cmake --preset windows-test -DQUORVANE_LINUX_QVTOOL="$PWD/build-test/program/qvtool" \
+    -DQUORVANE_LINUX_BUILD="$PWD/build-test"
 cmake --build --preset windows-test -j "$jobs"
 ctest --preset windows-test -j "$jobs"
 

@@ -1,0 +1,391 @@
+// The Windows program driven as a player drives it, under wine with real mouse and keys, and
+// what it shows, saves and records held against the core doing the same.
+#include "window_driver/program_run.h"
+#include "window_driver/wine_gui.h"
+#include "window_driver/x_input.h"
+
+#include "base/ole_date.h"
+#include "board/clue_fonts.h"
+#include "game/command_states.h"
+#include "game/game_session.h"
+#include "game/main_menu.h"
+#include "library/solved_records.h"
+#include "model/puzzle_file.h"
+#include "model/saved_game_file.h"
+#include "render/board_renderer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+// A shipped puzzle of five by five cells: a start, a handful of presses and a solution.
+constexpr const char* PuzzleName = "Arrow";
+// Where the board's top-left corner sits in the main window while the board fits.
+constexpr int BoardLeft = 10;
+constexpr int BoardTop = 40;
+// ElapsedSeconds: the one field of a saved game that depends on when it was saved.
+constexpr std::size_t ElapsedOffset = 131560;
+// A menu item's command id is this plus the command's number in MainCommand.
+constexpr int CommandIdBase = 1000;
+
+PuzzleRecord ShippedPuzzle() {
+    PuzzleRecord puzzle;
+    const fs::path path = Driver().ProgramFolder / "Puzzles" / (std::string(PuzzleName) + ".qvf");
+    if (ReadGamePuzzleFile(path, puzzle) != FileReadStatus::Ok)
+        throw std::runtime_error("the shipped puzzle is missing: " + path.string());
+    return puzzle;
+}
+
+const RasterFont& SmallFace() {
+    static const RasterFont face = [] {
+        const auto bytes = ReadFilePrefix(
+            Driver().ProgramFolder / ClueFontFor(BoardSize::Small).FileName, 1 << 20);
+        std::optional<RasterFont> font = bytes ? ParseRasterFont(*bytes) : std::nullopt;
+        if (!font)
+            throw std::runtime_error("the program folder has no small clue face");
+        return *font;
+    }();
+    return face;
+}
+
+PixelImage CoreDrawing(const GameState& game) {
+    PixelImage image;
+    BoardRenderer().Update(GameBoardScene(game, BoardSize::Small, DefaultScheme, SmallFace()),
+                           image);
+    return image;
+}
+
+std::vector<std::uint8_t> FileBytes(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// Where two pictures first differ, for the failure message; empty when they are alike.
+std::string FirstDifference(const PixelImage& shown, const PixelImage& drawn) {
+    if (shown.Width != drawn.Width || shown.Height != drawn.Height)
+        return "sizes differ";
+    for (int y = 0; y < drawn.Height; ++y)
+        for (int x = 0; x < drawn.Width; ++x)
+            if ((shown.At(x, y) & 0xFFFFFF) != (drawn.At(x, y) & 0xFFFFFF)) {
+                std::ostringstream text;
+                text << std::hex << "board pixel (" << std::dec << x << ", " << y << ") shows 0x"
+                     << std::hex << (shown.At(x, y) & 0xFFFFFF) << ", the core draws 0x"
+                     << (drawn.At(x, y) & 0xFFFFFF);
+                return text.str();
+            }
+    return {};
+}
+
+// A game in the program and the same game in the core, given the same presses.
+class PlayedGame {
+public:
+    PlayedGame(ProgramRun& run, const ClientArea& window) : Run(run), Window(window) {}
+
+    GameSession Session;
+
+    // The board the window shows equals the core's drawing of the session: grabbed again until
+    // it does, since a press reaches the window some time after xdotool gives it. Once the two
+    // have parted, later checks look once instead of waiting out the limit each time.
+    void ExpectBoardAsDrawn(const std::string& after) {
+        const PixelImage drawn = CoreDrawing(Session.Game());
+        const PixelRect rect{BoardLeft, BoardTop, BoardLeft + drawn.Width,
+                             BoardTop + drawn.Height};
+        std::string difference = "nothing grabbed";
+        const auto end = std::chrono::steady_clock::now() + (Parted ? 0s : 10s);
+        do {
+            const auto shown = Run.Probe().Grab(MainWindowClass, rect);
+            difference = shown ? FirstDifference(*shown, drawn) : "nothing grabbed";
+        } while (!difference.empty() && std::chrono::steady_clock::now() < end);
+        Parted = Parted || !difference.empty();
+        EXPECT_EQ(difference, "") << "after " << after;
+    }
+
+    void Press(const BoardTarget& target, ButtonKind kind) {
+        const PixelRect box = BoardGeometry::Of(Session.Game(), BoardSize::Small).BoxOf(target);
+        ASSERT_TRUE(ClickAt(Window.X + BoardLeft + (box.Left + box.Right) / 2,
+                            Window.Y + BoardTop + (box.Top + box.Bottom) / 2,
+                            kind == ButtonKind::Left ? MouseButton::Left : MouseButton::Right));
+        Session.Press(target, kind);
+    }
+
+    // Presses and checks the board after each press.
+    void PressAndCompare(const BoardTarget& target, ButtonKind kind) {
+        Press(target, kind);
+        std::ostringstream what;
+        what << (kind == ButtonKind::Left ? "left" : "right") << " press on area "
+             << static_cast<int>(target.Area) << " (" << target.Col << ", " << target.Row << ")";
+        ExpectBoardAsDrawn(what.str());
+    }
+
+    // Every menu item's enabled state is the one the core's table gives for the session.
+    void ExpectMenusAsTheTable(const std::string& when) {
+        const auto items = Run.Probe().Menu(MainWindowClass);
+        ASSERT_FALSE(items.empty()) << "no menu read " << when;
+        const CommandStates states = CommandStatesFor(Session.Phase(), Session.Game());
+        VisitMenus(MainMenus(), [&](const MainMenuEntry& entry) {
+            const auto item = items.find(CommandIdBase + static_cast<int>(entry.Command));
+            ASSERT_NE(item, items.end()) << entry.Name << " is not in the menu " << when;
+            EXPECT_EQ(item->second.Enabled, CommandEnabled(entry.Command, states))
+                << entry.Name << " " << when;
+        });
+    }
+
+    void Key(const std::string& keys) { ASSERT_TRUE(PressKey(keys)); }
+
+private:
+    template <typename Visit>
+    static void VisitMenus(const std::vector<MainMenuEntry>& entries, const Visit& visit) {
+        for (const MainMenuEntry& entry : entries)
+            if (entry.IsMenu())
+                VisitMenus(entry.Items, visit);
+            else if (!entry.IsSeparator())
+                visit(entry);
+    }
+
+    ProgramRun& Run;
+    ClientArea Window;
+    bool Parted = false;
+};
+
+// The first clue slot of the area whose press changes the drawing: one that shows a number.
+BoardTarget NumberedClue(const GameState& game, BoardArea area) {
+    const BoardGeometry geometry = BoardGeometry::Of(game, BoardSize::Small);
+    const PixelImage before = CoreDrawing(game);
+    const int lines = area == BoardArea::RowClueSlot ? geometry.Rows() : geometry.Columns();
+    const int slots =
+        area == BoardArea::RowClueSlot ? geometry.RowClueSlots() : geometry.ColumnClueSlots();
+    for (int line = 0; line < lines; ++line)
+        for (int slot = 0; slot < slots; ++slot) {
+            const BoardTarget target = area == BoardArea::RowClueSlot
+                                           ? BoardTarget{area, slot, line}
+                                           : BoardTarget{area, line, slot};
+            GameState pressed = game;
+            PressBox(pressed, target, ButtonKind::Left);
+            if (CoreDrawing(pressed) != before)
+                return target;
+        }
+    throw std::runtime_error("no clue shows a number");
+}
+
+// The registry's values under one key as `reg query` lists them: name to type and data.
+struct RegValue {
+    std::string Type;
+    std::string Data;
+};
+
+std::map<std::string, RegValue> RegistryValues(const std::string& key) {
+    std::map<std::string, RegValue> values;
+    std::string listing;
+    if (!ExitedCleanly(RunProgram({"wine", "reg", "query", "HKEY_CURRENT_USER\\" + key}, &listing)))
+        return values;
+    std::istringstream lines(listing);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        // "    Name    REG_TYPE    data": names may hold single blanks, the columns are four.
+        const std::size_t type = line.find("    REG_");
+        if (line.rfind("    ", 0) != 0 || type == std::string::npos)
+            continue;
+        const std::string name = line.substr(4, type - 4);
+        const std::size_t typeEnd = line.find("    ", type + 4);
+        const std::string typeName = line.substr(type + 4, typeEnd - type - 4);
+        const std::string data = typeEnd == std::string::npos ? "" : line.substr(typeEnd + 4);
+        values[name] = {typeName, data};
+    }
+    return values;
+}
+
+// A REG_BINARY listing's bytes as a little-endian double.
+std::optional<double> BinaryDouble(const std::string& hex) {
+    if (hex.size() != 16)
+        return std::nullopt;
+    std::uint8_t bytes[8];
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<std::uint8_t>(std::stoi(hex.substr(2 * i, 2), nullptr, 16));
+    double value = 0;
+    std::memcpy(&value, bytes, 8);
+    return value;
+}
+
+void PrintPaintTimes(const fs::path& path) {
+    std::map<std::string, std::vector<long>> times;
+    std::ifstream file(path);
+    std::string kind;
+    for (long microseconds = 0; file >> kind >> microseconds;)
+        times[kind].push_back(microseconds);
+    if (times.empty())
+        std::cout << "paint times: none written\n";
+    for (auto& [name, values] : times) {
+        std::sort(values.begin(), values.end());
+        std::cout << "paint times, " << name << ": " << values.size() << " taken, median "
+                  << values[values.size() / 2] << " us, longest " << values.back() << " us\n";
+    }
+}
+
+std::string Caption() {
+    return "Quorvane - " + std::string(ShippedPuzzle().Name.Text());
+}
+
+} // namespace
+
+TEST(WindowsProgram, DoesNotStartWithoutQvw32) {
+    ProgramRun run({}, /*alone=*/true);
+    ASSERT_TRUE(run.Probe().Answers());
+    EXPECT_FALSE(run.Probe().Find(MainWindowClass, 3s)) << "a main window showed";
+    const auto status = run.Ended(30s);
+    ASSERT_TRUE(status) << "the program still runs";
+    EXPECT_FALSE(ExitedCleanly(*status));
+}
+
+TEST(WindowsProgram, MenusWithoutAPuzzleFollowTheCommandTable) {
+    ProgramRun run({});
+    const auto window = run.MainWindow("Quorvane [BETA]");
+    ASSERT_TRUE(window) << "no main window captioned Quorvane [BETA]";
+    PlayedGame game(run, *window);
+    game.ExpectMenusAsTheTable("with no puzzle");
+    const auto items = run.Probe().Menu(MainWindowClass);
+    EXPECT_TRUE(items.at(CommandIdBase + static_cast<int>(MainCommand::Small1)).Checked);
+    EXPECT_FALSE(items.at(CommandIdBase + static_cast<int>(MainCommand::Medium1)).Checked);
+}
+
+// One start for a whole game: the board after each press, the menus in every phase, a save
+// through the dialog, the solution, its congratulations and its record.
+TEST(WindowsProgram, PlaysSavesAndSolvesAsTheCoreDoes) {
+    TempFolder data;
+    const PuzzleRecord puzzle = ShippedPuzzle();
+    const fs::path puzzlePath = data / (std::string(PuzzleName) + ".qvf");
+    ASSERT_EQ(WritePuzzleFile(puzzlePath, puzzle), "");
+    ProgramRun run({WindowsPath(puzzlePath)});
+    const std::string recordKey = SolvedRecordKey(puzzle.PuzzleId);
+    ASSERT_TRUE(run.Probe().Forget(recordKey));
+    const auto window = run.MainWindow(Caption());
+    ASSERT_TRUE(window) << "the puzzle named on the command line did not open";
+    PlayedGame game(run, *window);
+    game.Session.LoadPuzzle(puzzle);
+    game.ExpectMenusAsTheTable("paused");
+
+    game.Key("F5");
+    game.Session.Start();
+    game.ExpectBoardAsDrawn("F5");
+    game.ExpectMenusAsTheTable("running, nothing done");
+    // Both buttons on cells, a right press on a filled cell, both on clue numbers, twice on the
+    // same box within a double-click's time.
+    game.PressAndCompare({BoardArea::GridCell, 0, 0}, ButtonKind::Left);
+    game.PressAndCompare({BoardArea::GridCell, 0, 0}, ButtonKind::Right);
+    game.PressAndCompare({BoardArea::GridCell, 4, 1}, ButtonKind::Right);
+    game.PressAndCompare({BoardArea::GridCell, 4, 1}, ButtonKind::Right);
+    game.PressAndCompare({BoardArea::GridCell, 2, 4}, ButtonKind::Left);
+    const BoardTarget rowClue = NumberedClue(game.Session.Game(), BoardArea::RowClueSlot);
+    const BoardTarget columnClue = NumberedClue(game.Session.Game(), BoardArea::ColumnClueSlot);
+    game.PressAndCompare(rowClue, ButtonKind::Left);
+    game.PressAndCompare(columnClue, ButtonKind::Right);
+    game.PressAndCompare(columnClue, ButtonKind::Left);
+    game.ExpectMenusAsTheTable("running, with a history");
+
+    // The first save of a game asks for a name, in the saved games folder, and pauses.
+    game.Key("ctrl+s");
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no save dialog";
+    ASSERT_TRUE(TypeText("played"));
+    game.Key("Return");
+    const fs::path windowsSave = run.Folder() / "Saved Games" / "played.qvs";
+    ASSERT_TRUE(run.Probe().AwaitFile(windowsSave, 10s)) << "nothing saved";
+    game.Session.Pause();
+    game.ExpectMenusAsTheTable("paused by the save");
+    const fs::path linuxSave = data / "linux.qvs";
+    ASSERT_EQ(WriteSavedGameFile(linuxSave, game.Session.Game()), "");
+    std::vector<std::uint8_t> windowsBytes = FileBytes(windowsSave);
+    std::vector<std::uint8_t> linuxBytes = FileBytes(linuxSave);
+    ASSERT_EQ(windowsBytes.size(), linuxBytes.size());
+    std::fill_n(windowsBytes.begin() + ElapsedOffset, 4, 0);
+    std::fill_n(linuxBytes.begin() + ElapsedOffset, 4, 0);
+    EXPECT_TRUE(windowsBytes == linuxBytes) << "the saves differ beyond the clock";
+    SavedGame readBack;
+    ASSERT_EQ(ReadSavedGameFile(windowsSave, readBack), FileReadStatus::Ok);
+    EXPECT_EQ(readBack.PlayerGrid, game.Session.Game().PlayerGrid);
+    EXPECT_EQ(readBack.History, game.Session.Game().History);
+
+    // Resumed and solved: every cell of the picture filled, every other one not.
+    game.Key("F5");
+    game.Session.Start();
+    game.ExpectBoardAsDrawn("resuming");
+    for (int row = 0; row < puzzle.Height; ++row)
+        for (int column = 0; column < puzzle.Width; ++column) {
+            const bool picture = puzzle.Solution.At(column, row) == 1;
+            for (int presses = 0; presses < 2; ++presses) {
+                const auto state = game.Session.Game().PlayerGrid.At(column, row);
+                if (picture == (state == 1))
+                    break;
+                game.Press({BoardArea::GridCell, column, row},
+                           picture ? ButtonKind::Left : ButtonKind::Right);
+            }
+        }
+    ASSERT_EQ(game.Session.Phase(), GamePhase::Solved);
+    const auto close = run.Probe().Control("Puzzle Solved", "Close", 10s);
+    ASSERT_TRUE(close) << "no Puzzle Solved window with a Close button";
+    const auto windows = run.Probe().Windows();
+    const auto congratulations = std::find_if(windows.begin(), windows.end(), [](const auto& w) {
+        return w.Caption == "Puzzle Solved";
+    });
+    ASSERT_NE(congratulations, windows.end());
+    EXPECT_EQ(congratulations->OwnerClass, MainWindowClass) << "not modal over the main window";
+    game.ExpectMenusAsTheTable("solved, congratulated");
+    ASSERT_TRUE(ClickAt((close->Left + close->Right) / 2, (close->Top + close->Bottom) / 2,
+                        MouseButton::Left));
+
+    std::map<std::string, RegValue> record;
+    const auto end = std::chrono::steady_clock::now() + 20s;
+    while (record.size() < 4 && std::chrono::steady_clock::now() < end)
+        record = RegistryValues(recordKey);
+    ASSERT_EQ(record.size(), 4u) << "the solved record is not in the registry";
+    EXPECT_EQ(record["Time"].Type, "REG_DWORD");
+    EXPECT_EQ(record["Level"].Type, "REG_DWORD");
+    EXPECT_EQ(std::stol(record["Level"].Data, nullptr, 16), puzzle.Level);
+    EXPECT_EQ(record["Puzzlename"].Type, "REG_SZ");
+    EXPECT_EQ(record["Puzzlename"].Data, PuzzleName);
+    EXPECT_EQ(record["Date Completed"].Type, "REG_BINARY");
+    const auto date = BinaryDouble(record["Date Completed"].Data);
+    ASSERT_TRUE(date) << "Date Completed is not 8 bytes: " << record["Date Completed"].Data;
+    EXPECT_LT(std::abs(*date - OleDateNow()), 1.0 / 24) << "Date Completed is not now";
+    // The board only now: the dialog stood over it, and a window's pixels under another window
+    // are the other's.
+    game.ExpectBoardAsDrawn("solving");
+    game.ExpectMenusAsTheTable("solved");
+    PrintPaintTimes(run.PaintTimes());
+}
+
+TEST(WindowsProgram, OpensAGameTheCoreSaved) {
+    TempFolder data;
+    GameSession core;
+    core.LoadPuzzle(ShippedPuzzle());
+    core.Start();
+    core.Press({BoardArea::GridCell, 1, 1}, ButtonKind::Left);
+    core.Press({BoardArea::GridCell, 3, 2}, ButtonKind::Right);
+    core.Press(NumberedClue(core.Game(), BoardArea::ColumnClueSlot), ButtonKind::Left);
+    core.Tick();
+    const fs::path saved = data / "from linux.qvs";
+    ASSERT_EQ(WriteSavedGameFile(saved, core.Game()), "");
+
+    ProgramRun run({WindowsPath(saved)});
+    const auto window = run.MainWindow(Caption());
+    ASSERT_TRUE(window) << "the saved game named on the command line did not open";
+    PlayedGame game(run, *window);
+    SavedGame read;
+    ASSERT_EQ(ReadSavedGameFile(saved, read), FileReadStatus::Ok);
+    game.Session.LoadSavedGame(read, saved.string());
+    game.Key("F5");
+    game.Session.Start();
+    game.ExpectBoardAsDrawn("F5 on the opened game");
+    game.ExpectMenusAsTheTable("running the opened game");
+    PrintPaintTimes(run.PaintTimes());
+}
