@@ -168,6 +168,11 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         if (Menus->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
             return TRUE;
         break;
+    case WM_MENUCHAR:
+        if (const LRESULT chosen =
+                Menus->MenuChar(static_cast<wchar_t>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam)))
+            return chosen;
+        break;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
         if (Menus->Draw(item) || Band->Draw(item))
@@ -473,6 +478,7 @@ void Tfmainform::LayOutClient(SIZE view) {
     if (client.bottom != height)
         SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy + height - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    KeepOnWorkArea(Handle());
     Band->LayOut(width);
     Board->Place(0, ToolBandHeight, view);
     MoveWindow(StatusBar1, 0, height - StatusBarHeight, width, StatusBarHeight, TRUE);

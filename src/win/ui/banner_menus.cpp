@@ -3,6 +3,8 @@
 #include "appearance/menu_banner.h"
 #include "ui/controls.h"
 
+#include <cwctype>
+
 namespace {
 
 constexpr int ItemHeight = 20;
@@ -151,4 +153,18 @@ bool BannerMenus::Draw(const DRAWITEMSTRUCT& drawn) const {
     DrawTextW(dc, item.Keys.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     return true;
+}
+
+LRESULT BannerMenus::MenuChar(wchar_t key, HMENU menu) const {
+    int position = 0;
+    for (const Item& item : Items) {
+        if (item.Menu != menu)
+            continue;
+        const size_t mark = item.Caption.find(L'&');
+        if (mark != std::wstring::npos && mark + 1 < item.Caption.size() &&
+            std::towupper(item.Caption[mark + 1]) == std::towupper(key))
+            return MAKELRESULT(position, MNC_EXECUTE);
+        ++position;
+    }
+    return 0;
 }

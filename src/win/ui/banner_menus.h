@@ -25,6 +25,9 @@ public:
     // The window's WM_MEASUREITEM and WM_DRAWITEM; false for an item that is not a menu's.
     bool Measure(MEASUREITEMSTRUCT& item) const;
     bool Draw(const DRAWITEMSTRUCT& item) const;
+    // WM_MENUCHAR: the item of the drop-down whose mnemonic is the key, chosen as the system
+    // would choose an item it draws; 0 (the system's beep) when none has it.
+    LRESULT MenuChar(wchar_t key, HMENU menu) const;
 
 private:
     struct Item {

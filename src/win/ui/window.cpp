@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include <algorithm>
+
 Window::~Window() {
     if (Handle_ != nullptr) {
         // The object is going: no later message may reach it.
@@ -65,6 +67,19 @@ void CentreWindow(HWND window, HWND over) {
     SetWindowPos(window, nullptr, area.left + (area.right - area.left - width) / 2,
                  area.top + (area.bottom - area.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void KeepOnWorkArea(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    RECT own{};
+    GetWindowRect(window, &own);
+    const LONG left = std::max(area.left, std::min(own.left, area.right - (own.right - own.left)));
+    const LONG top = std::max(area.top, std::min(own.top, area.bottom - (own.bottom - own.top)));
+    if (left != own.left || top != own.top)
+        SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SIZE OuterSize(HWND window, int clientWidth, int clientHeight) {

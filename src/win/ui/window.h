@@ -32,5 +32,8 @@ private:
 
 // Moves a window so that it stands centred over another, or on the screen's work area.
 void CentreWindow(HWND window, HWND over);
+// Moves a window that reaches past the edges of its screen's work area back inside it, its top-left
+// corner first.
+void KeepOnWorkArea(HWND window);
 // The outer size of a window with this client area, menu bar included when it has one.
 SIZE OuterSize(HWND window, int clientWidth, int clientHeight);
