@@ -367,15 +367,12 @@ void Tfmainform::UseBoardSize(BoardSize size) {
 }
 
 void Tfmainform::FormMouseDown(const BoardPress& press) {
-    const auto pressed = std::chrono::steady_clock::now();
+    PressReached = std::chrono::steady_clock::now();
     Shown = Hand2;
     SetCursor(Shown);
-    if (!press.Target)
-        return;
-    const SessionChange change = Session_.Press(*press.Target, press.Button);
-    Show(change);
-    if (change.Box)
-        NotePaintTime("press", pressed);
+    if (press.Target)
+        Show(Session_.Press(*press.Target, press.Button));
+    PressReached.reset();
 }
 
 void Tfmainform::Show(const SessionChange& change) {
@@ -387,8 +384,12 @@ void Tfmainform::Show(const SessionChange& change) {
         ShowClock();
     if (change.BoardRebuilt)
         RebuildBoard();
-    if (change.Box)
+    if (change.Box) {
         RedrawBoard();
+        // Timed before any congratulations the press calls for.
+        if (PressReached)
+            NotePaintTime("press", *PressReached);
+    }
     if (change.PhaseChanged) {
         // The clock runs only while the game is played; a solved game keeps its time.
         if (Session_.Phase() == GamePhase::Running)

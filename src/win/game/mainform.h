@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -120,5 +121,7 @@ private:
     std::unique_ptr<BannerMenus> Menus;
     std::unique_ptr<ToolBand> Band;
     std::unique_ptr<BoardView> Board;
+    // When the press being answered reached the window, until its box is on screen.
+    std::optional<std::chrono::steady_clock::time_point> PressReached;
     HWND StatusBar1 = nullptr;
 };

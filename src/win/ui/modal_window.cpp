@@ -8,7 +8,7 @@ void ModalWindow::Create(const wchar_t* className, const std::wstring& caption, 
 
 int ModalWindow::ShowModal() {
     const HWND owner = GetWindow(Handle(), GW_OWNER);
-    CentreWindow(Handle(), owner);
+    CentreOnWorkArea(Handle(), owner);
     if (owner != nullptr)
         EnableWindow(owner, FALSE);
     Showing_ = true;

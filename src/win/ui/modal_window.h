@@ -6,7 +6,7 @@
 
 class ModalWindow : public Window {
 public:
-    // Shows the window centred over its owner and returns the result it ended with: IDOK,
+    // Shows the window centred on its owner's screen and returns the result it ended with: IDOK,
     // IDCANCEL (the close box and Escape), or what EndModal was given.
     int ShowModal();
     bool Showing() const { return Showing_; }

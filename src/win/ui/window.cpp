@@ -31,7 +31,7 @@ void Window::Create(const wchar_t* className, const std::wstring& caption, DWORD
                     outer.right - outer.left, outer.bottom - outer.top, owner, menu, instance,
                     this);
     if ((style & WS_CHILD) == 0)
-        CentreWindow(Handle_, owner);
+        CentreOnWorkArea(Handle_, owner);
 }
 
 LRESULT Window::Message(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,12 +54,13 @@ LRESULT CALLBACK Window::Procedure(HWND window, UINT message, WPARAM wParam, LPA
     return self->Message(message, wParam, lParam);
 }
 
-void CentreWindow(HWND window, HWND over) {
-    RECT area{};
-    if (over != nullptr && IsWindowVisible(over))
-        GetWindowRect(over, &area);
-    else
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+void CentreOnWorkArea(HWND window, HWND owner) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    const HMONITOR screen = owner != nullptr ? MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY)
+                                            : MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
+    GetMonitorInfoW(screen, &monitor);
+    const RECT& area = monitor.rcWork;
     RECT own{};
     GetWindowRect(window, &own);
     const int width = own.right - own.left;

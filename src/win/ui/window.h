@@ -17,8 +17,8 @@ public:
     HWND Handle() const { return Handle_; }
 
 protected:
-    // Makes the window hidden, with a client area of the size given, centred over its owner or,
-    // without one, on the screen's work area. The class is registered on first use.
+    // Makes the window hidden, with a client area of the size given, centred on the screen's work
+    // area; a child stays where it is made. The class is registered on first use.
     void Create(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
                 int clientWidth, int clientHeight, HWND owner, HMENU menu = nullptr);
     // Every message the window gets; what is not handled goes to DefWindowProcW.
@@ -30,8 +30,9 @@ private:
     HWND Handle_ = nullptr;
 };
 
-// Moves a window so that it stands centred over another, or on the screen's work area.
-void CentreWindow(HWND window, HWND over);
+// Moves a window so that it stands centred on the work area of the screen that shows another
+// window (its owner), or of the primary screen.
+void CentreOnWorkArea(HWND window, HWND owner);
 // Moves a window that reaches past the edges of its screen's work area back inside it, its top-left
 // corner first.
 void KeepOnWorkArea(HWND window);
