@@ -2,9 +2,8 @@
 
 #include "ui/controls.h"
 
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 
 namespace {
 
@@ -39,7 +38,8 @@ void SetLabelText(HWND label, const std::wstring& text) {
     POINT at{};
     MapWindowPoints(label, GetParent(label), &at, 1);
     const SIZE size = TextSize(label, text);
-    const int width = std::clamp(static_cast<int>(size.cx), 0, std::max(0, client.right - at.x));
+    const int width = std::clamp(static_cast<int>(size.cx), 0,
+                                 std::max(0, static_cast<int>(client.right - at.x)));
     SetWindowPos(label, nullptr, 0, 0, width, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(label, nullptr, TRUE);
 }

@@ -3,9 +3,8 @@
 #pragma once
 
 #define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include <string>
+#include <windows.h>
 
 // A plain-text label at (x, y), one line high and as wide as its text in the label's font, but
 // never past the parent's right edge. The font is the designed one unless another is given.
