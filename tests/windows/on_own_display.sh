@@ -9,6 +9,11 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win32
 
+# Programs sharing the prefix take turns: each ends the prefix's server when it is done.
+mkdir -p "$WINEPREFIX"
+exec 9>"$WINEPREFIX.lock"
+flock 9
+
 number=$(mktemp)
 output=$(mktemp)
 errors=$(mktemp)
@@ -24,8 +29,12 @@ for _ in $(seq 100); do
 done
 export DISPLAY=":$(cat "$number")"
 
-mkdir -p "$WINEPREFIX"
-[ -f "$WINEPREFIX/system.reg" ] || wineboot --init </dev/null >/dev/null 2>&1
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    wineboot --init </dev/null >/dev/null 2>&1
+    # Without a window manager, wine waits for one at every window hidden: it draws its own
+    # frames instead.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+fi
 # Wine's services would keep a pipe to CTest open, so the program writes into files.
 status=0
 wine "$@" >"$output" 2>"$errors" || status=$?

@@ -1,5 +1,4 @@
 // The program entry: the splash, the windows in their order, and the message loop.
-#include "base/path_text.h"
 #include "game/mainform.h"
 #include "game/program_dialogs.h"
 #include "platform/clue_face_library.h"
@@ -13,6 +12,7 @@
 
 // These need the types of windows.h, which the headers above bring in.
 #include <commctrl.h>
+#include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -56,6 +56,8 @@ std::filesystem::path PaintTimesFile() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     showsplash();
+    // The shell's folder browser works through COM on this thread.
+    OleInitialize(nullptr);
     MessagePumpWaiter waiter;
     waiter.Wait(std::chrono::milliseconds(1000));
     const INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
@@ -81,5 +83,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    OleUninitialize();
     return static_cast<int>(message.wParam);
 }
