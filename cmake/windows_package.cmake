@@ -3,9 +3,7 @@
 # read-me, laid out as the build makes them (the game finds everything beside its executable).
 # Unpacked anywhere, the folder runs as it is; saved games go into "Saved Games" beside it.
 
-if(TARGET quorvane)
-    install(TARGETS quorvane RUNTIME DESTINATION .)
-endif()
+install(TARGETS quorvane RUNTIME DESTINATION .)
 # The import library is for linking the program only.
 install(TARGETS qvw32 RUNTIME DESTINATION . ARCHIVE DESTINATION lib EXCLUDE_FROM_ALL)
 install(FILES ${QUORVANE_PROGRAM_DIR}/qvsmall.fnt ${QUORVANE_PROGRAM_DIR}/qvmedium.fnt
