@@ -14,8 +14,6 @@
 #include "library/congratulations_dialog.h"
 #include "library/puzzle_chooser.h"
 #include "library/solved_records.h"
-#include "model/puzzle_file.h"
-#include "model/saved_game_file.h"
 #include "platform/clock.h"
 #include "platform/font_library.h"
 #include "platform/waiter.h"
@@ -222,18 +220,7 @@ void Tfmainform::FormActivate() {
 }
 
 void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
-    // The file is read aside: a refused file leaves the loaded game as it was, only paused.
-    PuzzleRecord record;
-    const FileReadStatus status = ReadGamePuzzleFile(path, record);
-    if (status != FileReadStatus::Ok) {
-        Services.Messages.Error(Text(FileReadMessage(status, path.string())));
-        if (status == FileReadStatus::Corrupted) {
-            Show(Session_.Pause());
-            RepaintWindow();
-        }
-        return;
-    }
-    Show(Session_.LoadPuzzle(record));
+    Files.LoadPuzzle(path);
 }
 
 void Tfmainform::ShowLoadedGame() {
@@ -243,62 +230,37 @@ void Tfmainform::ShowLoadedGame() {
 }
 
 void Tfmainform::SaveGame() {
-    if (!Session_.Loaded())
-        return;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(Session_.SavedGamePath(), error)) {
-        Show(Session_.Pause());
-        const std::filesystem::path chosen = Services.Files.SaveFileName(
-            Folders.SavedGamesFolder, QStringLiteral("Quorvane Saved  Game|*.qvs"));
-        Session_.UseSavedGamePath(chosen.string());
-        if (chosen.empty())
-            return;
-    }
-    // The file is replaced only once the whole game is written, so a failure keeps the old one.
-    const std::string failure = WriteSavedGameFile(Session_.SavedGamePath(), Game());
-    if (!failure.empty()) {
-        Services.Messages.Error(Text(failure));
-        return;
-    }
-    Session_.MarkSaved();
+    Files.SaveGame(Folders.SavedGamesFolder);
 }
 
 void Tfmainform::SaveGameAs() {
-    const std::string remembered = Session_.SavedGamePath();
-    Session_.UseSavedGamePath({});
-    SaveGame();
-    if (Session_.SavedGamePath().empty())
-        Session_.UseSavedGamePath(remembered);
+    Files.SaveGameAs(Folders.SavedGamesFolder);
 }
 
 void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
-    // Forgotten before anything else: a solved grid is congratulated again after a cancelled
-    // open.
-    Session_.ForgetCompletion();
-    Show(Session_.Pause());
-    std::filesystem::path chosen = path;
-    std::error_code error;
-    if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
-        chosen = Services.Files.OpenFileName(Folders.SavedGamesFolder,
-                                             QStringLiteral("Quorvane Saved Games|*.qvs"));
-        if (chosen.empty())
-            return;
-    }
-    // Read aside and checked whole: a refused file leaves the game as it was.
-    SavedGame saved;
-    const FileReadStatus status = ReadSavedGameFile(chosen, saved);
-    if (status != FileReadStatus::Ok) {
-        Services.Messages.Error(Text(FileReadMessage(status, chosen.string())));
-        RepaintWindow();
-        return;
-    }
-    Show(Session_.LoadSavedGame(saved, chosen.string()));
+    Files.LoadSavedGame(path, Folders.SavedGamesFolder);
 }
 
 void Tfmainform::SavePrompt() {
-    if (Session_.Loaded() && !Session_.Saved() &&
-        Services.Messages.AskYesNo(QStringLiteral("Do you want to save the current game?")))
-        SaveGame();
+    Files.SavePrompt(Folders.SavedGamesFolder);
+}
+
+void Tfmainform::ShowError(const std::string& text) {
+    Services.Messages.Error(Text(text));
+}
+
+bool Tfmainform::AskYesNo(const std::string& text) {
+    return Services.Messages.AskYesNo(Text(text));
+}
+
+std::filesystem::path Tfmainform::ChooseFileToSave(const std::filesystem::path& folder,
+                                                   std::string_view filter) {
+    return Services.Files.SaveFileName(folder, QString::fromUtf8(filter.data(), filter.size()));
+}
+
+std::filesystem::path Tfmainform::ChooseFileToOpen(const std::filesystem::path& folder,
+                                                   std::string_view filter) {
+    return Services.Files.OpenFileName(folder, QString::fromUtf8(filter.data(), filter.size()));
 }
 
 void Tfmainform::PuzzleEditor1Click() {

@@ -5,6 +5,7 @@
 #include "board/board_action.h"
 #include "board/board_geometry.h"
 #include "board/board_press.h"
+#include "game/game_files.h"
 #include "game/game_session.h"
 #include "game/main_menu.h"
 #include "game/mainform_services.h"
@@ -52,7 +53,7 @@ struct CommandStates;
 // Makes the main window's dialogs, with the window as their owner, once it is built.
 using MainformDialogMaker = std::function<MainformDialogs(Tfmainform& owner)>;
 
-class Tfmainform : public QMainWindow {
+class Tfmainform : public QMainWindow, private GameFileWindow {
     Q_OBJECT
 
 public:
@@ -93,7 +94,7 @@ public:
     // One tick of the clock; Timer1 calls it every second while the game runs.
     void Timer1Timer();
     // The whole client area, background included, is painted again.
-    void RepaintWindow();
+    void RepaintWindow() override;
     // A press on the client area: the cursor shows it, and on the board of a running game it
     // changes the box under it.
     void FormMouseDown(const BoardPress& press);
@@ -150,7 +151,13 @@ private:
     void UpdateCommandStates();
     // Shows what a session operation changed: caption, clock, board, box, timer and commands,
     // then the congratulations it calls for.
-    void Show(const SessionChange& change);
+    void Show(const SessionChange& change) override;
+    void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    std::filesystem::path ChooseFileToSave(const std::filesystem::path& folder,
+                                           std::string_view filter) override;
+    std::filesystem::path ChooseFileToOpen(const std::filesystem::path& folder,
+                                           std::string_view filter) override;
     void AnnounceCompletion();
     void ShowClock();
     void FormPaint(QPainter& painter);
@@ -159,6 +166,7 @@ private:
     MainformServices Services;
     MainformDialogs Dialogs;
     GameSession Session_;
+    GameFiles Files{Session_, *this};
     ColourSet Colours{};
     std::string SchemeName;
     ProgramFolders Folders;

@@ -9,8 +9,6 @@
 #include "game/main_menu_bar.h"
 #include "game/prompt_panel.h"
 #include "library/solved_records.h"
-#include "model/puzzle_file.h"
-#include "model/saved_game_file.h"
 #include "platform/clock.h"
 #include "platform/clue_face_library.h"
 #include "platform/help_viewer.h"
@@ -121,7 +119,7 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
 
     Folders_ = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
     for (int failed = PrepareFolders(Folders_, Services.UserDataFolder); failed > 0; --failed)
-        ShowError(Handle(), FolderCreationMessage);
+        ShowError(FolderCreationMessage);
 
     for (const ClueFont& font : ClueFonts)
         Services.Fonts.AddFontFile(Folders_.ProgramFolder / font.FileName);
@@ -206,7 +204,7 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         SetCursor(Shown);
         return 0;
     case WM_CLOSE:
-        SavePrompt();
+        Files.SavePrompt(Folders_.SavedGamesFolder);
         RemoveFonts();
         DestroyWindow(Handle());
         return 0;
@@ -222,12 +220,12 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 void Tfmainform::Command(MainCommand command) {
     switch (command) {
     case MainCommand::StartanewGame1: StartanewGame1Click(); break;
-    case MainCommand::OpenSavedGame1: LoadSavedGame({}); break;
-    case MainCommand::SaveGame1: SaveGame(); break;
-    case MainCommand::SaveGameas1: SaveGameAs(); break;
+    case MainCommand::OpenSavedGame1: Files.LoadSavedGame({}, Folders_.SavedGamesFolder); break;
+    case MainCommand::SaveGame1: Files.SaveGame(Folders_.SavedGamesFolder); break;
+    case MainCommand::SaveGameas1: Files.SaveGameAs(Folders_.SavedGamesFolder); break;
     case MainCommand::SolvedPuzzles1: Dialogs->ShowSolvedPuzzles(); break;
     case MainCommand::Exit1:
-        SavePrompt();
+        Files.SavePrompt(Folders_.SavedGamesFolder);
         // Leaving by the menu skips the close handling: the process ends at once.
         ExitProcess(0);
     case MainCommand::Undo1: Show(Session_.Undo()); break;
@@ -257,97 +255,45 @@ void Tfmainform::FormActivate() {
     const std::filesystem::path path = PathFromText(JoinArguments(Services.Arguments));
     switch (StartupFileKindOf(path)) {
     case StartupFileKind::Puzzle:
-        LoadPuzzle(path);
+        Files.LoadPuzzle(path);
         break;
     case StartupFileKind::SavedGame:
-        LoadSavedGame(path);
+        Files.LoadSavedGame(path, Folders_.SavedGamesFolder);
         break;
     case StartupFileKind::None:
         break;
     }
 }
 
-void Tfmainform::LoadPuzzle(const std::filesystem::path& path) {
-    // The file is read aside: a refused file leaves the loaded game as it was, only paused.
-    PuzzleRecord record;
-    const FileReadStatus status = ReadGamePuzzleFile(path, record);
-    if (status != FileReadStatus::Ok) {
-        ShowError(Handle(), FileReadMessage(status, PathText(path)));
-        if (status == FileReadStatus::Corrupted) {
-            Show(Session_.Pause());
-            RepaintWindow();
-        }
-        return;
-    }
-    Show(Session_.LoadPuzzle(record));
+void Tfmainform::ShowError(const std::string& text) {
+    ::ShowError(Handle(), text);
 }
 
-void Tfmainform::SaveGame() {
-    if (!Session_.Loaded())
-        return;
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(PathFromText(Session_.SavedGamePath()), error)) {
-        Show(Session_.Pause());
-        const std::filesystem::path chosen =
-            SaveFileName(Handle(), Folders_.SavedGamesFolder, "Quorvane Saved  Game|*.qvs");
-        Session_.UseSavedGamePath(PathText(chosen));
-        if (chosen.empty())
-            return;
-    }
-    // The file is replaced only once the whole game is written, so a failure keeps the old one.
-    const std::string failure =
-        WriteSavedGameFile(PathFromText(Session_.SavedGamePath()), Session_.Game());
-    if (!failure.empty()) {
-        ShowError(Handle(), failure);
-        return;
-    }
-    Session_.MarkSaved();
+bool Tfmainform::AskYesNo(const std::string& text) {
+    return ::AskYesNo(Handle(), text);
 }
 
-void Tfmainform::SaveGameAs() {
-    const std::string remembered = Session_.SavedGamePath();
-    Session_.UseSavedGamePath({});
-    SaveGame();
-    if (Session_.SavedGamePath().empty())
-        Session_.UseSavedGamePath(remembered);
+std::filesystem::path Tfmainform::ChooseFileToSave(const std::filesystem::path& folder,
+                                                   std::string_view filter) {
+    return SaveFileName(Handle(), folder, filter);
 }
 
-void Tfmainform::LoadSavedGame(const std::filesystem::path& path) {
-    // Forgotten before anything else: a solved grid is congratulated again after a cancelled
-    // open.
-    Session_.ForgetCompletion();
-    Show(Session_.Pause());
-    std::filesystem::path chosen = path;
-    std::error_code error;
-    if (chosen.empty() || !std::filesystem::is_regular_file(chosen, error)) {
-        chosen = OpenFileName(Handle(), Folders_.SavedGamesFolder, "Quorvane Saved Games|*.qvs");
-        if (chosen.empty())
-            return;
-    }
-    // Read aside and checked whole: a refused file leaves the game as it was.
-    SavedGame saved;
-    const FileReadStatus status = ReadSavedGameFile(chosen, saved);
-    if (status != FileReadStatus::Ok) {
-        ShowError(Handle(), FileReadMessage(status, PathText(chosen)));
-        RepaintWindow();
-        return;
-    }
-    Show(Session_.LoadSavedGame(saved, PathText(chosen)));
+std::filesystem::path Tfmainform::ChooseFileToOpen(const std::filesystem::path& folder,
+                                                   std::string_view filter) {
+    return OpenFileName(Handle(), folder, filter);
 }
 
-void Tfmainform::SavePrompt() {
-    if (Session_.Loaded() && !Session_.Saved() &&
-        AskYesNo(Handle(), "Do you want to save the current game?"))
-        SaveGame();
-}
+
+
+
 
 void Tfmainform::StartanewGame1Click() {
     std::filesystem::path shown = Folders_.PuzzleFolder;
     if (const auto chosen = Dialogs->ChooseNewGame(Folders_.PuzzleFolder, shown))
-        LoadPuzzle(*chosen);
+        Files.LoadPuzzle(*chosen);
     Folders_.PuzzleFolder = shown;
     if (!StoreSetting(Services.Registry, "LastPuzzleDir", PathText(Folders_.PuzzleFolder)))
-        ShowError(Handle(), RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)"));
+        ShowError(RegistryWriteFailureText("the puzzle folder (LastPuzzleDir)"));
 }
 
 void Tfmainform::ResetBoard1Click() {
@@ -400,7 +346,7 @@ void Tfmainform::Show(const SessionChange& change) {
     }
     UpdateCommandStates();
     if (change.RecordLost)
-        ShowError(Handle(), NotEnoughMemoryText);
+        ShowError(std::string(NotEnoughMemoryText));
     if (change.AnnounceCompletion)
         AnnounceCompletion();
 }
@@ -421,7 +367,7 @@ void Tfmainform::AnnounceCompletion() {
     const bool record = Dialogs->Congratulate(CongratulationsText(game));
     if (record && WriteSolvedRecord(Services.Registry, game.Puzzle, game.ElapsedSeconds,
                                     Services.Time.OleNow()) == RecordWrite::Failed)
-        ShowError(Handle(), RegistryWriteFailureText("the solved record of this puzzle"));
+        ShowError(RegistryWriteFailureText("the solved record of this puzzle"));
 }
 
 void Tfmainform::UpdateCommandStates() {

@@ -4,6 +4,7 @@
 #include "appearance/colour_scheme.h"
 #include "board/board_geometry.h"
 #include "board/board_view.h"
+#include "game/game_files.h"
 #include "game/game_session.h"
 #include "game/startup_files.h"
 #include "render/board_renderer.h"
@@ -54,7 +55,7 @@ struct MainformServices {
     std::filesystem::path PaintTimes;
 };
 
-class Tfmainform : public Window {
+class Tfmainform : public Window, private GameFileWindow {
 public:
     static constexpr int DesignedClientWidth = 627;
     static constexpr int DesignedClientHeight = 419;
@@ -76,23 +77,24 @@ protected:
 private:
     void Command(MainCommand command);
     void FormActivate();
-    void LoadPuzzle(const std::filesystem::path& path);
-    void LoadSavedGame(const std::filesystem::path& path);
-    void SaveGame();
-    void SaveGameAs();
-    void SavePrompt();
     void StartanewGame1Click();
     void ResetBoard1Click();
     void UseBoardSize(BoardSize size);
     void FormMouseDown(const BoardPress& press);
-    void Show(const SessionChange& change);
+    void Show(const SessionChange& change) override;
+    void ShowError(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    std::filesystem::path ChooseFileToSave(const std::filesystem::path& folder,
+                                           std::string_view filter) override;
+    std::filesystem::path ChooseFileToOpen(const std::filesystem::path& folder,
+                                           std::string_view filter) override;
     void ShowLoadedGame();
     void ShowClock();
     void AnnounceCompletion();
     void UpdateCommandStates();
     void RebuildBoard();
     void RedrawBoard();
-    void RepaintWindow();
+    void RepaintWindow() override;
     bool BoardShown() const;
     // Sizes the client area around a board view of this size, laying the band, the view and the
     // status bar across it.
@@ -105,6 +107,7 @@ private:
     MainformServices Services;
     std::unique_ptr<MainformDialogs> Dialogs;
     GameSession Session_;
+    GameFiles Files{Session_, *this};
     ColourSet Colours{};
     std::string SchemeName;
     ProgramFolders Folders_;
