@@ -1,5 +1,7 @@
 #include "board/board_view.h"
 
+#include "ui/dib_section.h"
+
 #include <algorithm>
 
 namespace {
@@ -135,13 +137,7 @@ void BoardView::Paint() {
     const RECT board{origin.x, origin.y, origin.x + ShownWidth, origin.y + ShownHeight};
     RECT shown{};
     if (!Hidden && Image != nullptr && IntersectRect(&shown, &board, &paint.rcPaint)) {
-        BITMAPINFO layout{};
-        layout.bmiHeader.biSize = sizeof(layout.bmiHeader);
-        layout.bmiHeader.biWidth = ShownWidth;
-        layout.bmiHeader.biHeight = -ShownHeight; // rows top to bottom
-        layout.bmiHeader.biPlanes = 1;
-        layout.bmiHeader.biBitCount = 32;
-        layout.bmiHeader.biCompression = BI_RGB;
+        const BITMAPINFO layout = TopDownLayout(ShownWidth, ShownHeight);
         // Only the part to paint is converted and sent, so a press costs its box alone. The
         // source rectangle counts rows from the foot of the picture, top-down layout or not.
         const int width = shown.right - shown.left;

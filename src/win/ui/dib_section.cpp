@@ -1,13 +1,18 @@
 #include "ui/dib_section.h"
 
+BITMAPINFO TopDownLayout(int width, int height) {
+    BITMAPINFO layout{};
+    layout.bmiHeader.biSize = sizeof(layout.bmiHeader);
+    layout.bmiHeader.biWidth = width;
+    layout.bmiHeader.biHeight = -height; // rows top to bottom
+    layout.bmiHeader.biPlanes = 1;
+    layout.bmiHeader.biBitCount = 32;
+    layout.bmiHeader.biCompression = BI_RGB;
+    return layout;
+}
+
 DibSection CreateDibSection(int width, int height) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height; // rows top to bottom
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO info = TopDownLayout(width, height);
     void* bits = nullptr;
     const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     if (bitmap == nullptr)

@@ -14,3 +14,5 @@ struct DibSection {
 
 // Null members when the system refuses the size.
 DibSection CreateDibSection(int width, int height);
+// The layout of 32-bit pixels in rows from the top, as a PixelImage holds them.
+BITMAPINFO TopDownLayout(int width, int height);
