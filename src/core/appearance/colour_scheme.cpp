@@ -21,3 +21,10 @@ const ColourSet DefaultScheme = {
 std::string_view ColourRoleName(ColourRole role) {
     return RoleNames.at(static_cast<std::size_t>(role));
 }
+
+std::string ElementListEntry(ColourRole role) {
+    std::string entry(ColourRoleName(role));
+    if (role == ColourRole::SingleLine)
+        entry += ' ';
+    return entry;
+}

@@ -33,6 +33,9 @@ using ColourSet = std::array<ColourValue, ColourRoleCount>;
 
 // "Window Background", "Central Board", ...: the registry value names of a stored scheme.
 std::string_view ColourRoleName(ColourRole role);
+// A role as the preferences dialog's element list shows it: its name, but "Single Line " with the
+// blank it was designed with.
+std::string ElementListEntry(ColourRole role);
 
 extern const ColourSet DefaultScheme;
 

@@ -1,16 +1,8 @@
 // The preferences dialog as the main window uses it.
 #pragma once
 
-#include "appearance/colour_scheme.h"
+#include "appearance/appearance_choice.h"
 #include "board/board_geometry.h"
-
-#include <string>
-
-// The main window's colours in force and the name of the scheme ColorSet remembers.
-struct AppearanceChoice {
-    ColourSet BoardColours;
-    std::string ActiveSchemeName;
-};
 
 class AppearanceChooser {
 public:

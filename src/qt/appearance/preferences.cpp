@@ -27,12 +27,10 @@ QString Text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-// The role names as the element list shows them; "Single Line " carries its designed blank.
 QStringList ElementNames() {
     QStringList names;
     for (std::size_t role = 0; role < ColourRoleCount; ++role)
-        names.append(Text(ColourRoleName(static_cast<ColourRole>(role))));
-    names[static_cast<int>(ColourRole::SingleLine)] += QLatin1Char(' ');
+        names.append(Text(ElementListEntry(static_cast<ColourRole>(role))));
     return names;
 }
 

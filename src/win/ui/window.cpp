@@ -26,7 +26,8 @@ void Window::Create(const wchar_t* className, const std::wstring& caption, DWORD
         RegisterClassExW(&windowClass);
     }
     RECT outer{0, 0, clientWidth, clientHeight};
-    AdjustWindowRectEx(&outer, style, menu != nullptr, exStyle);
+    // A child's menu is its identifier: it has no menu bar to make room for.
+    AdjustWindowRectEx(&outer, style, menu != nullptr && (style & WS_CHILD) == 0, exStyle);
     CreateWindowExW(exStyle, className, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                     outer.right - outer.left, outer.bottom - outer.top, owner, menu, instance,
                     this);
