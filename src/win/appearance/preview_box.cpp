@@ -2,8 +2,6 @@
 
 #include "ui/dib_section.h"
 
-#include <algorithm>
-
 PreviewBox::PreviewBox(HWND parent, int id, int x, int y, int width, int height) {
     Create(L"QuorvanePreviewBox", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_STATICEDGE,
            width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
@@ -21,14 +19,8 @@ void PreviewBox::Paint() {
     RECT client{};
     GetClientRect(Handle(), &client);
     if (Image != nullptr) {
-        const int width = std::min<int>(client.right, Image->Width);
-        const int height = std::min<int>(client.bottom, Image->Height);
-        const BITMAPINFO layout = TopDownLayout(Image->Width, Image->Height);
-        // The source rectangle counts rows from the foot of the picture, top-down layout or not,
-        // so the picture's top rows start height rows above its foot.
-        StretchDIBits(dc, 0, 0, width, height, 0, Image->Height - height, width, height,
-                      Image->Pixels.data(), &layout, DIB_RGB_COLORS, SRCCOPY);
-        ExcludeClipRect(dc, 0, 0, width, height);
+        const RECT shown = BlitImage(dc, *Image, {0, 0}, client);
+        ExcludeClipRect(dc, shown.left, shown.top, shown.right, shown.bottom);
     }
     FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
     EndPaint(Handle(), &paint);

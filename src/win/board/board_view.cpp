@@ -134,18 +134,9 @@ void BoardView::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(Handle(), &paint);
     const POINT origin = BoardOrigin();
-    const RECT board{origin.x, origin.y, origin.x + ShownWidth, origin.y + ShownHeight};
-    RECT shown{};
-    if (!Hidden && Image != nullptr && IntersectRect(&shown, &board, &paint.rcPaint)) {
-        const BITMAPINFO layout = TopDownLayout(ShownWidth, ShownHeight);
-        // Only the part to paint is converted and sent, so a press costs its box alone. The
-        // source rectangle counts rows from the foot of the picture, top-down layout or not.
-        const int width = shown.right - shown.left;
-        const int height = shown.bottom - shown.top;
-        StretchDIBits(dc, shown.left, shown.top, width, height, shown.left - origin.x,
-                      board.bottom - shown.bottom, width, height, Image->Pixels.data(), &layout,
-                      DIB_RGB_COLORS, SRCCOPY);
-        ExcludeClipRect(dc, board.left, board.top, board.right, board.bottom);
+    if (!Hidden && Image != nullptr) {
+        const RECT shown = BlitImage(dc, *Image, origin, paint.rcPaint);
+        ExcludeClipRect(dc, shown.left, shown.top, shown.right, shown.bottom);
     }
     FillRect(dc, &paint.rcPaint, Background);
     EndPaint(Handle(), &paint);

@@ -16,3 +16,10 @@ struct DibSection {
 DibSection CreateDibSection(int width, int height);
 // The layout of 32-bit pixels in rows from the top, as a PixelImage holds them.
 BITMAPINFO TopDownLayout(int width, int height);
+
+struct PixelImage;
+
+// Blits the part of the image that falls inside `area` (device points) with the image's top-left
+// corner at `origin`, straight from its pixels; the rest of the device is left alone. Returns the
+// rectangle drawn, empty when the image lies outside the area.
+RECT BlitImage(HDC dc, const PixelImage& image, POINT origin, const RECT& area);
