@@ -3,6 +3,7 @@
 #include "editor/arrow_spin_box.h"
 #include "editor/level_slider.h"
 #include "editor/limited_memo.h"
+#include "editor/puzzle_info_fields.h"
 #include "ui/dialog_look.h"
 #include "model/puzzle_record.h"
 #include "base/code_page.h"
@@ -12,12 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
-
-constexpr int MaxNameLength = 80;
-constexpr int MaxTypedComments = 254;
 
 QString Text(const std::string& cp1252) {
     return QString::fromStdString(Utf8FromCp1252(cp1252));
@@ -52,8 +49,8 @@ ArrowSpinBox* AddSpin(QWidget* parent, const char* name, int x) {
     auto* spin = new ArrowSpinBox(parent);
     spin->setObjectName(QString::fromLatin1(name));
     spin->setGeometry(x, 126, 69, 23);
-    spin->setRange(Tfpuzzleinfo::MinSide, Tfpuzzleinfo::MaxSide);
-    spin->setValue(Tfpuzzleinfo::MinSide);
+    spin->setRange(PuzzleInfoField::MinSide, PuzzleInfoField::MaxSide);
+    spin->setValue(PuzzleInfoField::MinSide);
     return spin;
 }
 
@@ -80,11 +77,11 @@ Tfpuzzleinfo::Tfpuzzleinfo(QWidget* parent) : QDialog(parent) {
     AddLabel(this, QStringLiteral("Comments"), 26, 204);
 
     Edit1 = AddEdit(this, "Edit1", 14);
-    Edit1->setMaxLength(MaxNameLength);
+    Edit1->setMaxLength(PuzzleInfoField::MaxNameLength);
     Edit3 = AddEdit(this, "Edit3", 42);
     ShowOnly(Edit3);
     Edit2 = AddEdit(this, "Edit2", 70);
-    Edit2->setMaxLength(MaxNameLength);
+    Edit2->setMaxLength(PuzzleInfoField::MaxNameLength);
     Edit4 = AddEdit(this, "Edit4", 98);
     ShowOnly(Edit4);
 
@@ -94,7 +91,7 @@ Tfpuzzleinfo::Tfpuzzleinfo(QWidget* parent) : QDialog(parent) {
     TrackBar1 = new LevelSlider(this);
     TrackBar1->setObjectName(QStringLiteral("TrackBar1"));
     TrackBar1->setGeometry(112, 162, 215, 23);
-    TrackBar1->setRange(0, MaxLevel);
+    TrackBar1->setRange(0, PuzzleInfoField::MaxLevel);
     TrackBar1->setSingleStep(1);
     TrackBar1->setPageStep(2);
     connect(TrackBar1, &QSlider::valueChanged, this, [this] {
@@ -108,7 +105,7 @@ Tfpuzzleinfo::Tfpuzzleinfo(QWidget* parent) : QDialog(parent) {
     Panel1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     Panel1->setAlignment(Qt::AlignCenter);
 
-    Memo1 = new LimitedMemo(MaxTypedComments, this);
+    Memo1 = new LimitedMemo(PuzzleInfoField::MaxTypedComments, this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
     Memo1->setGeometry(118, 200, 259, 135);
 
@@ -129,13 +126,12 @@ void Tfpuzzleinfo::FillPuzzleInfo(const PuzzleRecord& puzzle) {
     Edit3->setText(QString::fromStdString(GuidText(puzzle.PuzzleId)));
     Memo1->SetStoredText(Text(puzzle.Comments.Text()));
     Panel1->setText(QString::number(puzzle.Level));
-    // The spin boxes hold their values within the sizes they offer.
-    SpinEdit1->setValue(puzzle.Width);
-    SpinEdit2->setValue(puzzle.Height);
+    SpinEdit1->setValue(ShownSide(puzzle.Width));
+    SpinEdit2->setValue(ShownSide(puzzle.Height));
     Edit4->setText(FormatOleDate(puzzle.DateCreated, u"dddd dd mmmm yyyy hh:nn", QLocale()));
     // Set from here, the slider's position is no user's move and leaves the panel alone.
     Filling = true;
-    TrackBar1->setValue(std::clamp(puzzle.Level, 0, MaxLevel));
+    TrackBar1->setValue(ShownLevel(puzzle.Level));
     Filling = false;
     TrackBar1->SetSelection(0, TrackBar1->value());
 }

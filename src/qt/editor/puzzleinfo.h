@@ -15,11 +15,6 @@ class Tfpuzzleinfo : public QDialog {
     Q_OBJECT
 
 public:
-    // The sizes and levels the dialog offers.
-    static constexpr int MinSide = 16;
-    static constexpr int MaxSide = 64;
-    static constexpr int MaxLevel = 10;
-
     explicit Tfpuzzleinfo(QWidget* parent = nullptr);
 
     // Every control afresh from the puzzle; the level panel shows the level unclamped.
