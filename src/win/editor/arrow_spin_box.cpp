@@ -105,6 +105,10 @@ LRESULT CALLBACK ArrowSpinBox::ArrowProcedure(HWND window, UINT message, WPARAM 
     }
     case WM_TIMER:
         if (wParam == RepeatTimer) {
+            if (box.Held == 0) {
+                KillTimer(window, RepeatTimer);
+                return 0;
+            }
             POINT pointer{};
             GetCursorPos(&pointer);
             ScreenToClient(window, &pointer);

@@ -131,6 +131,32 @@ TEST(WinPuzzleinfo, CancelAndTheCloseBoxKeepTheRecord) {
     }
 }
 
+TEST(WinPuzzleinfo, AHeldArrowStepsAtEachRepeatUntilItIsReleased) {
+    Tfpuzzleinfo dialog(nullptr);
+    ASSERT_NE(dialog.Handle(), nullptr);
+    PuzzleRecord puzzle = Sample();
+    WhileShown({
+        [&] {
+            const HWND arrows = Arrows(dialog, SpinEdit1);
+            RECT area{};
+            GetClientRect(arrows, &area);
+            POINT upper{area.right / 2, area.bottom / 4};
+            const LPARAM at = MAKELPARAM(upper.x, upper.y);
+            // The repeat steps only while the pointer stays on the arrow held.
+            ClientToScreen(arrows, &upper);
+            SetCursorPos(upper.x, upper.y);
+            PostMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, at);
+            PostMessageW(arrows, WM_TIMER, ArrowSpinBox::RepeatTimer, 0);
+            PostMessageW(arrows, WM_TIMER, ArrowSpinBox::RepeatTimer, 0);
+            PostMessageW(arrows, WM_LBUTTONUP, 0, at);
+            PostMessageW(arrows, WM_TIMER, ArrowSpinBox::RepeatTimer, 0);
+        },
+        [&] { PostClick(dialog.Handle(), Button2); },
+    });
+    ASSERT_TRUE(dialog.EditPuzzleInfo(puzzle));
+    EXPECT_EQ(puzzle.Width, 16 + 1 + 2);
+}
+
 TEST(WinPuzzleinfo, TypingStopsAtTheLimitsAndTabFollowsTheDesignedOrder) {
     Tfpuzzleinfo dialog(nullptr);
     ASSERT_NE(dialog.Handle(), nullptr);
