@@ -150,12 +150,16 @@ int main(int argc, char** argv) {
         Write(out / "non" / (std::string(name) + ".non"), NonFileText(clues));
         Write(out / "webpbn" / (std::string(name) + ".xml"), WebpbnText(*text));
         const PixelPicture pixels = PixelsOf(text->Image);
-        const BmpForm forms[3][3] = {
-            {{1}, {8, false, true}, {24, true}}, {{4}, {16}, {32}}, {{8}, {24}, {1, true}}};
+        const BmpForm forms[3][4] = {
+            {{1}, {8, false, true}, {24, true}, {4, true, true, 64}},
+            {{4}, {16}, {32}, {8, false, false, 12}},
+            {{8}, {24}, {1, true}, {32, false, false, 124, {0xFF, 0xFF00, 0xFF0000}}}};
         for (const BmpForm& form : forms[index])
             Write(out / "bitmap" /
                       (std::string(name) + "-" + std::to_string(form.Bits) +
-                       (form.TopDown ? "-top" : "") + (form.Rle8 ? "-rle" : "") + ".bmp"),
+                       (form.TopDown ? "-top" : "") + (form.RunLength ? "-rle" : "") +
+                       (form.HeaderSize != 40 ? "-header" + std::to_string(form.HeaderSize) : "") +
+                       (form.Masks[0] != 0 ? "-fields" : "") + ".bmp"),
                   BmpBytes(pixels, form));
         ++index;
     }

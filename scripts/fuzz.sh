@@ -39,15 +39,8 @@ build_targets=()
 for target in "${chosen[@]}"; do build_targets+=("${target}_fuzz"); done
 cmake --build build-fuzz -j "${FUZZ_JOBS:-$(nproc)}" --target "${build_targets[@]}"
 
-# The bitmap reader takes a path: its scratch files go to memory where there is a place for it.
-target_tmp=${TMPDIR:-/tmp}
-if [ -z "${TMPDIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
-    target_tmp=/dev/shm
-fi
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
-# Qt's image reader writes no warnings to the fuzzer's output.
-export QT_LOGGING_RULES="*=false"
 
 failed=()
 for target in "${chosen[@]}"; do
@@ -62,7 +55,7 @@ for target in "${chosen[@]}"; do
     echo "== $target: $seconds s in $work"
     status=0
     # shellcheck disable=SC2086  # FUZZ_ARGS is a list of options
-    TMPDIR=$target_tmp build-fuzz/fuzz/"${target}_fuzz" "$work/corpus" -dict=fuzz/dict/"$target".dict \
+    build-fuzz/fuzz/"${target}_fuzz" "$work/corpus" -dict=fuzz/dict/"$target".dict \
         -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
         -artifact_prefix="$work/crashes/" ${FUZZ_ARGS:-} 2>&1 | tee "$work/log" || status=$?
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$work/log" | tail -n 1)

@@ -53,7 +53,7 @@ private slots:
         WriteBytes(folder / "figure.bmp", BmpBytes(Figure(), form));
 
         const BitmapPicture read = ReadBitmapPicture(folder / "figure.bmp");
-        QVERIFY2(read.Picture.has_value(), qPrintable(read.Failure));
+        QVERIFY2(read.Picture.has_value(), read.Failure.c_str());
         QCOMPARE(read.Picture->Width, 20);
         QCOMPARE(read.Picture->Height, 15);
         // Palette indices are resolved to colours; 16 bits keep five bits a channel.
@@ -68,8 +68,7 @@ private slots:
         TempFolder folder;
         PixelPicture wide{129, 2, std::vector<std::uint32_t>(258, 0xFFFFFF)};
         WriteBytes(folder / "wide.bmp", BmpBytes(wide, {24}));
-        QCOMPARE(ReadBitmapPicture(folder / "wide.bmp").Failure,
-                 QString::fromStdString(PictureSizeMessage(129, 2)));
+        QCOMPARE(ReadBitmapPicture(folder / "wide.bmp").Failure, PictureSizeMessage(129, 2));
 
         const std::string text = "not a picture\n";
         WriteBytes(folder / "text.bmp",
@@ -80,7 +79,7 @@ private slots:
         for (const char* name : {"text.bmp", "png.bmp", "absent.bmp"}) {
             const BitmapPicture read = ReadBitmapPicture(folder / name);
             QVERIFY(!read.Picture);
-            QCOMPARE(read.Failure, QStringLiteral("Bitmap image is not valid"));
+            QCOMPARE(read.Failure, std::string("Bitmap image is not valid"));
         }
     }
 
@@ -94,7 +93,7 @@ private slots:
             const std::vector<std::uint8_t> whole = BmpBytes(Figure(), form);
             const std::size_t pixels = whole[10] | whole[11] << 8;
             const std::string name = std::to_string(form.Bits) + (form.TopDown ? " top-down" : "") +
-                                     (form.Rle8 ? " RLE" : "");
+                                     (form.RunLength ? " RLE" : "");
             // Sixty bytes, a header and hardly any pixels, and half the pixels.
             for (const std::size_t size : {std::size_t{60}, pixels + (whole.size() - pixels) / 2})
                 cases.emplace_back(name + " cut at " + std::to_string(size),
@@ -114,7 +113,7 @@ private slots:
             WriteBytes(path, bytes);
             const BitmapPicture read = ReadBitmapPicture(path);
             QVERIFY2(!read.Picture, name.c_str());
-            QCOMPARE(read.Failure, QStringLiteral("Bitmap image is not valid"));
+            QCOMPARE(read.Failure, std::string("Bitmap image is not valid"));
         }
     }
 

@@ -2,7 +2,7 @@
 #include "image_picture.h"
 
 #include "base/path_text.h"
-#include "editor/whole_bitmap.h"
+#include "editor/bitmap_picture.h"
 #include "model/bounds.h"
 #include "tool_error.h"
 
@@ -39,6 +39,15 @@ private:
     int Saved_;
 };
 
+// A bitmap as the core decodes it, opaque, as Qt's own decoders hand pictures back.
+QImage OpaqueImage(const PixelPicture& picture) {
+    QImage image(picture.Width, picture.Height, QImage::Format_RGB32);
+    for (int y = 0; y < picture.Height; ++y)
+        for (int x = 0; x < picture.Width; ++x)
+            image.setPixel(x, y, 0xFF000000u | picture.At(x, y));
+    return image;
+}
+
 } // namespace
 
 Picture ReadImagePicture(const std::filesystem::path& path) {
@@ -51,9 +60,12 @@ Picture ReadImagePicture(const std::filesystem::path& path) {
         const QuietStandardError quiet;
         size = reader.size();
         if (size.isValid() && IsValidGridSide(size.width()) && IsValidGridSide(size.height())) {
-            // Qt's PNG and PBM readers refuse a file cut short; its bitmap reader does not.
+            // Bitmaps are decoded by the core, as the editor's import decodes them: Qt's bitmap
+            // reader takes a file cut short, where its PNG and PBM readers refuse one.
             if (reader.format() == "bmp") {
-                image = ReadWholeBitmap(path);
+                const BitmapPicture bitmap = ReadBitmapPicture(path);
+                if (bitmap.Picture)
+                    image = OpaqueImage(*bitmap.Picture);
                 failure = "the bitmap holds fewer pixels than its header gives";
             } else {
                 image = reader.read();

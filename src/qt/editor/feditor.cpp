@@ -219,7 +219,7 @@ void Tffeditor::ImportBitmap() {
         return;
     const BitmapPicture read = ReadBitmapPicture(chosen);
     if (!read.Picture) {
-        Services.Messages.Error(read.Failure);
+        Services.Messages.Error(QString::fromStdString(read.Failure));
         return;
     }
     Show(Document.ImportPicture(*read.Picture));
