@@ -12,24 +12,17 @@ constexpr DWORD PathRoom = 32768;
 
 std::filesystem::path Ask(HWND owner, const std::filesystem::path& folder, std::string_view filter,
                           bool save) {
-    // The system's filter is "Description\0pattern\0\0".
-    std::wstring pairs = Wide(filter);
-    const std::wstring pattern = pairs.substr(pairs.find(L'|') + 1);
-    for (wchar_t& c : pairs)
-        if (c == L'|')
-            c = L'\0';
-    pairs.push_back(L'\0');
-    const std::wstring extension = pattern.substr(pattern.rfind(L'.') + 1);
+    const SystemFilter system = FileFilter(filter);
     std::wstring chosen(PathRoom, L'\0');
     const std::wstring start = folder.wstring();
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
     request.hwndOwner = owner;
-    request.lpstrFilter = pairs.c_str();
+    request.lpstrFilter = system.Pairs.c_str();
     request.lpstrFile = chosen.data();
     request.nMaxFile = PathRoom;
     request.lpstrInitialDir = start.empty() ? nullptr : start.c_str();
-    request.lpstrDefExt = extension.c_str();
+    request.lpstrDefExt = system.Extension.c_str();
     request.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR |
                     (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
     const BOOL taken = save ? GetSaveFileNameW(&request) : GetOpenFileNameW(&request);
@@ -40,6 +33,16 @@ std::filesystem::path Ask(HWND owner, const std::filesystem::path& folder, std::
 }
 
 } // namespace
+
+SystemFilter FileFilter(std::string_view filter) {
+    std::wstring pairs = Wide(filter);
+    const std::wstring pattern = pairs.substr(pairs.find(L'|') + 1);
+    for (wchar_t& c : pairs)
+        if (c == L'|')
+            c = L'\0';
+    pairs.push_back(L'\0');
+    return {pairs, pattern.substr(pattern.rfind(L'.') + 1)};
+}
 
 std::filesystem::path OpenFileName(HWND owner, const std::filesystem::path& folder,
                                    std::string_view filter) {

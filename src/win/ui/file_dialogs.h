@@ -6,7 +6,17 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+
+// A filter written "Description|*.ext" as the system's file dialogs take it: the description and
+// the pattern, each ended by a null, then a second null; and the pattern's extension, the one a
+// name typed without one takes.
+struct SystemFilter {
+    std::wstring Pairs;
+    std::wstring Extension;
+};
+SystemFilter FileFilter(std::string_view filter);
 
 std::filesystem::path OpenFileName(HWND owner, const std::filesystem::path& folder,
                                    std::string_view filter);
