@@ -1,5 +1,5 @@
 // The puzzle information dialog's fields as both programs show and take them: the sizes and levels
-// it offers and how many characters can be typed into its texts.
+// it offers, how many characters can be typed into its texts and how its date reads.
 #pragma once
 
 #include <string>
@@ -13,6 +13,8 @@ constexpr int MaxLevel = 10;
 // break counting as the two characters (CR LF) it is stored as.
 constexpr int MaxNameLength = 80;
 constexpr int MaxTypedComments = 254;
+// The creation date, for FormatOleDate: weekday and month named in full, then the time.
+constexpr std::string_view DatePattern = "dddd dd mmmm yyyy hh:nn";
 } // namespace PuzzleInfoField
 
 // A puzzle's side as a spin box shows it: within the sizes the dialog offers.

@@ -128,7 +128,10 @@ void Tfpuzzleinfo::FillPuzzleInfo(const PuzzleRecord& puzzle) {
     Panel1->setText(QString::number(puzzle.Level));
     SpinEdit1->setValue(ShownSide(puzzle.Width));
     SpinEdit2->setValue(ShownSide(puzzle.Height));
-    Edit4->setText(FormatOleDate(puzzle.DateCreated, u"dddd dd mmmm yyyy hh:nn", QLocale()));
+    const std::string_view pattern = PuzzleInfoField::DatePattern;
+    Edit4->setText(FormatOleDate(puzzle.DateCreated,
+                                 QString::fromLatin1(pattern.data(), std::ssize(pattern)),
+                                 QLocale()));
     // Set from here, the slider's position is no user's move and leaves the panel alone.
     Filling = true;
     TrackBar1->setValue(ShownLevel(puzzle.Level));

@@ -90,7 +90,7 @@ void Tfpuzzleinfo::FillPuzzleInfo(const PuzzleRecord& puzzle) {
     SpinEdit1->SetValue(ShownSide(puzzle.Width));
     SpinEdit2->SetValue(ShownSide(puzzle.Height));
     SetWindowTextW(Edit4,
-                   Wide(FormatOleDate(puzzle.DateCreated, "dddd dd mmmm yyyy hh:nn")).c_str());
+                   Wide(FormatOleDate(puzzle.DateCreated, PuzzleInfoField::DatePattern)).c_str());
     // Set from here, the slider's position is no user's move and leaves the panel alone.
     SendMessageW(TrackBar1, TBM_SETPOS, TRUE, ShownLevel(puzzle.Level));
     SelectUpToThumb();

@@ -3,6 +3,8 @@
 // the keys that do not end it and the tab order.
 #include "editor/puzzleinfo.h"
 #include "model/puzzle_record.h"
+#include "platform/date_text.h"
+#include "ui/wide_text.h"
 #include "windows/dialogs/dialog_steps.h"
 
 #include <commctrl.h>
@@ -60,6 +62,8 @@ TEST(WinPuzzleinfo, ShowsTheRecordAndOkTakesClampedSizesAndThePanelsLevel) {
     WhileShown({[&] {
         EXPECT_EQ(ControlText(dialog.Handle(), Edit1), L"Caf\u00E9");
         EXPECT_EQ(ControlText(dialog.Handle(), Edit3), L"{1234ABCD-0001-0002-0304-05060708090A}");
+        EXPECT_EQ(ControlText(dialog.Handle(), Edit4),
+                  Wide(FormatOleDate(46000.5, "dddd dd mmmm yyyy hh:nn")));
         EXPECT_EQ(ControlText(dialog.Handle(), Memo1), L"line one\r\nline two");
         EXPECT_EQ(ControlText(dialog.Handle(), SpinEdit1), L"16");
         EXPECT_EQ(ControlText(dialog.Handle(), SpinEdit2), L"64");
