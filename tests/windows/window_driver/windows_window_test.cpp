@@ -1,11 +1,11 @@
 // The Windows program driven as a player drives it, under wine with real mouse and keys, and
 // what it shows, saves and records held against the core doing the same.
+#include "window_driver/driver_checks.h"
 #include "window_driver/program_run.h"
 #include "window_driver/wine_gui.h"
 #include "window_driver/x_input.h"
 
 #include "base/ole_date.h"
-#include "board/clue_fonts.h"
 #include "game/command_states.h"
 #include "game/game_session.h"
 #include "game/main_menu.h"
@@ -29,8 +29,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// A shipped puzzle of five by five cells: a start, a handful of presses and a solution.
-constexpr const char* PuzzleName = "Arrow";
 // Where the board's top-left corner sits in the main window while the board fits.
 constexpr int BoardLeft = 10;
 constexpr int BoardTop = 40;
@@ -39,52 +37,11 @@ constexpr std::size_t ElapsedOffset = 131560;
 // A menu item's command id is this plus the command's number in MainCommand.
 constexpr int CommandIdBase = 1000;
 
-PuzzleRecord ShippedPuzzle() {
-    PuzzleRecord puzzle;
-    const fs::path path = Driver().ProgramFolder / "Puzzles" / (std::string(PuzzleName) + ".qvf");
-    if (ReadGamePuzzleFile(path, puzzle) != FileReadStatus::Ok)
-        throw std::runtime_error("the shipped puzzle is missing: " + path.string());
-    return puzzle;
-}
-
-const RasterFont& SmallFace() {
-    static const RasterFont face = [] {
-        const auto bytes = ReadFilePrefix(
-            Driver().ProgramFolder / ClueFontFor(BoardSize::Small).FileName, 1 << 20);
-        std::optional<RasterFont> font = bytes ? ParseRasterFont(*bytes) : std::nullopt;
-        if (!font)
-            throw std::runtime_error("the program folder has no small clue face");
-        return *font;
-    }();
-    return face;
-}
-
 PixelImage CoreDrawing(const GameState& game) {
     PixelImage image;
     BoardRenderer().Update(GameBoardScene(game, BoardSize::Small, DefaultScheme, SmallFace()),
                            image);
     return image;
-}
-
-std::vector<std::uint8_t> FileBytes(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// Where two pictures first differ, for the failure message; empty when they are alike.
-std::string FirstDifference(const PixelImage& shown, const PixelImage& drawn) {
-    if (shown.Width != drawn.Width || shown.Height != drawn.Height)
-        return "sizes differ";
-    for (int y = 0; y < drawn.Height; ++y)
-        for (int x = 0; x < drawn.Width; ++x)
-            if ((shown.At(x, y) & 0xFFFFFF) != (drawn.At(x, y) & 0xFFFFFF)) {
-                std::ostringstream text;
-                text << std::hex << "board pixel (" << std::dec << x << ", " << y << ") shows 0x"
-                     << std::hex << (shown.At(x, y) & 0xFFFFFF) << ", the core draws 0x"
-                     << (drawn.At(x, y) & 0xFFFFFF);
-                return text.str();
-            }
-    return {};
 }
 
 // A game in the program and the same game in the core, given the same presses.
@@ -99,14 +56,8 @@ public:
     // have parted, later checks look once instead of waiting out the limit each time.
     void ExpectBoardAsDrawn(const std::string& after) {
         const PixelImage drawn = CoreDrawing(Session.Game());
-        const PixelRect rect{BoardLeft, BoardTop, BoardLeft + drawn.Width,
-                             BoardTop + drawn.Height};
-        std::string difference = "nothing grabbed";
-        const auto end = std::chrono::steady_clock::now() + (Parted ? 0s : 10s);
-        do {
-            const auto shown = Run.Probe().Grab(MainWindowClass, rect);
-            difference = shown ? FirstDifference(*shown, drawn) : "nothing grabbed";
-        } while (!difference.empty() && std::chrono::steady_clock::now() < end);
+        const std::string difference = AwaitDrawing(Run.Probe(), MainWindowClass, BoardLeft,
+                                                    BoardTop, drawn, Parted ? 0s : 10s);
         Parted = Parted || !difference.empty();
         EXPECT_EQ(difference, "") << "after " << after;
     }
@@ -176,34 +127,6 @@ BoardTarget NumberedClue(const GameState& game, BoardArea area) {
                 return target;
         }
     throw std::runtime_error("no clue shows a number");
-}
-
-// The registry's values under one key as `reg query` lists them: name to type and data.
-struct RegValue {
-    std::string Type;
-    std::string Data;
-};
-
-std::map<std::string, RegValue> RegistryValues(const std::string& key) {
-    std::map<std::string, RegValue> values;
-    std::string listing;
-    if (!ExitedCleanly(RunProgram({"wine", "reg", "query", "HKEY_CURRENT_USER\\" + key}, &listing)))
-        return values;
-    std::istringstream lines(listing);
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        // "    Name    REG_TYPE    data": names may hold single blanks, the columns are four.
-        const std::size_t type = line.find("    REG_");
-        if (line.rfind("    ", 0) != 0 || type == std::string::npos)
-            continue;
-        const std::string name = line.substr(4, type - 4);
-        const std::size_t typeEnd = line.find("    ", type + 4);
-        const std::string typeName = line.substr(type + 4, typeEnd - type - 4);
-        const std::string data = typeEnd == std::string::npos ? "" : line.substr(typeEnd + 4);
-        values[name] = {typeName, data};
-    }
-    return values;
 }
 
 // A REG_BINARY listing's bytes as a little-endian double.
