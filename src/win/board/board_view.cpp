@@ -16,7 +16,8 @@ int BarHeight() {
 
 } // namespace
 
-BoardView::BoardView(HWND parent, int margin, int topMargin) : Margin(margin), TopMargin(topMargin) {
+BoardView::BoardView(HWND parent, int margin, int topMargin)
+    : Margin(margin), TopMargin(topMargin) {
     Create(L"QuorvaneBoardView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, parent);
     SetBackground(GetSysColor(COLOR_BTNFACE));
 }
@@ -64,8 +65,7 @@ void BoardView::SetBackground(COLORREF colour) {
 SIZE BoardView::ContentSize() const {
     if (Image == nullptr)
         return {LeastContentWidth, 0};
-    return {std::max(ShownWidth + 2 * Margin, LeastContentWidth),
-            TopMargin + ShownHeight + Margin};
+    return {std::max(ShownWidth + 2 * Margin, LeastContentWidth), TopMargin + ShownHeight + Margin};
 }
 
 SIZE BoardView::SizeFor(SIZE available) const {
@@ -110,12 +110,24 @@ void BoardView::Scroll(int bar, int request, int wheelSteps) {
     int position = info.nPos;
     const int line = 16;
     switch (request) {
-    case SB_LINEUP: position -= line; break;
-    case SB_LINEDOWN: position += line; break;
-    case SB_PAGEUP: position -= static_cast<int>(info.nPage); break;
-    case SB_PAGEDOWN: position += static_cast<int>(info.nPage); break;
-    case SB_THUMBTRACK: position = info.nTrackPos; break;
-    default: position -= wheelSteps * 3 * line; break;
+    case SB_LINEUP:
+        position -= line;
+        break;
+    case SB_LINEDOWN:
+        position += line;
+        break;
+    case SB_PAGEUP:
+        position -= static_cast<int>(info.nPage);
+        break;
+    case SB_PAGEDOWN:
+        position += static_cast<int>(info.nPage);
+        break;
+    case SB_THUMBTRACK:
+        position = info.nTrackPos;
+        break;
+    default:
+        position -= wheelSteps * 3 * line;
+        break;
     }
     position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
     LONG& offset = bar == SB_HORZ ? Offset.x : Offset.y;

@@ -31,9 +31,9 @@ ArrowSpinBox::ArrowSpinBox(HWND parent, int id, int x, int y, int width, int hei
                        height, id, WS_EX_CLIENTEDGE);
     // Made right after its edit box, the arrows follow it in the tab order without a stop of
     // their own; aligned right, they take the box's right end.
-    Arrows_ = AddControl(parent, UPDOWN_CLASSW, L"",
-                         UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0,
-                         0, 0);
+    Arrows_ =
+        AddControl(parent, UPDOWN_CLASSW, L"",
+                   UDS_ALIGNRIGHT | UDS_SETBUDDYINT | UDS_ARROWKEYS | UDS_NOTHOUSANDS, 0, 0, 0, 0);
     SendMessageW(Arrows_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(Edit_), 0);
     SendMessageW(Arrows_, UDM_SETRANGE32, static_cast<WPARAM>(least), most);
     SetValue(least);
@@ -48,8 +48,8 @@ void ArrowSpinBox::SetValue(int value) {
 
 int ArrowSpinBox::Value() const {
     BOOL failed = FALSE;
-    const auto value = static_cast<int>(
-        SendMessageW(Arrows_, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
+    const auto value =
+        static_cast<int>(SendMessageW(Arrows_, UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
     return failed ? Least : value;
 }
 

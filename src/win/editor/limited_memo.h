@@ -2,10 +2,10 @@
 // a line break counting as the two characters (CR LF) it is stored as.
 #pragma once
 
+#include <string>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <string>
 
 class LimitedMemo {
 public:

@@ -5,10 +5,11 @@
 #include "editor/picture_chooser.h"
 #include "editor/picture_import.h"
 
-#define WIN32_LEAN_AND_MEAN
 #include <functional>
 #include <optional>
 #include <string>
+
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 // The preview's controls in the part the dialog adds to the system's, by their identifiers.

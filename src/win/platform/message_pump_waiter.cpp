@@ -1,8 +1,9 @@
 // Waits while the thread's windows go on painting and getting their messages.
 #include "platform/message_pump_waiter.h"
 
-#define WIN32_LEAN_AND_MEAN
 #include <chrono>
+
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 namespace {

@@ -9,9 +9,9 @@ namespace {
 
 constexpr int ItemHeight = 20;
 constexpr int SeparatorHeight = 9;
-constexpr int ImageRoom = 24;   // the image column right of the band
-constexpr int KeysGap = 24;     // between the caption and the shortcut
-constexpr int ArrowRoom = 16;   // a submenu's arrow, drawn by the system
+constexpr int ImageRoom = 24; // the image column right of the band
+constexpr int KeysGap = 24;   // between the caption and the shortcut
+constexpr int ArrowRoom = 16; // a submenu's arrow, drawn by the system
 
 COLORREF Blend(COLORREF foot, COLORREF head, int step, int steps) {
     const auto mix = [&](int shift) {
@@ -74,8 +74,7 @@ int BannerMenus::HeightOf(const Item& item) const {
 }
 
 bool BannerMenus::Measure(MEASUREITEMSTRUCT& measured) const {
-    if (measured.CtlType != ODT_MENU || measured.itemData == 0 ||
-        measured.itemData > Items.size())
+    if (measured.CtlType != ODT_MENU || measured.itemData == 0 || measured.itemData > Items.size())
         return false;
     const Item& item = Items[measured.itemData - 1];
     measured.itemHeight = static_cast<UINT>(HeightOf(item));
@@ -83,7 +82,8 @@ bool BannerMenus::Measure(MEASUREITEMSTRUCT& measured) const {
     const HGDIOBJ oldFont = SelectObject(dc, DesignedFont());
     SIZE caption{};
     SIZE keys{};
-    GetTextExtentPoint32W(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &caption);
+    GetTextExtentPoint32W(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()),
+                          &caption);
     GetTextExtentPoint32W(dc, item.Keys.c_str(), static_cast<int>(item.Keys.size()), &keys);
     SelectObject(dc, oldFont);
     ReleaseDC(nullptr, dc);
@@ -150,7 +150,8 @@ bool BannerMenus::Draw(const DRAWITEMSTRUCT& drawn) const {
     RECT text{rest.left + ImageRoom, box.top, rest.right - ArrowRoom, box.bottom};
     const UINT hidePrefix = (drawn.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
     DrawTextW(dc, item.Caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | hidePrefix);
-    DrawTextW(dc, item.Keys.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
+    DrawTextW(dc, item.Keys.c_str(), -1, &text,
+              DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     SelectObject(dc, oldFont);
     return true;
 }

@@ -2,13 +2,13 @@
 // running up it, an image beside the items that have one, and the shortcuts on the right.
 #pragma once
 
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 
 class BannerMenus {
 public:

@@ -16,16 +16,17 @@ HFONT MakeFont(const wchar_t* face, int points, bool bold) {
 
 HWND AddControl(HWND parent, const wchar_t* controlClass, const std::wstring& text, DWORD style,
                 int x, int y, int width, int height, int id, DWORD exStyle) {
-    const HWND control = CreateWindowExW(
-        exStyle, controlClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y, width, height,
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-        nullptr);
+    const HWND control =
+        CreateWindowExW(exStyle, controlClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y,
+                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
     return control;
 }
 
 std::wstring WindowText(HWND window) {
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }

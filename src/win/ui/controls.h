@@ -1,10 +1,10 @@
 // Child controls laid out at pixel positions in the face the windows are designed in.
 #pragma once
 
+#include <string>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <string>
 
 // Arial at 8 points (11 pixels at 96 dots per inch), made once for the whole run.
 HFONT DesignedFont();

@@ -2,8 +2,9 @@
 // program's icon.
 #pragma once
 
-#define WIN32_LEAN_AND_MEAN
 #include <string>
+
+#define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
 // A plain-text label at (x, y), one line high and as wide as its text in the label's font, but

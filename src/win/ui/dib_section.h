@@ -2,10 +2,10 @@
 // straight in.
 #pragma once
 
+#include <cstdint>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <cstdint>
 
 struct DibSection {
     HBITMAP Bitmap = nullptr;

@@ -2,12 +2,12 @@
 // "Description|*.ext"; an empty path when the user cancels.
 #pragma once
 
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include <filesystem>
 #include <string>
 #include <string_view>
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 
 // A filter written "Description|*.ext" as the system's file dialogs take it: the description and
 // the pattern, each ended by a null, then a second null; and the pattern's extension, the one a

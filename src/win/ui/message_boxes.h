@@ -1,10 +1,10 @@
 // The program's message boxes: its name as caption, an icon and fixed buttons.
 #pragma once
 
+#include <string_view>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <string_view>
 
 void ShowError(HWND owner, std::string_view text);
 void Inform(HWND owner, std::string_view text);

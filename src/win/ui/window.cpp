@@ -59,7 +59,7 @@ void CentreOnWorkArea(HWND window, HWND owner) {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof(monitor);
     const HMONITOR screen = owner != nullptr ? MonitorFromWindow(owner, MONITOR_DEFAULTTOPRIMARY)
-                                            : MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
+                                             : MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY);
     GetMonitorInfoW(screen, &monitor);
     const RECT& area = monitor.rcWork;
     RECT own{};

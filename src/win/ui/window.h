@@ -2,10 +2,10 @@
 // whole run.
 #pragma once
 
+#include <string>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
-
-#include <string>
 
 class Window {
 public:
