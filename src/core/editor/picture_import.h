@@ -6,7 +6,11 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
+
+// What the picture open dialog of Import From Bitmap lists.
+inline constexpr std::string_view BitmapFilter = "Bitmaps (*.bmp)|*.bmp";
 
 struct PixelPicture {
     int Width = 0;

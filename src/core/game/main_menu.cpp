@@ -2,26 +2,13 @@
 
 #include "game/command_states.h"
 
-namespace {
-
-MainMenuEntry Item(MainCommand command, const char* name, const char* caption,
-                   Shortcut keys = {}) {
-    return {name, caption, command, keys, {}};
-}
-
-MainMenuEntry Menu(const char* name, const char* caption, std::vector<MainMenuEntry> items) {
-    return {name, caption, {}, {}, std::move(items)};
-}
-
-MainMenuEntry Separator() {
-    return {};
-}
-
-} // namespace
-
 const std::vector<MainMenuEntry>& MainMenus() {
     using enum MainCommand;
     using enum ShortcutKey;
+    const auto Item = [](MainCommand command, const char* name, const char* caption,
+                         Shortcut keys = {}) { return TableItem(command, name, caption, keys); };
+    const auto Separator = TableSeparator<MainCommand>;
+    const auto Menu = TableMenu<MainCommand>;
     static const std::vector<MainMenuEntry> menus = {
         Menu("Game1", "&Game",
              {Item(StartanewGame1, "StartanewGame1", "Start a new Game", {F2}), Separator(),

@@ -2,6 +2,8 @@
 // shortcuts and buttons from, and which says each command's enabled state.
 #pragma once
 
+#include "base/menu_table.h"
+
 #include <vector>
 
 struct CommandStates;
@@ -30,31 +32,8 @@ enum class MainCommand {
     StartResume,
 };
 
-enum class ShortcutKey { None, F1, F2, F5, F12, O, S, Z, Delete };
-
-struct Shortcut {
-    ShortcutKey Key = ShortcutKey::None;
-    bool Control = false;
-};
-
-// A menu item (Command set), a menu (Items not empty) or a separator (no Name).
-struct MainMenuEntry {
-    const char* Name = nullptr; // the item's member name, "StartanewGame1"
-    const char* Caption = nullptr;
-    MainCommand Command{};
-    Shortcut Keys;
-    std::vector<MainMenuEntry> Items;
-
-    bool IsSeparator() const { return Name == nullptr; }
-    bool IsMenu() const { return !Items.empty(); }
-};
-
-struct MainToolButton {
-    const char* Name; // "SpeedButton1"
-    const char* Hint;
-    int X; // left edge in the tool panel
-    MainCommand Command;
-};
+using MainMenuEntry = MenuEntry<MainCommand>;
+using MainToolButton = ToolButtonRow<MainCommand>;
 
 // The menu bar, left to right.
 const std::vector<MainMenuEntry>& MainMenus();

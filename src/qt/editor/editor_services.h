@@ -2,8 +2,7 @@
 // window's settings at each opening.
 #pragma once
 
-#include "appearance/colour_scheme.h"
-#include "board/board_geometry.h"
+#include "editor/editor_settings.h"
 
 #include <filesystem>
 #include <functional>
@@ -37,11 +36,3 @@ struct EditorDialogs {
 
 // Makes the editor's dialogs, with the editor as their owner, once it is built.
 using EditorDialogMaker = std::function<EditorDialogs(Tffeditor& owner)>;
-
-// Copied from the main window each time the editor opens.
-struct EditorSettings {
-    CellPitch Pitch;
-    ColourSet Colours;
-    std::filesystem::path PuzzleFolder;
-    std::filesystem::path ProgramFolder;
-};

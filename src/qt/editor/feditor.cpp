@@ -27,6 +27,19 @@ namespace {
 
 constexpr QSize SpeedButtonSize(23, 23);
 
+QStyle::StandardPixmap IconOf(EditorCommand command) {
+    switch (command) {
+    case EditorCommand::New1:
+        return QStyle::SP_FileIcon;
+    case EditorCommand::Open1:
+        return QStyle::SP_DialogOpenButton;
+    case EditorCommand::Save1:
+        return QStyle::SP_DialogSaveButton;
+    default:
+        return QStyle::SP_DialogHelpButton;
+    }
+}
+
 QString Text(const std::string& utf8) {
     return QString::fromStdString(utf8);
 }
@@ -83,67 +96,50 @@ Tffeditor::Tffeditor(EditorServices services, const EditorDialogMaker& makeDialo
 Tffeditor::~Tffeditor() = default;
 
 void Tffeditor::CreateCommands(QMenuBar& bar) {
+    TableCommands<EditorCommand> table{[this](EditorCommand command) { return Handler(command); },
+                                       IconOf,
+                                       EditorToolButtons(),
+                                       {}};
+    Commands = BuildCommandTable(bar, *Band.Panel1, SpeedButtonSize, table.Menus(EditorMenus()));
+    CommandNames = std::move(table.Names);
+    UseMenuBanner(bar, QStringLiteral(" Puzzle Editor"));
+}
+
+std::function<void()> Tffeditor::Handler(EditorCommand command) {
     const auto run = [this](void (Tffeditor::*handler)()) {
         return [this, handler] { (this->*handler)(); };
     };
-    const auto help = [this] {
-        if (Services.ShowHelp)
-            Services.ShowHelp(ProgramFolder / "Help" / "Quorvane.chm");
-    };
-    const auto about = [this] {
-        if (Services.ShowAbout)
-            Services.ShowAbout();
-    };
-    const QKeySequence none;
-    Commands = BuildCommandTable(
-        bar, *Band.Panel1, SpeedButtonSize,
-        {
-            SubMenu("File1", QStringLiteral("&File"),
-                    {
-                        MenuItem("New1", QStringLiteral("&New"), none, run(&Tffeditor::NewPuzzle),
-                                 ToolButtonEntry{"SpeedButton1", QStringLiteral("Start a new game"),
-                                                 6, QStyle::SP_FileIcon}),
-                        MenuItem("Open1", QStringLiteral("&Open"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_O), run(&Tffeditor::OpenPuzzle),
-                                 ToolButtonEntry{"SpeedButton2", QStringLiteral("Open Saved Game"),
-                                                 30, QStyle::SP_DialogOpenButton}),
-                        MenuItem(
-                            "Save1", QStringLiteral("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                            [this] { SavePuzzle(SaveMode::Save); },
-                            ToolButtonEntry{"SpeedButton3",
-                                            QStringLiteral("Save current game to a file"), 54,
-                                            QStyle::SP_DialogSaveButton}),
-                        MenuItem("Saveas1", QStringLiteral("&Save as"), none,
-                                 [this] { SavePuzzle(SaveMode::SaveAs); }),
-                        MenuSeparator(),
-                        MenuItem("Exit1", QStringLiteral("&Exit"), none, [this] { accept(); }),
-                    }),
-            SubMenu("Puzzle1", QStringLiteral("&Puzzle"),
-                    {
-                        MenuItem("ClearPuzzle1", QStringLiteral("&Clear Puzzle"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_Delete),
-                                 run(&Tffeditor::ClearPuzzle1Click)),
-                        MenuSeparator(),
-                        MenuItem("ImportFromBitmap1", QStringLiteral("Import From Bitmap"), none,
-                                 run(&Tffeditor::ImportBitmap)),
-                        MenuItem("EditInformation1", QStringLiteral("&Edit Puzzle Information"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_I),
-                                 run(&Tffeditor::EditInformation1Click)),
-                        MenuItem("CheckPuzzle1", QStringLiteral("Check Puzzle"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_K),
-                                 run(&Tffeditor::CheckPuzzle1Click)),
-                    }),
-            SubMenu("Help1", QStringLiteral("&?"),
-                    {
-                        MenuItem("Contents1", QStringLiteral("&Contents"), QKeySequence(Qt::Key_F1),
-                                 help,
-                                 ToolButtonEntry{"SpeedButton6", QStringLiteral("Quorvane Help"),
-                                                 84, QStyle::SP_DialogHelpButton}),
-                        MenuSeparator(),
-                        MenuItem("About1", QStringLiteral("&About"), none, about),
-                    }),
-        });
-    UseMenuBanner(bar, QStringLiteral(" Puzzle Editor"));
+    switch (command) {
+    case EditorCommand::New1:
+        return run(&Tffeditor::NewPuzzle);
+    case EditorCommand::Open1:
+        return run(&Tffeditor::OpenPuzzle);
+    case EditorCommand::Save1:
+        return [this] { SavePuzzle(SaveMode::Save); };
+    case EditorCommand::Saveas1:
+        return [this] { SavePuzzle(SaveMode::SaveAs); };
+    case EditorCommand::Exit1:
+        return [this] { accept(); };
+    case EditorCommand::ClearPuzzle1:
+        return run(&Tffeditor::ClearPuzzle1Click);
+    case EditorCommand::ImportFromBitmap1:
+        return run(&Tffeditor::ImportBitmap);
+    case EditorCommand::EditInformation1:
+        return run(&Tffeditor::EditInformation1Click);
+    case EditorCommand::CheckPuzzle1:
+        return run(&Tffeditor::CheckPuzzle1Click);
+    case EditorCommand::Contents1:
+        return [this] {
+            if (Services.ShowHelp)
+                Services.ShowHelp(ProgramFolder / "Help" / "Quorvane.chm");
+        };
+    case EditorCommand::About1:
+        return [this] {
+            if (Services.ShowAbout)
+                Services.ShowAbout();
+        };
+    }
+    return {};
 }
 
 BoardGeometry Tffeditor::Geometry() const {
@@ -213,8 +209,8 @@ void Tffeditor::ClearPuzzle1Click() {
 }
 
 void Tffeditor::ImportBitmap() {
-    const std::filesystem::path chosen =
-        Dialogs.Pictures->OpenPictureName(QStringLiteral("Bitmaps (*.bmp)|*.bmp"));
+    const std::filesystem::path chosen = Dialogs.Pictures->OpenPictureName(
+        QString::fromUtf8(BitmapFilter.data(), BitmapFilter.size()));
     if (chosen.empty())
         return;
     const BitmapPicture read = ReadBitmapPicture(chosen);
@@ -285,9 +281,9 @@ const RasterFont& Tffeditor::MarkFace() {
 
 void Tffeditor::UpdateCommandStates() {
     const bool shown = Document.GridShown();
-    Commands.Action("Save1")->setEnabled(shown);
-    Commands.Action("Saveas1")->setEnabled(shown);
-    Commands.SetMenuEnabled("Puzzle1", shown);
+    Commands.SetMenuEnabled(EditorPuzzleMenu, shown);
+    for (const auto& [name, command] : CommandNames)
+        Commands.Action(name)->setEnabled(EditorCommandEnabled(command, shown));
 }
 
 void Tffeditor::SetCaption() {

@@ -5,6 +5,7 @@
 #include "board/board_geometry.h"
 #include "board/board_press.h"
 #include "editor/editor_document.h"
+#include "editor/editor_menu.h"
 #include "editor/editor_services.h"
 #include "editor/puzzle_editor.h"
 #include "render/board_renderer.h"
@@ -63,7 +64,9 @@ protected:
     void done(int result) override;
 
 private:
+    // The menus and tool buttons from the core's table of the editor's commands.
     void CreateCommands(QMenuBar& bar);
+    std::function<void()> Handler(EditorCommand command);
     void LayOutClient();
     void UseWindowBackground();
     // Save, Save as and the Puzzle menu are at hand exactly while a grid is shown.
@@ -95,4 +98,6 @@ private:
     ToolBand Band{};
     BoardView* Board = nullptr; // below the tool band; the grid lies at client point (10, 40)
     CommandTable Commands;
+    // Each command's object name, for its enabled state.
+    std::vector<std::pair<const char*, EditorCommand>> CommandNames;
 };

@@ -115,8 +115,6 @@ protected:
 private:
     // The menus and tool buttons, from one table of commands.
     void CreateCommands();
-    // A menu, separator or item of the core's table, each item with its handler and button.
-    CommandEntry Entry(const MainMenuEntry& entry);
     std::function<void()> Handler(MainCommand command);
     std::function<void()> Call(void (Tfmainform::*handler)());
     void CreateStatusBar();

@@ -15,38 +15,25 @@
 
 namespace {
 
-QKeySequence KeysOf(Shortcut keys) {
-    static const std::map<ShortcutKey, Qt::Key> qtKeys = {
-        {ShortcutKey::F1, Qt::Key_F1}, {ShortcutKey::F2, Qt::Key_F2},
-        {ShortcutKey::F5, Qt::Key_F5}, {ShortcutKey::F12, Qt::Key_F12},
-        {ShortcutKey::O, Qt::Key_O},   {ShortcutKey::S, Qt::Key_S},
-        {ShortcutKey::Z, Qt::Key_Z},   {ShortcutKey::Delete, Qt::Key_Delete},
-    };
-    const auto found = qtKeys.find(keys.Key);
-    if (found == qtKeys.end())
-        return {};
-    return QKeySequence(keys.Control ? (Qt::CTRL | found->second) : QKeyCombination(found->second));
-}
-
 QStyle::StandardPixmap IconOf(MainCommand command) {
     switch (command) {
-    case MainCommand::StartanewGame1: return QStyle::SP_FileIcon;
-    case MainCommand::OpenSavedGame1: return QStyle::SP_DialogOpenButton;
-    case MainCommand::SaveGame1: return QStyle::SP_DialogSaveButton;
-    case MainCommand::StartResume: return QStyle::SP_MediaPlay;
-    case MainCommand::Stop1: return QStyle::SP_MediaPause;
-    case MainCommand::Undo1: return QStyle::SP_ArrowBack;
-    case MainCommand::Redo1: return QStyle::SP_ArrowForward;
-    default: return QStyle::SP_DialogHelpButton;
+    case MainCommand::StartanewGame1:
+        return QStyle::SP_FileIcon;
+    case MainCommand::OpenSavedGame1:
+        return QStyle::SP_DialogOpenButton;
+    case MainCommand::SaveGame1:
+        return QStyle::SP_DialogSaveButton;
+    case MainCommand::StartResume:
+        return QStyle::SP_MediaPlay;
+    case MainCommand::Stop1:
+        return QStyle::SP_MediaPause;
+    case MainCommand::Undo1:
+        return QStyle::SP_ArrowBack;
+    case MainCommand::Redo1:
+        return QStyle::SP_ArrowForward;
+    default:
+        return QStyle::SP_DialogHelpButton;
     }
-}
-
-std::optional<ToolButtonEntry> ButtonOf(MainCommand command) {
-    for (const MainToolButton& button : MainToolButtons())
-        if (button.Command == command)
-            return ToolButtonEntry{button.Name, QString::fromLatin1(button.Hint), button.X,
-                                   IconOf(command)};
-    return std::nullopt;
 }
 
 // Start and resume has a tool button of its own, enabled apart from the menu's Start.
@@ -60,52 +47,56 @@ std::function<void()> Tfmainform::Call(void (Tfmainform::*handler)()) {
 
 std::function<void()> Tfmainform::Handler(MainCommand command) {
     switch (command) {
-    case MainCommand::StartanewGame1: return Call(&Tfmainform::StartanewGame1Click);
-    case MainCommand::OpenSavedGame1: return [this] { LoadSavedGame({}); };
-    case MainCommand::SaveGame1: return Call(&Tfmainform::SaveGame);
-    case MainCommand::SaveGameas1: return Call(&Tfmainform::SaveGameAs);
-    case MainCommand::SolvedPuzzles1: return [this] { Dialogs.Completed->ShowList(); };
-    case MainCommand::Exit1: return Call(&Tfmainform::Exit1Click);
-    case MainCommand::Undo1: return Call(&Tfmainform::UndoAction);
-    case MainCommand::Redo1: return Call(&Tfmainform::RedoAction);
+    case MainCommand::StartanewGame1:
+        return Call(&Tfmainform::StartanewGame1Click);
+    case MainCommand::OpenSavedGame1:
+        return [this] { LoadSavedGame({}); };
+    case MainCommand::SaveGame1:
+        return Call(&Tfmainform::SaveGame);
+    case MainCommand::SaveGameas1:
+        return Call(&Tfmainform::SaveGameAs);
+    case MainCommand::SolvedPuzzles1:
+        return [this] { Dialogs.Completed->ShowList(); };
+    case MainCommand::Exit1:
+        return Call(&Tfmainform::Exit1Click);
+    case MainCommand::Undo1:
+        return Call(&Tfmainform::UndoAction);
+    case MainCommand::Redo1:
+        return Call(&Tfmainform::RedoAction);
     case MainCommand::Start1:
-    case MainCommand::StartResume: return Call(&Tfmainform::StartGame);
-    case MainCommand::Stop1: return Call(&Tfmainform::PauseGame);
-    case MainCommand::ResetBoard1: return Call(&Tfmainform::ResetBoard1Click);
-    case MainCommand::PuzzleEditor1: return Call(&Tfmainform::PuzzleEditor1Click);
-    case MainCommand::FileInformation1: return [this] { Dialogs.FileInfo->exec(); };
-    case MainCommand::Preferences1: return Call(&Tfmainform::Preferences1Click);
-    case MainCommand::Small1: return [this] { UseBoardSize(BoardSize::Small); };
-    case MainCommand::Medium1: return [this] { UseBoardSize(BoardSize::Large); };
-    case MainCommand::Contents1: return Call(&Tfmainform::Contents1Click);
-    case MainCommand::About1: return Call(&Tfmainform::About1Click);
+    case MainCommand::StartResume:
+        return Call(&Tfmainform::StartGame);
+    case MainCommand::Stop1:
+        return Call(&Tfmainform::PauseGame);
+    case MainCommand::ResetBoard1:
+        return Call(&Tfmainform::ResetBoard1Click);
+    case MainCommand::PuzzleEditor1:
+        return Call(&Tfmainform::PuzzleEditor1Click);
+    case MainCommand::FileInformation1:
+        return [this] { Dialogs.FileInfo->exec(); };
+    case MainCommand::Preferences1:
+        return Call(&Tfmainform::Preferences1Click);
+    case MainCommand::Small1:
+        return [this] { UseBoardSize(BoardSize::Small); };
+    case MainCommand::Medium1:
+        return [this] { UseBoardSize(BoardSize::Large); };
+    case MainCommand::Contents1:
+        return Call(&Tfmainform::Contents1Click);
+    case MainCommand::About1:
+        return Call(&Tfmainform::About1Click);
     }
     return {};
 }
 
-CommandEntry Tfmainform::Entry(const MainMenuEntry& entry) {
-    if (entry.IsSeparator())
-        return MenuSeparator();
-    const QString caption = QString::fromLatin1(entry.Caption);
-    if (entry.IsMenu()) {
-        std::vector<CommandEntry> items;
-        for (const MainMenuEntry& item : entry.Items)
-            items.push_back(Entry(item));
-        return SubMenu(entry.Name, caption, std::move(items));
-    }
-    CommandNames.emplace_back(entry.Name, entry.Command);
-    return MenuItem(entry.Name, caption, KeysOf(entry.Keys), Handler(entry.Command),
-                    ButtonOf(entry.Command));
-}
-
 void Tfmainform::CreateCommands() {
-    std::vector<CommandEntry> menus;
-    for (const MainMenuEntry& menu : MainMenus())
-        menus.push_back(Entry(menu));
+    TableCommands<MainCommand> table{
+        [this](MainCommand command) { return Handler(command); }, IconOf, MainToolButtons(), {}};
+    const std::vector<CommandEntry> menus = table.Menus(MainMenus());
+    const CommandEntry startResume =
+        MenuItem(StartResumeName, {}, {}, Handler(MainCommand::StartResume),
+                 table.ButtonOf(MainCommand::StartResume));
+    CommandNames = std::move(table.Names);
     CommandNames.emplace_back(StartResumeName, MainCommand::StartResume);
-    const CommandEntry startResume = MenuItem(StartResumeName, {}, {},
-                                              Handler(MainCommand::StartResume),
-                                              ButtonOf(MainCommand::StartResume));
     Commands = BuildCommandTable(*menuBar(), *Band.Panel1, {23, 22}, menus, {startResume});
     Commands.Action("Start1")->setIcon(Commands.Action(StartResumeName)->icon());
     UseMenuBanner(*menuBar(), QStringLiteral(" Quorvane"));

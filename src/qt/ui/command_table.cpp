@@ -57,6 +57,20 @@ CommandEntry MenuSeparator() {
     return {};
 }
 
+QKeySequence KeysOf(Shortcut keys) {
+    static const std::map<ShortcutKey, Qt::Key> qtKeys = {
+        {ShortcutKey::F1, Qt::Key_F1}, {ShortcutKey::F2, Qt::Key_F2},
+        {ShortcutKey::F5, Qt::Key_F5}, {ShortcutKey::F12, Qt::Key_F12},
+        {ShortcutKey::I, Qt::Key_I},   {ShortcutKey::K, Qt::Key_K},
+        {ShortcutKey::O, Qt::Key_O},   {ShortcutKey::S, Qt::Key_S},
+        {ShortcutKey::Z, Qt::Key_Z},   {ShortcutKey::Delete, Qt::Key_Delete},
+    };
+    const auto found = qtKeys.find(keys.Key);
+    if (found == qtKeys.end())
+        return {};
+    return QKeySequence(keys.Control ? (Qt::CTRL | found->second) : QKeyCombination(found->second));
+}
+
 QAction* CommandTable::Action(const std::string& name) const {
     return Find(Actions, name);
 }

@@ -2,6 +2,8 @@
 // tool button that triggers the same action and follows its enabled state.
 #pragma once
 
+#include "base/menu_table.h"
+
 #include <QKeySequence>
 #include <QSize>
 #include <QString>
@@ -69,3 +71,46 @@ private:
 CommandTable BuildCommandTable(QMenuBar& bar, QWidget& toolPanel, QSize buttonSize,
                                const std::vector<CommandEntry>& menus,
                                const std::vector<CommandEntry>& buttonsOnly = {});
+
+// The toolkit's key sequence of a table's shortcut.
+QKeySequence KeysOf(Shortcut keys);
+
+// The entries of a core table: each item with its handler and, when the table gives it one, its
+// tool button with the icon the window chooses. Every item's name and command are collected, for
+// the enabled states the window sets.
+template <typename C> struct TableCommands {
+    std::function<std::function<void()>(C)> HandlerOf;
+    std::function<QStyle::StandardPixmap(C)> IconOf;
+    const std::vector<ToolButtonRow<C>>& Buttons;
+    std::vector<std::pair<const char*, C>> Names;
+
+    std::optional<ToolButtonEntry> ButtonOf(C command) const {
+        for (const ToolButtonRow<C>& button : Buttons)
+            if (button.Command == command)
+                return ToolButtonEntry{button.Name, QString::fromLatin1(button.Hint), button.X,
+                                       IconOf(command)};
+        return std::nullopt;
+    }
+
+    CommandEntry Entry(const MenuEntry<C>& entry) {
+        if (entry.IsSeparator())
+            return MenuSeparator();
+        const QString caption = QString::fromLatin1(entry.Caption);
+        if (entry.IsMenu()) {
+            std::vector<CommandEntry> items;
+            for (const MenuEntry<C>& item : entry.Items)
+                items.push_back(Entry(item));
+            return SubMenu(entry.Name, caption, std::move(items));
+        }
+        Names.emplace_back(entry.Name, entry.Command);
+        return MenuItem(entry.Name, caption, KeysOf(entry.Keys), HandlerOf(entry.Command),
+                        ButtonOf(entry.Command));
+    }
+
+    std::vector<CommandEntry> Menus(const std::vector<MenuEntry<C>>& menus) {
+        std::vector<CommandEntry> made;
+        for (const MenuEntry<C>& menu : menus)
+            made.push_back(Entry(menu));
+        return made;
+    }
+};

@@ -12,11 +12,10 @@
 
 // These need the types of windows.h, which the headers above bring in.
 #include <commctrl.h>
+#include <cstdlib>
 #include <ole2.h>
 #include <shellapi.h>
 #include <shlobj.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -70,7 +69,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     WindowsHelpViewer help;
     Tfmainform mainform({registry, fonts, waiter, &hidesplash, clock, help, ProgramFolder(),
                          Arguments(), UserDataFolder(), PaintTimesFile()});
-    mainform.UseDialogs(MakeProgramDialogs(mainform, registry));
+    mainform.UseDialogs(MakeProgramDialogs(mainform, {registry, clock, help}));
     ShowWindow(mainform.Handle(), SW_SHOWNORMAL);
     SetForegroundWindow(mainform.Handle());
 

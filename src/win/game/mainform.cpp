@@ -1,12 +1,12 @@
 #include "game/mainform.h"
 
 #include "appearance/scheme_store.h"
+#include "base/path_text.h"
 #include "board/clue_fonts.h"
 #include "game/command_states.h"
 #include "game/completion.h"
 #include "game/game_texts.h"
 #include "game/main_menu.h"
-#include "game/main_menu_bar.h"
 #include "game/prompt_panel.h"
 #include "library/solved_records.h"
 #include "platform/clock.h"
@@ -15,17 +15,16 @@
 #include "platform/waiter.h"
 #include "settings/registry_failure.h"
 #include "settings/settings_keys.h"
-#include "base/path_text.h"
 #include "ui/command_ids.h"
 #include "ui/controls.h"
 #include "ui/file_dialogs.h"
+#include "ui/menu_bar.h"
 #include "ui/message_boxes.h"
 #include "ui/wide_text.h"
 
 // commctrl.h needs the types of windows.h.
-#include <commctrl.h>
-
 #include <algorithm>
+#include <commctrl.h>
 #include <fstream>
 
 namespace {
@@ -39,14 +38,22 @@ constexpr UINT ActivateMessage = WM_APP + 1;
 
 ToolGlyph GlyphOf(MainCommand command) {
     switch (command) {
-    case MainCommand::StartanewGame1: return ToolGlyph::NewPage;
-    case MainCommand::OpenSavedGame1: return ToolGlyph::OpenFolder;
-    case MainCommand::SaveGame1: return ToolGlyph::SaveDisk;
-    case MainCommand::StartResume: return ToolGlyph::Play;
-    case MainCommand::Stop1: return ToolGlyph::Pause;
-    case MainCommand::Undo1: return ToolGlyph::Back;
-    case MainCommand::Redo1: return ToolGlyph::Forward;
-    default: return ToolGlyph::Help;
+    case MainCommand::StartanewGame1:
+        return ToolGlyph::NewPage;
+    case MainCommand::OpenSavedGame1:
+        return ToolGlyph::OpenFolder;
+    case MainCommand::SaveGame1:
+        return ToolGlyph::SaveDisk;
+    case MainCommand::StartResume:
+        return ToolGlyph::Play;
+    case MainCommand::Stop1:
+        return ToolGlyph::Pause;
+    case MainCommand::Undo1:
+        return ToolGlyph::Back;
+    case MainCommand::Redo1:
+        return ToolGlyph::Forward;
+    default:
+        return ToolGlyph::Help;
     }
 }
 
@@ -65,7 +72,8 @@ std::optional<ToolGlyph> MenuImageOf(int id) {
 std::vector<ToolButtonSpec> ToolButtons() {
     std::vector<ToolButtonSpec> buttons;
     for (const MainToolButton& button : MainToolButtons())
-        buttons.push_back({CommandId(button.Command), button.X, GlyphOf(button.Command), button.Hint});
+        buttons.push_back(
+            {CommandId(button.Command), button.X, GlyphOf(button.Command), button.Hint});
     return buttons;
 }
 
@@ -86,19 +94,19 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
     Create(L"Tfmainform", Wide(CaptionText(Session_.Phase(), Session_.Game().Puzzle)),
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
            WS_EX_CONTEXTHELP, DesignedClientWidth, DesignedClientHeight, nullptr,
-           CreateMainMenuBar());
-    Shortcuts = CreateMainAccelerators();
-    Menus = std::make_unique<BannerMenus>(
-        GetMenu(Handle()), L" Quorvane", [](HDC dc, UINT id, int x, int y, bool disabled) {
-            const auto image = MenuImageOf(static_cast<int>(id));
-            if (image)
-                DrawToolGlyph(dc, *image, x, y, disabled);
-            return image.has_value();
-        });
-    Band = std::make_unique<ToolBand>(Handle(), ToolButtons());
+           CreateMenuBar(MainMenus(), CommandId));
+    Shortcuts = CreateAccelerators(MainMenus(), CommandId);
+    Menus = std::make_unique<BannerMenus>(GetMenu(Handle()), L" Quorvane",
+                                          [](HDC dc, UINT id, int x, int y, bool disabled) {
+                                              const auto image = MenuImageOf(static_cast<int>(id));
+                                              if (image)
+                                                  DrawToolGlyph(dc, *image, x, y, disabled);
+                                              return image.has_value();
+                                          });
+    Band = std::make_unique<ToolBand>(Handle(), ToolButtons(), SIZE{23, 22});
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
-                                 WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0,
-                                 0, 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+                                 WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0,
+                                 0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
     const int panelEdges[] = {100, 170, 220};
     SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
@@ -107,15 +115,17 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
         return BoardGeometry::Of(Session_.Game(), BoardSize_).HitTest(x, y);
     });
     Board->OnPress([this](const BoardPress& press) { FormMouseDown(press); },
-                   [this] { Shown = Hand1; SetCursor(Shown); });
+                   [this] {
+                       Shown = Hand1;
+                       SetCursor(Shown);
+                   });
     LayOutClient({DesignedClientWidth, DesignedClientHeight - ToolBandHeight - StatusBarHeight});
 
     // The board's colours come first: everything drawn afterwards uses them.
     const LoadedColours loaded = LoadBoardColours(Services.Registry);
     Colours = loaded.BoardColours;
     SchemeName = loaded.ActiveSchemeName;
-    Background = CreateSolidBrush(ColourOf(Colours, ColourRole::WindowBackground));
-    Board->SetBackground(ColourOf(Colours, ColourRole::WindowBackground));
+    UseWindowBackground();
 
     Folders_ = ResolveProgramFolders(Services.Registry, Services.ProgramFolder);
     for (int failed = PrepareFolders(Folders_, Services.UserDataFolder); failed > 0; --failed)
@@ -167,8 +177,8 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         break;
     case WM_MENUCHAR:
-        if (const LRESULT chosen =
-                Menus->MenuChar(static_cast<wchar_t>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam)))
+        if (const LRESULT chosen = Menus->MenuChar(static_cast<wchar_t>(LOWORD(wParam)),
+                                                   reinterpret_cast<HMENU>(lParam)))
             return chosen;
         break;
     case WM_DRAWITEM: {
@@ -219,30 +229,63 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void Tfmainform::Command(MainCommand command) {
     switch (command) {
-    case MainCommand::StartanewGame1: StartanewGame1Click(); break;
-    case MainCommand::OpenSavedGame1: Files.LoadSavedGame({}, Folders_.SavedGamesFolder); break;
-    case MainCommand::SaveGame1: Files.SaveGame(Folders_.SavedGamesFolder); break;
-    case MainCommand::SaveGameas1: Files.SaveGameAs(Folders_.SavedGamesFolder); break;
-    case MainCommand::SolvedPuzzles1: Dialogs->ShowSolvedPuzzles(); break;
+    case MainCommand::StartanewGame1:
+        StartanewGame1Click();
+        break;
+    case MainCommand::OpenSavedGame1:
+        Files.LoadSavedGame({}, Folders_.SavedGamesFolder);
+        break;
+    case MainCommand::SaveGame1:
+        Files.SaveGame(Folders_.SavedGamesFolder);
+        break;
+    case MainCommand::SaveGameas1:
+        Files.SaveGameAs(Folders_.SavedGamesFolder);
+        break;
+    case MainCommand::SolvedPuzzles1:
+        Dialogs->ShowSolvedPuzzles();
+        break;
     case MainCommand::Exit1:
         Files.SavePrompt(Folders_.SavedGamesFolder);
         // Leaving by the menu skips the close handling: the process ends at once.
         ExitProcess(0);
-    case MainCommand::Undo1: Show(Session_.Undo()); break;
-    case MainCommand::Redo1: Show(Session_.Redo()); break;
+    case MainCommand::Undo1:
+        Show(Session_.Undo());
+        break;
+    case MainCommand::Redo1:
+        Show(Session_.Redo());
+        break;
     case MainCommand::Start1:
-    case MainCommand::StartResume: Show(Session_.Start()); break;
-    case MainCommand::Stop1: Show(Session_.Pause()); break;
-    case MainCommand::ResetBoard1: ResetBoard1Click(); break;
-    case MainCommand::PuzzleEditor1: break;
-    case MainCommand::FileInformation1: Dialogs->ShowFileInformation(); break;
-    case MainCommand::Preferences1: break;
-    case MainCommand::Small1: UseBoardSize(BoardSize::Small); break;
-    case MainCommand::Medium1: UseBoardSize(BoardSize::Large); break;
+    case MainCommand::StartResume:
+        Show(Session_.Start());
+        break;
+    case MainCommand::Stop1:
+        Show(Session_.Pause());
+        break;
+    case MainCommand::ResetBoard1:
+        ResetBoard1Click();
+        break;
+    case MainCommand::PuzzleEditor1:
+        Dialogs->EditPuzzles(
+            {PitchOf(BoardSize_), Colours, Folders_.PuzzleFolder, Folders_.ProgramFolder});
+        break;
+    case MainCommand::FileInformation1:
+        Dialogs->ShowFileInformation();
+        break;
+    case MainCommand::Preferences1:
+        Preferences1Click();
+        break;
+    case MainCommand::Small1:
+        UseBoardSize(BoardSize::Small);
+        break;
+    case MainCommand::Medium1:
+        UseBoardSize(BoardSize::Large);
+        break;
     case MainCommand::Contents1:
         Services.Help.ShowHelp(Folders_.ProgramFolder / "Help" / "Quorvane.chm");
         break;
-    case MainCommand::About1: Dialogs->ShowAbout(); break;
+    case MainCommand::About1:
+        Dialogs->ShowAbout();
+        break;
     }
 }
 
@@ -283,10 +326,6 @@ std::filesystem::path Tfmainform::ChooseFileToOpen(const std::filesystem::path& 
     return OpenFileName(Handle(), folder, filter);
 }
 
-
-
-
-
 void Tfmainform::StartanewGame1Click() {
     std::filesystem::path shown = Folders_.PuzzleFolder;
     if (const auto chosen = Dialogs->ChooseNewGame(Folders_.PuzzleFolder, shown))
@@ -305,11 +344,28 @@ void Tfmainform::UseBoardSize(BoardSize size) {
     BoardSize_ = size;
     RebuildBoard();
     RepaintWindow();
-    CheckMenuRadioItem(GetMenu(Handle()), CommandId(MainCommand::Small1),
-                       CommandId(MainCommand::Medium1),
-                       CommandId(size == BoardSize::Small ? MainCommand::Small1
-                                                          : MainCommand::Medium1),
-                       MF_BYCOMMAND);
+    CheckMenuRadioItem(
+        GetMenu(Handle()), CommandId(MainCommand::Small1), CommandId(MainCommand::Medium1),
+        CommandId(size == BoardSize::Small ? MainCommand::Small1 : MainCommand::Medium1),
+        MF_BYCOMMAND);
+}
+
+void Tfmainform::Preferences1Click() {
+    const AppearanceChoice chosen =
+        Dialogs->ChooseAppearance({Colours, SchemeName}, PitchOf(BoardSize_));
+    Colours = chosen.BoardColours;
+    SchemeName = chosen.ActiveSchemeName;
+    // Without a game the board is not drawn, but the background still takes the colour.
+    UseWindowBackground();
+    RebuildBoard();
+    RepaintWindow();
+}
+
+void Tfmainform::UseWindowBackground() {
+    if (Background != nullptr)
+        DeleteObject(Background);
+    Background = CreateSolidBrush(ColourOf(Colours, ColourRole::WindowBackground));
+    Board->SetBackground(ColourOf(Colours, ColourRole::WindowBackground));
 }
 
 void Tfmainform::FormMouseDown(const BoardPress& press) {
@@ -375,7 +431,8 @@ void Tfmainform::UpdateCommandStates() {
     const HMENU menu = GetMenu(Handle());
     for (int id = CommandIdBase; IsCommandId(id); ++id) {
         const bool enabled = CommandEnabled(CommandOf(id), states);
-        EnableMenuItem(menu, static_cast<UINT>(id), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+        EnableMenuItem(menu, static_cast<UINT>(id),
+                       MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
         Band->Enable(id, enabled);
     }
 }
@@ -384,9 +441,7 @@ void Tfmainform::RebuildBoard() {
     if (!Session_.Loaded())
         return;
     const auto started = std::chrono::steady_clock::now();
-    DeleteObject(Background);
-    Background = CreateSolidBrush(ColourOf(Colours, ColourRole::WindowBackground));
-    Board->SetBackground(ColourOf(Colours, ColourRole::WindowBackground));
+    UseWindowBackground();
     const ClueFont& face = ClueFontFor(BoardSize_);
     ClueFace = Services.Fonts.Face(std::string(face.FaceName), CluePointSize, true);
     RedrawBoard();
@@ -398,8 +453,8 @@ void Tfmainform::RebuildBoard() {
 }
 
 void Tfmainform::RedrawBoard() {
-    const PixelRect changed = Renderer.Update(
-        GameBoardScene(Session_.Game(), BoardSize_, Colours, *ClueFace), Image);
+    const PixelRect changed =
+        Renderer.Update(GameBoardScene(Session_.Game(), BoardSize_, Colours, *ClueFace), Image);
     Board->ShowImage(Image, changed);
 }
 

@@ -1,9 +1,11 @@
 // The main window: the menus, the tool band, the status bar, the board and the life of one game.
 #pragma once
 
+#include "appearance/appearance_choice.h"
 #include "appearance/colour_scheme.h"
 #include "board/board_geometry.h"
 #include "board/board_view.h"
+#include "editor/editor_settings.h"
 #include "game/game_files.h"
 #include "game/game_session.h"
 #include "game/startup_files.h"
@@ -32,12 +34,16 @@ class MainformDialogs {
 public:
     virtual ~MainformDialogs() = default;
     virtual void ShowLoaded(const PuzzleRecord& puzzle) = 0; // fills the file information
-    virtual std::optional<std::filesystem::path> ChooseNewGame(const std::filesystem::path& folder,
-                                                               std::filesystem::path& shownFolder) = 0;
+    virtual std::optional<std::filesystem::path>
+    ChooseNewGame(const std::filesystem::path& folder, std::filesystem::path& shownFolder) = 0;
     virtual bool Congratulate(const std::string& text) = 0;
     virtual void ShowFileInformation() = 0;
     virtual void ShowSolvedPuzzles() = 0;
     virtual void ShowAbout() = 0;
+    // The puzzle editor, modal, with the main window's settings.
+    virtual void EditPuzzles(const EditorSettings& settings) = 0;
+    // The preferences dialog on the colours in force; Cancel gives them back as they were.
+    virtual AppearanceChoice ChooseAppearance(const AppearanceChoice& current, CellPitch pitch) = 0;
 };
 
 struct MainformServices {
@@ -80,6 +86,10 @@ private:
     void StartanewGame1Click();
     void ResetBoard1Click();
     void UseBoardSize(BoardSize size);
+    // The preferences dialog, then the board drawn afresh in the colours in force, OK or Cancel.
+    void Preferences1Click();
+    // The window's background and the board's blank room take the scheme's window colour.
+    void UseWindowBackground();
     void FormMouseDown(const BoardPress& press);
     void Show(const SessionChange& change) override;
     void ShowError(const std::string& text) override;

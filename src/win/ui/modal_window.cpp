@@ -28,7 +28,7 @@ int ModalWindow::ShowModal() {
         }
         if (got == -1)
             break;
-        if (IsDialogMessageW(Handle(), &message))
+        if (TranslateShortcut(message) || IsDialogMessageW(Handle(), &message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -38,6 +38,14 @@ int ModalWindow::ShowModal() {
         EnableWindow(owner, TRUE);
     ShowWindow(Handle(), SW_HIDE);
     return Result;
+}
+
+void ModalWindow::SetOwner(HWND owner) {
+    SetWindowLongPtrW(Handle(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
+}
+
+bool ModalWindow::TranslateShortcut(MSG&) const {
+    return false;
 }
 
 void ModalWindow::EndModal(int result) {

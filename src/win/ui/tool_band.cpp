@@ -10,8 +10,6 @@ namespace {
 
 constexpr int BevelHeight = 2;
 constexpr int PanelHeight = 26;
-constexpr int ButtonWidth = 23;
-constexpr int ButtonHeight = 22;
 constexpr int ButtonTop = 2;
 
 void Polygon(HDC dc, std::initializer_list<POINT> points) {
@@ -88,16 +86,18 @@ void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
     DeleteObject(pen);
 }
 
-ToolBand::ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons) : Specs(buttons) {
+ToolBand::ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons, SIZE buttonSize)
+    : Specs(buttons), ButtonSize(buttonSize) {
     Bevel1 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, 0, 0, BevelHeight);
     Bevel2 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, BevelHeight + PanelHeight, 0,
                         BevelHeight);
-    Hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                            0, 0, 0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    Hints = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0,
+                            0, 0, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ToolButtonSpec& spec : Specs) {
         // The buttons are the window's own children, so their commands reach it directly.
-        const HWND button = AddControl(parent, WC_BUTTONW, L"", BS_OWNERDRAW, spec.X,
-                                       BevelHeight + ButtonTop, ButtonWidth, ButtonHeight, spec.Id);
+        const HWND button =
+            AddControl(parent, WC_BUTTONW, L"", BS_OWNERDRAW, spec.X, BevelHeight + ButtonTop,
+                       ButtonSize.cx, ButtonSize.cy, spec.Id);
         std::wstring hint = Wide(spec.Hint);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
@@ -127,7 +127,7 @@ void ToolBand::PaintPanel(HDC dc, int width) const {
 int ToolBand::NeededWidth() const {
     if (Specs.empty())
         return 0;
-    return Specs.back().X + ButtonWidth + Specs.front().X;
+    return Specs.back().X + ButtonSize.cx + Specs.front().X;
 }
 
 void ToolBand::Enable(int id, bool enabled) const {

@@ -2,11 +2,11 @@
 // and their hints, a second bevel.
 #pragma once
 
-#define WIN32_LEAN_AND_MEAN
-#include <windows.h>
-
 #include <string>
 #include <vector>
+
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
 
 // Rows 0 to 29 of the client area; what the window shows starts below it.
 constexpr int ToolBandHeight = 30;
@@ -29,7 +29,8 @@ struct ToolButtonSpec {
 
 class ToolBand {
 public:
-    ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons);
+    // Every button has the size given and stands at y = 2 in the panel.
+    ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons, SIZE buttonSize);
     ~ToolBand();
     ToolBand(const ToolBand&) = delete;
     ToolBand& operator=(const ToolBand&) = delete;
@@ -51,4 +52,5 @@ private:
     HWND Hints;
     std::vector<HWND> Buttons;
     std::vector<ToolButtonSpec> Specs;
+    SIZE ButtonSize;
 };
