@@ -60,19 +60,21 @@ public:
             << "the editor's grid after " << after;
     }
 
-    // A left press at the client point, which the core takes for the cell it hits, if any.
-    void PressAt(int x, int y) {
-        ASSERT_TRUE(ClickAt(Editor.X + x, Editor.Y + y, MouseButton::Left));
+    // A press at the client point, which the core takes for the cell it hits, if any.
+    void PressAt(int x, int y, ButtonKind button = ButtonKind::Left) {
+        ASSERT_TRUE(ClickAt(Editor.X + x, Editor.Y + y,
+                            button == ButtonKind::Left ? MouseButton::Left : MouseButton::Right));
         const auto target = EditorGridGeometry(Document.Record(), Pitch)
                                 .HitTest(x - GridLeft, y - GridTop);
         if (target)
-            Document.Press(target->Col, target->Row, ButtonKind::Left);
+            Document.Press(target->Col, target->Row, button);
     }
 
-    void PressCell(int column, int row) {
+    void PressCell(int column, int row, ButtonKind button = ButtonKind::Left) {
         const PixelRect box = EditorGridGeometry(Document.Record(), Pitch)
                                   .BoxOf({BoardArea::GridCell, column, row});
-        PressAt(GridLeft + (box.Left + box.Right) / 2, GridTop + (box.Top + box.Bottom) / 2);
+        PressAt(GridLeft + (box.Left + box.Right) / 2, GridTop + (box.Top + box.Bottom) / 2,
+                button);
     }
 
 private:
@@ -161,8 +163,9 @@ TEST(WindowsEditor, DrawsSavesAndImportsAsTheCoreDoes) {
     puzzle.PressCell(5, 3);
     puzzle.PressCell(15, 15);
     puzzle.ExpectGridAsDrawn("three presses");
-    puzzle.PressCell(5, 3);
-    puzzle.ExpectGridAsDrawn("a second press on a cell");
+    puzzle.PressCell(5, 3, ButtonKind::Right);
+    puzzle.PressCell(9, 4, ButtonKind::Right);
+    puzzle.ExpectGridAsDrawn("right presses on a filled and an empty cell");
     // The last column's right edge: client X 249 is in column 15, 250 and 251 are beyond the grid.
     const PixelRect first = EditorGridGeometry(puzzle.Document.Record(), Pitch)
                                 .BoxOf({BoardArea::GridCell, 0, 2});
