@@ -76,8 +76,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     MSG message{};
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         // Shortcuts reach the main window whichever of its children has the focus.
-        if (GetAncestor(message.hwnd, GA_ROOT) == mainform.Handle() &&
-            mainform.TranslateShortcut(message))
+        if (mainform.TranslateShortcut(message))
             continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -7,8 +7,8 @@
 #include "platform/clue_face_library.h"
 #include "platform/guid_source.h"
 #include "platform/user_name_source.h"
+#include "ui/command_frame.h"
 #include "ui/file_dialogs.h"
-#include "ui/menu_bar.h"
 #include "ui/message_boxes.h"
 #include "ui/wide_text.h"
 
@@ -32,8 +32,11 @@ std::optional<EditorCommand> CommandOf(int id) {
     return static_cast<EditorCommand>(id - CommandIdBase);
 }
 
-std::optional<ToolGlyph> GlyphOf(EditorCommand command) {
-    switch (command) {
+std::optional<ToolGlyph> GlyphOf(int id) {
+    const auto command = CommandOf(id);
+    if (!command)
+        return std::nullopt;
+    switch (*command) {
     case EditorCommand::New1:
         return ToolGlyph::NewPage;
     case EditorCommand::Open1:
@@ -45,14 +48,6 @@ std::optional<ToolGlyph> GlyphOf(EditorCommand command) {
     default:
         return std::nullopt;
     }
-}
-
-std::vector<ToolButtonSpec> ToolButtons() {
-    std::vector<ToolButtonSpec> buttons;
-    for (const EditorToolButton& button : EditorToolButtons())
-        buttons.push_back(
-            {CommandId(button.Command), button.X, *GlyphOf(button.Command), button.Hint});
-    return buttons;
 }
 
 COLORREF WindowColour(const ColourSet& colours) {
@@ -67,16 +62,8 @@ Tffeditor::Tffeditor(HWND owner, EditorServices services) : Services(std::move(s
     // The designed size is the whole window's, frame and menu bar included.
     SetWindowPos(Handle(), nullptr, 0, 0, DesignedWidth, DesignedHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    Shortcuts = CreateAccelerators(EditorMenus(), CommandId);
-    Menus = std::make_unique<BannerMenus>(
-        GetMenu(Handle()), L" Puzzle Editor", [](HDC dc, UINT id, int x, int y, bool disabled) {
-            const auto command = CommandOf(static_cast<int>(id));
-            const auto glyph = command ? GlyphOf(*command) : std::nullopt;
-            if (glyph)
-                DrawToolGlyph(dc, *glyph, x, y, disabled);
-            return glyph.has_value();
-        });
-    Band = std::make_unique<ToolBand>(Handle(), ToolButtons(), SIZE{23, 23});
+    Frame = std::make_unique<CommandFrame>(Handle(), EditorMenus(), EditorToolButtons(), CommandId,
+                                           GlyphOf, L" Puzzle Editor", SIZE{23, 23});
     Board = std::make_unique<BoardView>(Handle(), BoardLeft, BoardTop - ToolBandHeight);
     Board->SetHitTest([this](int x, int y) {
         return EditorGridGeometry(Document.Record(), Pitch).HitTest(x, y);
@@ -94,15 +81,12 @@ Tffeditor::Tffeditor(HWND owner, EditorServices services) : Services(std::move(s
 
 Tffeditor::~Tffeditor() {
     CancelCheck();
-    if (Shortcuts != nullptr)
-        DestroyAcceleratorTable(Shortcuts);
     if (Background != nullptr)
         DeleteObject(Background);
 }
 
 bool Tffeditor::TranslateShortcut(MSG& message) const {
-    return GetAncestor(message.hwnd, GA_ROOT) == Handle() &&
-           TranslateAcceleratorW(Handle(), Shortcuts, &message) != 0;
+    return Frame->TranslateShortcut(Handle(), message);
 }
 
 void Tffeditor::Edit(const EditorSettings& settings) {
@@ -118,6 +102,8 @@ void Tffeditor::Edit(const EditorSettings& settings) {
 }
 
 LRESULT Tffeditor::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = Frame ? Frame->Message(message, wParam, lParam) : std::nullopt)
+        return *handled;
     switch (message) {
     case OpenedMessage:
         NewPuzzle();
@@ -142,21 +128,6 @@ LRESULT Tffeditor::Message(UINT message, WPARAM wParam, LPARAM lParam) {
                 CancelCheck();
             return 0;
         }
-        break;
-    case WM_MEASUREITEM:
-        if (Menus->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
-            return TRUE;
-        break;
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (Menus->Draw(item) || Band->Draw(item))
-            return TRUE;
-        break;
-    }
-    case WM_MENUCHAR:
-        if (const LRESULT chosen = Menus->MenuChar(static_cast<wchar_t>(LOWORD(wParam)),
-                                                   reinterpret_cast<HMENU>(lParam)))
-            return chosen;
         break;
     case WM_SIZE:
         LayOutClient();
@@ -339,7 +310,7 @@ void Tffeditor::UpdateCommandStates() {
         const bool enabled = EditorCommandEnabled(*CommandOf(id), shown);
         EnableMenuItem(bar, static_cast<UINT>(id),
                        MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        Band->Enable(id, enabled);
+        Frame->Tools().Enable(id, enabled);
     }
     DrawMenuBar(Handle());
 }
@@ -362,7 +333,7 @@ void Tffeditor::UseWindowBackground() {
 void Tffeditor::LayOutClient() {
     RECT client{};
     GetClientRect(Handle(), &client);
-    Band->LayOut(client.right);
+    Frame->Tools().LayOut(client.right);
     Board->Place(0, ToolBandHeight,
                  {client.right, std::max<LONG>(0, client.bottom - ToolBandHeight)});
 }
@@ -373,6 +344,6 @@ void Tffeditor::Paint() {
     FillRect(dc, &paint.rcPaint, Background);
     RECT client{};
     GetClientRect(Handle(), &client);
-    Band->PaintPanel(dc, client.right);
+    Frame->Tools().PaintPanel(dc, client.right);
     EndPaint(Handle(), &paint);
 }

@@ -9,9 +9,8 @@
 #include "editor/editor_settings.h"
 #include "fonts/raster_font.h"
 #include "render/board_renderer.h"
-#include "ui/banner_menus.h"
+#include "ui/command_frame.h"
 #include "ui/modal_window.h"
-#include "ui/tool_band.h"
 
 #include <atomic>
 #include <filesystem>
@@ -92,10 +91,8 @@ private:
     PixelImage Image;
     BoardRenderer Renderer;
     std::optional<RasterFont> MarkFace_;
-    HACCEL Shortcuts = nullptr;
     HBRUSH Background = nullptr;
-    std::unique_ptr<BannerMenus> Menus;
-    std::unique_ptr<ToolBand> Band;
+    std::unique_ptr<CommandFrame> Frame;
     std::unique_ptr<BoardView> Board;
 
     // The check runs on a thread of its own, which posts its result back to the window; a result

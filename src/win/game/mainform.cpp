@@ -15,10 +15,10 @@
 #include "platform/waiter.h"
 #include "settings/registry_failure.h"
 #include "settings/settings_keys.h"
+#include "ui/command_frame.h"
 #include "ui/command_ids.h"
 #include "ui/controls.h"
 #include "ui/file_dialogs.h"
-#include "ui/menu_bar.h"
 #include "ui/message_boxes.h"
 #include "ui/wide_text.h"
 
@@ -69,14 +69,6 @@ std::optional<ToolGlyph> MenuImageOf(int id) {
     return std::nullopt;
 }
 
-std::vector<ToolButtonSpec> ToolButtons() {
-    std::vector<ToolButtonSpec> buttons;
-    for (const MainToolButton& button : MainToolButtons())
-        buttons.push_back(
-            {CommandId(button.Command), button.X, GlyphOf(button.Command), button.Hint});
-    return buttons;
-}
-
 COLORREF ColourOf(const ColourSet& colours, ColourRole role) {
     return static_cast<COLORREF>(colours[static_cast<int>(role)]);
 }
@@ -95,15 +87,8 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
            WS_EX_CONTEXTHELP, DesignedClientWidth, DesignedClientHeight, nullptr,
            CreateMenuBar(MainMenus(), CommandId));
-    Shortcuts = CreateAccelerators(MainMenus(), CommandId);
-    Menus = std::make_unique<BannerMenus>(GetMenu(Handle()), L" Quorvane",
-                                          [](HDC dc, UINT id, int x, int y, bool disabled) {
-                                              const auto image = MenuImageOf(static_cast<int>(id));
-                                              if (image)
-                                                  DrawToolGlyph(dc, *image, x, y, disabled);
-                                              return image.has_value();
-                                          });
-    Band = std::make_unique<ToolBand>(Handle(), ToolButtons(), SIZE{23, 22});
+    Frame = std::make_unique<CommandFrame>(Handle(), MainMenus(), MainToolButtons(), CommandId,
+                                           MenuImageOf, L" Quorvane", SIZE{23, 22});
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0,
                                  0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
@@ -145,17 +130,17 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
 }
 
 Tfmainform::~Tfmainform() {
-    if (Shortcuts != nullptr)
-        DestroyAcceleratorTable(Shortcuts);
     if (Background != nullptr)
         DeleteObject(Background);
 }
 
 bool Tfmainform::TranslateShortcut(MSG& message) const {
-    return TranslateAcceleratorW(Handle(), Shortcuts, &message) != 0;
+    return Frame->TranslateShortcut(Handle(), message);
 }
 
 LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = Frame ? Frame->Message(message, wParam, lParam) : std::nullopt)
+        return *handled;
     switch (message) {
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && !Activated) {
@@ -172,21 +157,6 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    case WM_MEASUREITEM:
-        if (Menus->Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
-            return TRUE;
-        break;
-    case WM_MENUCHAR:
-        if (const LRESULT chosen = Menus->MenuChar(static_cast<wchar_t>(LOWORD(wParam)),
-                                                   reinterpret_cast<HMENU>(lParam)))
-            return chosen;
-        break;
-    case WM_DRAWITEM: {
-        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (Menus->Draw(item) || Band->Draw(item))
-            return TRUE;
-        break;
-    }
     case WM_TIMER:
         if (wParam == Timer1)
             Show(Session_.Tick());
@@ -433,7 +403,7 @@ void Tfmainform::UpdateCommandStates() {
         const bool enabled = CommandEnabled(CommandOf(id), states);
         EnableMenuItem(menu, static_cast<UINT>(id),
                        MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-        Band->Enable(id, enabled);
+        Frame->Tools().Enable(id, enabled);
     }
 }
 
@@ -445,7 +415,7 @@ void Tfmainform::RebuildBoard() {
     const ClueFont& face = ClueFontFor(BoardSize_);
     ClueFace = Services.Fonts.Face(std::string(face.FaceName), CluePointSize, true);
     RedrawBoard();
-    Board->SetLeastContentWidth(std::max(Band->NeededWidth(), 220));
+    Board->SetLeastContentWidth(std::max(Frame->Tools().NeededWidth(), 220));
     const SIZE available = AvailableClientSize();
     LayOutClient(Board->SizeFor({available.cx, available.cy - ToolBandHeight - StatusBarHeight}));
     RepaintWindow();
@@ -481,7 +451,7 @@ void Tfmainform::LayOutClient(SIZE view) {
         SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy + height - client.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     KeepOnWorkArea(Handle());
-    Band->LayOut(width);
+    Frame->Tools().LayOut(width);
     Board->Place(0, ToolBandHeight, view);
     MoveWindow(StatusBar1, 0, height - StatusBarHeight, width, StatusBarHeight, TRUE);
 }
@@ -501,7 +471,7 @@ void Tfmainform::Paint() {
     FillRect(dc, &paint.rcPaint, Background);
     RECT client{};
     GetClientRect(Handle(), &client);
-    Band->PaintPanel(dc, client.right);
+    Frame->Tools().PaintPanel(dc, client.right);
     const std::string prompt = PromptText(Session_.Phase(), Session_.Game().ElapsedSeconds);
     if (!prompt.empty())
         DrawPromptPanel(dc, client, prompt);

@@ -10,8 +10,7 @@
 #include "game/game_session.h"
 #include "game/startup_files.h"
 #include "render/board_renderer.h"
-#include "ui/banner_menus.h"
-#include "ui/tool_band.h"
+#include "ui/command_frame.h"
 #include "ui/window.h"
 
 #include <chrono>
@@ -129,10 +128,8 @@ private:
     HCURSOR Hand1 = nullptr;
     HCURSOR Hand2 = nullptr;
     HCURSOR Shown = nullptr;
-    HACCEL Shortcuts = nullptr;
     HBRUSH Background = nullptr;
-    std::unique_ptr<BannerMenus> Menus;
-    std::unique_ptr<ToolBand> Band;
+    std::unique_ptr<CommandFrame> Frame;
     std::unique_ptr<BoardView> Board;
     // When the press being answered reached the window, until its box is on screen.
     std::optional<std::chrono::steady_clock::time_point> PressReached;
