@@ -2,6 +2,7 @@
 #include "solver/puzzle_solver.h"
 
 #include "solver/grid_probing.h"
+#include "solver/learning_search.h"
 #include "solver/sat_search.h"
 #include "solver/solver_grid.h"
 #include "solver/tree_search.h"
@@ -74,6 +75,10 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
     report.DecidedBy = SolveStage::Search;
     if (backEnd == SearchBackEnd::Tree) {
         SearchTree(grid, nodes, report, nullptr);
+        return;
+    }
+    if (backEnd == SearchBackEnd::Learning) {
+        SearchLearning(grid, nodes, report);
         return;
     }
     if (backEnd == SearchBackEnd::ShortSearchThenSat) {

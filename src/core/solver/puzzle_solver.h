@@ -20,7 +20,7 @@ enum class Verdict {
 enum class SolveStage {
     Lines,   // line solving alone, or clues that cannot be laid out at all
     Probing, // trying each value of the cells beside known ones
-    Search,  // the depth-first search back end
+    Search,  // the depth-first or the learning search back end
     Sat,     // the SAT back end
 };
 
@@ -31,6 +31,8 @@ enum class SearchBackEnd {
     ShortSearchThenSat,
     Sat,  // CaDiCaL over each line's automaton; much the faster on the hardest puzzles
     Tree, // depth-first guessing with probing at every node, until it ends
+    // A search that learns a clause from each conflict, with the line solver as its propagator
+    Learning,
 };
 
 // The largest width and height the solver accepts.

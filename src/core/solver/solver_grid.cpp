@@ -7,7 +7,8 @@
 SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* cancel)
     : Width_(clues.Width), Height_(clues.Height),
       Lines_(static_cast<std::size_t>(Width_ + Height_)),
-      Solved(Lines_.size(), LineState{~LineBits{0}, ~LineBits{0}}), UnknownCells(Width_ * Height_),
+      Solved(Lines_.size(), LineState{~LineBits{0}, ~LineBits{0}}),
+      SettledBy_(static_cast<std::size_t>(Width_ * Height_), -1), UnknownCells(Width_ * Height_),
       NewlyKnown(Lines_.size()), Cancel(cancel) {
     auto keepRuns = [this](const std::vector<int>& runs) {
         std::vector<int>& kept = Runs_.emplace_back();
@@ -34,12 +35,12 @@ LineCell SolverGrid::At(int cell) const {
 }
 
 void SolverGrid::Assign(int cell, LineCell value) {
-    Settle(cell, value);
+    Settle(cell, value, -1);
     Enqueue(cell / Width_, 1);
     Enqueue(Height_ + cell % Width_, 1);
 }
 
-void SolverGrid::Settle(int cell, LineCell value) {
+void SolverGrid::Settle(int cell, LineCell value, int line) {
     const int x = cell % Width_;
     const int y = cell / Width_;
     LineState& row = Lines_[y];
@@ -52,6 +53,7 @@ void SolverGrid::Settle(int cell, LineCell value) {
         column.Empty.Add(y);
     }
     Trail.push_back(cell);
+    SettledBy_[cell] = line;
     --UnknownCells;
 }
 
@@ -78,7 +80,9 @@ int SolverGrid::TakeMostPromisingLine() {
 bool SolverGrid::Propagate() {
     while (!Queue.empty()) {
         const int line = TakeMostPromisingLine();
-        if (Cancelled() || !SolveQueuedLine(line)) {
+        const bool cancelled = Cancelled();
+        if (cancelled || !SolveQueuedLine(line)) {
+            FailedLine_ = cancelled ? -1 : line;
             for (int waiting : Queue)
                 NewlyKnown[waiting] = 0;
             Queue.clear();
@@ -101,7 +105,7 @@ bool SolverGrid::SolveQueuedLine(int line) {
     while (learnt != 0) {
         const int low = LowestCell(learnt);
         learnt &= learnt - 1;
-        Settle(CellOf(line, low), after.Filled.Has(low) ? LineCell::Filled : LineCell::Empty);
+        Settle(CellOf(line, low), after.Filled.Has(low) ? LineCell::Filled : LineCell::Empty, line);
         Enqueue(IsRow(line) ? Height_ + low : low, 1);
     }
     return true;

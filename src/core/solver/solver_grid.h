@@ -24,6 +24,10 @@ public:
     // Solves queued lines until none changes; false on a contradiction or a cancel, either of
     // which empties the queue.
     bool Propagate();
+    // The line whose solve found no arrangement in the last failed propagation; -1 after a cancel.
+    int FailedLine() const { return FailedLine_; }
+    // The line whose solve settled a known cell, or -1 for a cell set by Assign.
+    int SettledBy(int cell) const { return SettledBy_[cell]; }
     bool Cancelled() const { return Cancel != nullptr && Cancel->load(std::memory_order_relaxed); }
     std::size_t TrailMark() const { return Trail.size(); }
     // The cells set since the mark, in the order they were set.
@@ -60,7 +64,7 @@ public:
     const LineState& Line(int line) const { return Lines_[line]; }
 
 private:
-    void Settle(int cell, LineCell value);
+    void Settle(int cell, LineCell value, int line);
     void Enqueue(int line, int newlyKnown);
     int TakeMostPromisingLine();
     bool SolveQueuedLine(int line);
@@ -72,6 +76,8 @@ private:
     // The state each line was in when the line solver last left it; equal means nothing to do.
     std::vector<LineState> Solved;
     std::vector<int> Trail;
+    std::vector<int> SettledBy_;
+    int FailedLine_ = -1;
     int UnknownCells;
     // Cells newly known in each queued line since it was queued; 0 for a line not queued.
     std::vector<int> NewlyKnown;
