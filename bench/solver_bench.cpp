@@ -5,9 +5,14 @@
 #include "solver/puzzle_solver.h"
 
 #include <algorithm>
+#include <atomic>
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
 #include <random>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -31,17 +36,51 @@ struct SolveTimes {
     int Stages[4] = {};
 };
 
+// Cancels a solve from a thread of its own once it has run for the cap, and otherwise ends with it.
+class SolveCap {
+public:
+    SolveCap(std::chrono::seconds cap, std::atomic<bool>& cancel)
+        : Waiter([this, cap, &cancel] {
+              std::unique_lock lock(Mutex);
+              if (!Ended.wait_for(lock, cap, [this] { return Done; }))
+                  cancel = true;
+          }) {}
+    ~SolveCap() {
+        {
+            std::lock_guard lock(Mutex);
+            Done = true;
+        }
+        Ended.notify_one();
+        Waiter.join();
+    }
+
+private:
+    std::mutex Mutex;
+    std::condition_variable Ended;
+    bool Done = false;
+    std::thread Waiter;
+};
+
+// A cap of 0 seconds lets each solve run to its end.
 SolveTimes TimeSolves(const std::vector<Picture>& pictures, Given given, SolveBudget budget = {},
-                      SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat) {
+                      SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat,
+                      std::chrono::seconds cap = std::chrono::seconds{0}) {
     SolveTimes times;
     for (const Picture& picture : pictures) {
         const NonogramClues clues = CluesOf(picture);
+        std::atomic<bool> cancel = false;
+        std::optional<SolveCap> timer;
+        if (cap.count() > 0) {
+            budget.Cancel = &cancel;
+            timer.emplace(cap, cancel);
+        }
         const auto start = std::chrono::steady_clock::now();
         const SolveReport report = given == Given::Drawing
                                        ? SolveDrawnPuzzle(picture, budget, backEnd)
                                        : SolvePuzzle(clues, budget, backEnd);
         times.Seconds.push_back(
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        timer.reset();
         ++times.Verdicts[static_cast<int>(report.Outcome)];
         ++times.Stages[static_cast<int>(report.DecidedBy)];
     }
@@ -110,10 +149,10 @@ std::vector<Picture> Random30() {
 // default starts with a short search and leaves the rest to SAT; with the drawing, as the editor
 // and puzzle files give it, a search near the drawing settles nearly every puzzle.
 void VerdictRandom30(benchmark::State& state, Given given, SearchBackEnd backEnd,
-                     SolveBudget budget) {
+                     SolveBudget budget, std::chrono::seconds cap = std::chrono::seconds{0}) {
     const std::vector<Picture> pictures = Random30();
     for (auto _ : state)
-        Count(state, TimeSolves(pictures, given, budget, backEnd));
+        Count(state, TimeSolves(pictures, given, budget, backEnd, cap));
 }
 BENCHMARK_CAPTURE(VerdictRandom30, Drawing, Given::Drawing, SearchBackEnd::ShortSearchThenSat,
                   SolveBudget{})
@@ -130,6 +169,15 @@ BENCHMARK_CAPTURE(VerdictRandom30, Tree, Given::Clues, SearchBackEnd::Tree,
                   SolveBudget{.MaxSearchNodes = 200'000})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
+// The learning search leaves a few puzzles to run for minutes, so each has a minute at most.
+BENCHMARK_CAPTURE(VerdictRandom30, Learning, Given::Clues, SearchBackEnd::Learning, SolveBudget{},
+                  std::chrono::seconds{60})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom30, LearningDrawing, Given::Drawing, SearchBackEnd::Learning,
+                  SolveBudget{}, std::chrono::seconds{60})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 // From clues alone these take minutes in all.
 void VerdictRandom50(benchmark::State& state, Given given) {
@@ -144,6 +192,23 @@ BENCHMARK_CAPTURE(VerdictRandom50, Drawing, Given::Drawing)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(VerdictRandom50, Clues, Given::Clues)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// 50 pictures at 50 % from clues alone, one at a time with a minute each: the unknown counter
+// says how many the cap cut short.
+void VerdictRandom50Capped(benchmark::State& state, SearchBackEnd backEnd) {
+    std::mt19937 random(50);
+    std::vector<Picture> pictures;
+    for (int i = 0; i < 50; ++i)
+        pictures.push_back(RandomPicture(random, 50, 50));
+    for (auto _ : state)
+        Count(state, TimeSolves(pictures, Given::Clues, {}, backEnd, std::chrono::seconds{60}));
+}
+BENCHMARK_CAPTURE(VerdictRandom50Capped, ShortSearchThenSat, SearchBackEnd::ShortSearchThenSat)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom50Capped, Learning, SearchBackEnd::Learning)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
