@@ -23,9 +23,11 @@ bool SameVerdict(Verdict a, Verdict b) {
 }
 
 // The learning search on a grid that only line solving has been through, so that small puzzles
-// give it conflicts to learn from, where probing first would settle most of them.
-SolveReport LearnAfterLines(const NonogramClues& clues, const LearningOptions& options = {},
+// give it conflicts to learn from, where probing first would settle most of them. Without the
+// look near the first solution, a second is found only after the first is ruled out.
+SolveReport LearnAfterLines(const NonogramClues& clues, LearningOptions options = {},
                             SolveBudget budget = {}) {
+    options.LookNearFirst = false;
     SolverGrid grid(clues, budget.Cancel);
     SearchNodes nodes(budget.MaxSearchNodes, budget.Cancel);
     SolveReport report;

@@ -108,7 +108,8 @@ private:
         for (std::size_t mark : LevelMarks)
             exclusion.push_back(FalseLiteralOf(TrailAt(mark)));
         Backjump(0);
-        if (SearchNearSolution(Grid, Nodes, *report.First, report) || Grid.Cancelled())
+        if ((Options.LookNearFirst && SearchNearSolution(Grid, Nodes, *report.First, report)) ||
+            Grid.Cancelled())
             return;
         AfterFirst = true;
         if (exclusion.empty()) {

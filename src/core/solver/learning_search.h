@@ -20,6 +20,9 @@ struct LearningOptions {
     // Called with every clause learnt from a conflict. Until the first solution is found each is
     // implied by the clues; after it, by the clues with that solution ruled out (`afterFirst`).
     std::function<void(std::span<const CellLiteral> clause, bool afterFirst)> OnLearnt;
+    // Whether a second solution is first looked for near the first; without that look, the
+    // clause that rules the first out is what leads to a second.
+    bool LookNearFirst = true;
 };
 
 // Searches a propagated grid until two solutions are found or none is left, and sets the report's
