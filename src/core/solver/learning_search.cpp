@@ -405,7 +405,8 @@ private:
         for (int literal : literals)
             levels.push_back(Level[CellOfLiteral(literal)]);
         std::ranges::sort(levels);
-        return static_cast<int>(std::ranges::unique(levels).begin() - levels.begin());
+        // std::unique rather than its ranges form, which clang cannot build with GCC 12's library.
+        return static_cast<int>(std::unique(levels.begin(), levels.end()) - levels.begin());
     }
 
     // Deletes the less active half of the learnt clauses that span several levels and are not
