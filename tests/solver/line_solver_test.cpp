@@ -1,4 +1,5 @@
-// The line solver against hand-made lines and against every arrangement of random short lines.
+// The line solver and its fit check against hand-made lines and against every arrangement of
+// random short lines.
 #include "solver/line_solver.h"
 #include "solver/nonogram.h"
 
@@ -33,6 +34,18 @@ std::optional<std::string> Solved(const std::vector<int>& runs, const std::strin
     if (!SolveLine(runs, cells))
         return std::nullopt;
     return TextOf(cells);
+}
+
+// Whether the one-sweep check finds an arrangement that keeps the known cells.
+bool Fits(const std::vector<int>& runs, const std::string& text) {
+    LineState line;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        if (text[i] == '#')
+            line.Filled |= CellBit(i);
+        else if (text[i] == '.')
+            line.Empty |= CellBit(i);
+    }
+    return LineFits(runs, static_cast<int>(text.size()), line);
 }
 
 struct LineCase {
@@ -174,6 +187,7 @@ TEST(SolveLine, AgreesWithEveryArrangementOnRandomLines) {
         const std::optional<std::string> expected = SolvedByEnumeration(runs, known);
         contradictions += expected ? 0 : 1;
         EXPECT_EQ(Solved(runs, known), expected) << known;
+        EXPECT_EQ(Fits(runs, known), expected.has_value()) << known;
     }
     // The rounds must also have exercised refusals, not only lines that fit.
     EXPECT_GT(contradictions, 50);
@@ -200,6 +214,7 @@ TEST(SolveLine, LongLinesAgreeWithAFeasibilityCheck) {
         }
         const std::optional<std::string> solved = Solved(runs, known);
         ASSERT_EQ(solved.has_value(), Arrangeable(runs, known)) << known;
+        ASSERT_EQ(Fits(runs, known), solved.has_value()) << known;
         if (!solved) {
             ++contradictions;
             continue;

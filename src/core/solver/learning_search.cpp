@@ -1,6 +1,6 @@
 // Conflict learning over the cells: line and clause propagation, analysis to the first unique
-// implication point, activity-based decisions with saved phases, Luby restarts and the deletion
-// of the least active learnt clauses.
+// implication point with the learnt clause minimised, activity-based decisions with saved phases,
+// Luby restarts and the deletion of the least active learnt clauses.
 #include "solver/learning_search.h"
 
 #include "solver/cell_activity.h"
@@ -69,7 +69,7 @@ public:
     LearningSearch(SolverGrid& grid, SearchNodes& nodes, const LearningOptions& options)
         : Grid(grid), Nodes(nodes), Options(options), Activity(grid.CellCount()), Level(Cells(), 0),
           Position(Cells(), 0), ReasonClause(Cells(), -1), Phase(Cells(), LineCell::Filled),
-          Seen(Cells(), 0), Watches(2 * Cells()) {
+          Seen(Cells(), 0), CachedReason(Cells()), ReasonCached(Cells(), 0), Watches(2 * Cells()) {
         Record();
         ClauseHead = Recorded;
     }
@@ -173,6 +173,7 @@ private:
             Level[cell] = CurrentLevel();
             Position[cell] = Recorded;
             ReasonClause[cell] = -1;
+            ReasonCached[cell] = 0;
         }
     }
 
@@ -280,20 +281,32 @@ private:
         ClauseHead = std::min(ClauseHead, mark);
     }
 
-    // The known cells a conflict or a forced cell follows from.
-    std::vector<int> ConflictReason() {
+    bool HasReason(int cell) const { return ReasonClause[cell] >= 0 || Grid.SettledBy(cell) >= 0; }
+
+    // The known cells a conflict follows from, into Reason.
+    void ConflictReason() {
         if (ConflictClause >= 0)
-            return ClauseReason(ConflictClause, -1);
-        return LineReason(ConflictLine, -1);
+            ClauseReason(ConflictClause, -1, Reason);
+        else
+            LineReason(ConflictLine, -1, Reason);
     }
-    std::vector<int> ReasonOf(int cell) {
-        if (ReasonClause[cell] >= 0)
-            return ClauseReason(ReasonClause[cell], cell);
-        const int line = Grid.SettledBy(cell);
-        return line < 0 ? std::vector<int>{} : LineReason(line, cell);
+    // The known cells a forced cell follows from. They were all known before it, so they stay
+    // its reason while it is known, and each is worked out once.
+    const std::vector<int>& ReasonOf(int cell) {
+        std::vector<int>& reason = CachedReason[cell];
+        if (ReasonCached[cell] == 0) {
+            ReasonCached[cell] = 1;
+            if (ReasonClause[cell] >= 0)
+                ClauseReason(ReasonClause[cell], cell, reason);
+            else if (const int line = Grid.SettledBy(cell); line >= 0)
+                LineReason(line, cell, reason);
+            else
+                reason.clear();
+        }
+        return reason;
     }
 
-    std::vector<int> ClauseReason(int id, int forced) {
+    void ClauseReason(int id, int forced, std::vector<int>& into) {
         Clause& clause = Clauses[id];
         clause.Activity += ClauseIncrement;
         if (clause.Activity > ClauseRescaleAbove) {
@@ -301,50 +314,47 @@ private:
                 each.Activity /= ClauseRescaleAbove;
             ClauseIncrement /= ClauseRescaleAbove;
         }
-        std::vector<int> cells;
+        into.clear();
         for (int literal : clause.Literals)
             if (CellOfLiteral(literal) != forced)
-                cells.push_back(CellOfLiteral(literal));
-        return cells;
+                into.push_back(CellOfLiteral(literal));
     }
 
     // The line's cells known before the forced one (all of them for a conflict), shrunk by
     // dropping the latest first, so that what is left was known as early as can be.
-    std::vector<int> LineReason(int line, int forced) {
-        LineState known;
+    void LineReason(int line, int forced, std::vector<int>& into) {
+        const LineState& state = Grid.Line(line);
         LineConclusion conclusion;
-        std::vector<int> dropOrder;
-        for (int position = 0; position < Grid.LineLength(line); ++position) {
+        LineBits before = 0;
+        DropOrder.clear();
+        for (LineBits known = state.Filled | state.Empty; known != 0; known &= known - 1) {
+            const int position = LowestCell(known);
             const int cell = Grid.CellOf(line, position);
-            const LineCell value = Grid.At(cell);
-            if (cell == forced) {
-                conclusion = {position, value};
-                continue;
+            if (cell == forced)
+                conclusion = {position, Grid.At(cell)};
+            else if (forced < 0 || Position[cell] < Position[forced]) {
+                before |= CellBit(position);
+                DropOrder.push_back(position);
             }
-            if (value == LineCell::Unknown || (forced >= 0 && Position[cell] > Position[forced]))
-                continue;
-            (value == LineCell::Filled ? known.Filled : known.Empty).Add(position);
-            dropOrder.push_back(position);
         }
-        std::ranges::sort(dropOrder, [&](int a, int b) {
+        std::ranges::sort(DropOrder, [&](int a, int b) {
             return Position[Grid.CellOf(line, a)] > Position[Grid.CellOf(line, b)];
         });
         const LineState reason =
-            ShrinkLineReason(Grid.Runs(line), Grid.LineLength(line), known, dropOrder, conclusion);
-        std::vector<int> cells;
-        for (int position : dropOrder)
-            if (reason.Filled.Has(position) || reason.Empty.Has(position))
-                cells.push_back(Grid.CellOf(line, position));
-        return cells;
+            ShrinkLineReason(Grid.Runs(line), Grid.LineLength(line),
+                             {state.Filled & before, state.Empty & before}, DropOrder, conclusion);
+        into.clear();
+        for (LineBits kept = reason.Filled | reason.Empty; kept != 0; kept &= kept - 1)
+            into.push_back(Grid.CellOf(line, LowestCell(kept)));
     }
 
     // Learns a clause from the conflict at the first unique implication point, jumps back to
     // where it forces its first literal and sets that; false when the conflict needs no decision.
     bool Learn() {
         ++ConflictsSinceRestart;
-        std::vector<int> reason = ConflictReason();
+        ConflictReason();
         int conflictLevel = 0;
-        for (int cell : reason)
+        for (int cell : Reason)
             conflictLevel = std::max(conflictLevel, Level[cell]);
         if (conflictLevel == 0)
             return false;
@@ -355,16 +365,19 @@ private:
         int pathCount = 0;
         std::size_t index = Recorded;
         int uip = -1;
+        const std::vector<int>* reason = &Reason;
         for (;;) {
-            for (int cell : reason) {
+            for (int cell : *reason) {
                 if (Seen[cell] != 0 || Level[cell] == 0)
                     continue;
                 Seen[cell] = 1;
                 Activity.Bump(cell);
-                if (Level[cell] == CurrentLevel())
+                if (Level[cell] == CurrentLevel()) {
                     ++pathCount;
-                else
+                } else {
                     learnt.push_back(FalseLiteralOf(cell));
+                    Marked.push_back(cell);
+                }
             }
             do
                 uip = TrailAt(--index);
@@ -372,13 +385,16 @@ private:
             Seen[uip] = 0;
             if (--pathCount == 0)
                 break;
-            reason = ReasonOf(uip);
+            reason = &ReasonOf(uip);
         }
         learnt[0] = FalseLiteralOf(uip);
+        Minimise(learnt);
+        for (int cell : Marked)
+            Seen[cell] = 0;
+        Marked.clear();
         int backLevel = 0;
         for (std::size_t i = 1; i < learnt.size(); ++i) {
             const int cell = CellOfLiteral(learnt[i]);
-            Seen[cell] = 0;
             if (Level[cell] > backLevel) {
                 backLevel = Level[cell];
                 std::swap(learnt[1], learnt[i]);
@@ -397,6 +413,45 @@ private:
         AssignRecorded(uip, value, reasonClause);
         Activity.Decay();
         ClauseIncrement *= ClauseDecayFactor;
+        return true;
+    }
+
+    static std::uint32_t LevelBit(int level) { return std::uint32_t{1} << (level & 31); }
+
+    // Drops each literal that the others imply: every path back through the reasons from its
+    // cell ends in cells of the clause or of the root level.
+    void Minimise(std::vector<int>& learnt) {
+        std::uint32_t levels = 0;
+        for (std::size_t i = 1; i < learnt.size(); ++i)
+            levels |= LevelBit(Level[CellOfLiteral(learnt[i])]);
+        const int asserting = learnt[0];
+        std::erase_if(learnt, [&](int literal) {
+            const int cell = CellOfLiteral(literal);
+            return literal != asserting && HasReason(cell) && Implied(cell, levels);
+        });
+    }
+
+    bool Implied(int cell, std::uint32_t levels) {
+        Pending.assign(1, cell);
+        const std::size_t markedBefore = Marked.size();
+        while (!Pending.empty()) {
+            const int at = Pending.back();
+            Pending.pop_back();
+            for (int before : ReasonOf(at)) {
+                if (Seen[before] != 0 || Level[before] == 0)
+                    continue;
+                // A cell of a level the clause does not span cannot be implied by it.
+                if (!HasReason(before) || (LevelBit(Level[before]) & levels) == 0) {
+                    for (std::size_t i = markedBefore; i < Marked.size(); ++i)
+                        Seen[Marked[i]] = 0;
+                    Marked.resize(markedBefore);
+                    return false;
+                }
+                Seen[before] = 1;
+                Marked.push_back(before);
+                Pending.push_back(before);
+            }
+        }
         return true;
     }
 
@@ -445,9 +500,15 @@ private:
     std::vector<int> ReasonClause;
     std::vector<LineCell> Phase; // the value each cell last had, tried first when it is decided
     std::vector<std::uint8_t> Seen;
-    std::vector<std::size_t> LevelMarks; // the trail mark at each decision
-    std::size_t Recorded = 0;            // trail entries given a level
-    std::size_t ClauseHead = 0;          // trail entries whose watches were visited
+    std::vector<int> Reason;                    // the cells the conflict follows from
+    std::vector<std::vector<int>> CachedReason; // each known cell's reason, once worked out
+    std::vector<std::uint8_t> ReasonCached;     // whether it has been since the cell was set
+    std::vector<int> Marked;                    // cells marked Seen below the conflict's level
+    std::vector<int> Pending;                   // cells whose reasons are still to be followed
+    std::vector<int> DropOrder;                 // a line reason's known cells, latest first
+    std::vector<std::size_t> LevelMarks;        // the trail mark at each decision
+    std::size_t Recorded = 0;                   // trail entries given a level
+    std::size_t ClauseHead = 0;                 // trail entries whose watches were visited
     std::vector<Clause> Clauses;
     std::vector<int> FreeSlots;
     std::vector<std::vector<int>> Watches; // clause ids by watched literal

@@ -6,12 +6,13 @@
 #include <cstdint>
 
 struct LineBits {
-    std::uint64_t Low_ = 0;  // cells 0 to 63
-    std::uint64_t High_ = 0; // cells 64 to 127
+    std::uint64_t Low_;  // cells 0 to 63
+    std::uint64_t High_; // cells 64 to 127
 
-    constexpr LineBits() = default;
+    // Left unset, so the line solver's arrays of them cost nothing to make; give a value to use.
+    LineBits() = default;
     // A set of the first 64 cells, so 0 and 1 read as they would for an integer.
-    constexpr LineBits(std::uint64_t low) : Low_(low) {}
+    constexpr LineBits(std::uint64_t low) : Low_(low), High_(0) {}
     constexpr LineBits(std::uint64_t high, std::uint64_t low) : Low_(low), High_(high) {}
 
     constexpr std::uint64_t Low() const { return Low_; }

@@ -11,31 +11,61 @@ namespace {
 // 128 cells hold at most 64 runs, each with a cell between it and the next.
 constexpr int MaxRuns = MaxLineCells / 2;
 
+// Lines of up to 64 cells, the most there are, are worked on in one word rather than two. The
+// operations the sweeps need, for both:
+using Word = std::uint64_t;
+constexpr int WordCells = 64;
+
+bool HasCell(Word bits, int position) {
+    return (bits >> position & 1) != 0;
+}
+bool HasCell(LineBits bits, int position) {
+    return bits.Has(position);
+}
+Word ShiftedUp(Word bits, int distance) {
+    return distance >= WordCells ? 0 : bits << distance;
+}
+LineBits ShiftedUp(LineBits bits, int distance) {
+    return ShiftUp(bits, distance);
+}
+Word ShiftedDown(Word bits, int distance) {
+    return distance >= WordCells ? 0 : bits >> distance;
+}
+LineBits ShiftedDown(LineBits bits, int distance) {
+    return ShiftDown(bits, distance);
+}
+Word Reversed(Word bits, int length) {
+    return Reversed64(bits) >> (WordCells - length);
+}
+LineBits Reversed(LineBits bits, int length) {
+    return ReversedLine(bits, length);
+}
+
 // The positions s whose cells s .. s + width - 1 are all in `cells`, by doubling the window.
-[[gnu::always_inline]] inline LineBits WindowsWithin(LineBits cells, int width) {
+template <typename Bits> [[gnu::always_inline]] inline Bits WindowsWithin(Bits cells, int width) {
     int covered = 1;
     while (covered * 2 <= width) {
         cells &= cells >> covered;
         covered *= 2;
     }
-    return covered < width ? cells & ShiftDown(cells, width - covered) : cells;
+    return covered < width ? cells & ShiftedDown(cells, width - covered) : cells;
 }
 
 // Every cell of a run of `width` cells starting at one of `starts`.
-[[gnu::always_inline]] inline LineBits CoveredBy(LineBits starts, int width) {
+template <typename Bits> [[gnu::always_inline]] inline Bits CoveredBy(Bits starts, int width) {
     int covered = 1;
     while (covered * 2 <= width) {
         starts |= starts << covered;
         covered *= 2;
     }
-    return covered < width ? starts | ShiftUp(starts, width - covered) : starts;
+    return covered < width ? starts | ShiftedUp(starts, width - covered) : starts;
 }
 
 // The cells of `open` that can be reached from a seed cell by moving forward through `open`
 // cells. Adding a seed to a stretch of set bits carries through to its end, so one addition
 // floods every stretch; the seeds themselves are put back because a later seed in a stretch
 // cancels its own bit.
-LineBits Flooded(LineBits seeds, LineBits open) {
+template <typename Bits> Bits Flooded(Bits seeds, Bits open) {
     seeds &= open;
     return (((open + seeds) ^ open) | seeds) & open;
 }
@@ -43,66 +73,101 @@ LineBits Flooded(LineBits seeds, LineBits open) {
 // One direction's reading of a line: the starts each run can take with the runs before it laid
 // out fittingly, and for each gap (before run j, after the last for j = count) the cells that
 // can be empty there with the runs before it laid out.
-struct Sweep {
-    std::array<LineBits, MaxRuns> Starts;
-    std::array<LineBits, MaxRuns + 1> Gaps;
+template <typename Bits> struct Sweep {
+    std::array<Bits, MaxRuns> Starts;
+    std::array<Bits, MaxRuns + 1> Gaps;
 };
 
 // `run(j)` is the j-th run in the sweep's direction; `mayFill` and `mayEmpty` are the cells that
 // are not known empty and not known filled, in the same direction.
-template <typename RunAt>
-void SweepLine(int count, RunAt run, LineBits mayFill, LineBits mayEmpty, Sweep& sweep) {
+template <typename Bits, typename RunAt>
+void SweepLine(int count, RunAt run, Bits mayFill, Bits mayEmpty, Sweep<Bits>& sweep) {
     // Before the first run, the empty cells run from the line's start.
-    LineBits gap = Flooded(1, mayEmpty);
+    Bits gap = Flooded(Bits{1}, mayEmpty);
     for (int j = 0; j < count; ++j) {
         sweep.Gaps[j] = gap;
         // A run starts right after a cell that can be empty in the gap before it; the first run
         // may also start the line.
-        const LineBits after = gap << 1 | (j == 0 ? LineBits{1} : 0);
-        const LineBits starts = after & WindowsWithin(mayFill, run(j));
+        const Bits after = gap << 1 | (j == 0 ? Bits{1} : Bits{0});
+        const Bits starts = after & WindowsWithin(mayFill, run(j));
         sweep.Starts[j] = starts;
-        gap = Flooded(ShiftUp(starts, run(j)), mayEmpty);
+        gap = Flooded(ShiftedUp(starts, run(j)), mayEmpty);
     }
     sweep.Gaps[count] = gap;
+}
+
+// SolveLineBits over `cells`, the first `length` bits, with at least one run.
+template <typename Bits>
+bool SolveRuns(std::span<const int> runs, int length, Bits cells, Bits& filled, Bits& empty) {
+    const Bits mayFill = cells & ~empty;
+    const Bits mayEmpty = cells & ~filled;
+    const int count = static_cast<int>(runs.size());
+    // The backward sweep reads the line and its runs from the other end, so a start s of run j
+    // there is the start length - s - run of the same run here.
+    Sweep<Bits> forward;
+    Sweep<Bits> backward;
+    SweepLine(
+        count, [&](int j) { return runs[j]; }, mayFill, mayEmpty, forward);
+    SweepLine(
+        count, [&](int j) { return runs[count - 1 - j]; }, Reversed(mayFill, length),
+        Reversed(mayEmpty, length), backward);
+
+    Bits canFill{0};
+    Bits canEmpty{0};
+    for (int j = 0; j < count; ++j) {
+        const Bits fromEnd = Reversed(backward.Starts[count - 1 - j], length);
+        const Bits starts = forward.Starts[j] & (fromEnd >> (runs[j] - 1));
+        if (starts == Bits{0})
+            return false;
+        canFill |= CoveredBy(starts, runs[j]);
+    }
+    for (int j = 0; j <= count; ++j)
+        canEmpty |= forward.Gaps[j] & Reversed(backward.Gaps[count - j], length);
+    filled = cells & ~canEmpty;
+    empty = cells & ~canFill;
+    return true;
+}
+
+// LineFits over `cells`, the first `length` bits, with at least one run.
+template <typename Bits>
+bool RunsFit(std::span<const int> runs, int length, Bits cells, Bits filled, Bits empty) {
+    const int count = static_cast<int>(runs.size());
+    Sweep<Bits> forward;
+    SweepLine(
+        count, [&](int j) { return runs[j]; }, cells & ~empty, cells & ~filled, forward);
+    // The line fits when its last run can end the line or the gap after it can reach the end.
+    const int last = runs[count - 1];
+    return (last <= length && HasCell(forward.Starts[count - 1], length - last)) ||
+           HasCell(forward.Gaps[count], length - 1);
 }
 
 } // namespace
 
 bool SolveLineBits(std::span<const int> runs, int length, LineState& line) {
     const LineBits cells = FirstCells(length);
-    const LineBits mayFill = cells & ~line.Empty;
-    const LineBits mayEmpty = cells & ~line.Filled;
-    const int count = static_cast<int>(runs.size());
-    if (count == 0) {
+    if (runs.empty()) {
         if (line.Filled != 0)
             return false;
         line.Empty = cells;
         return true;
     }
-    // The backward sweep reads the line and its runs from the other end, so a start s of run j
-    // there is the start length - s - run of the same run here.
-    Sweep forward;
-    Sweep backward;
-    SweepLine(
-        count, [&](int j) { return runs[j]; }, mayFill, mayEmpty, forward);
-    SweepLine(
-        count, [&](int j) { return runs[count - 1 - j]; }, ReversedLine(mayFill, length),
-        ReversedLine(mayEmpty, length), backward);
-
-    LineBits canFill = 0;
-    LineBits canEmpty = 0;
-    for (int j = 0; j < count; ++j) {
-        const LineBits fromEnd = ReversedLine(backward.Starts[count - 1 - j], length);
-        const LineBits starts = forward.Starts[j] & (fromEnd >> (runs[j] - 1));
-        if (starts == 0)
-            return false;
-        canFill |= CoveredBy(starts, runs[j]);
-    }
-    for (int j = 0; j <= count; ++j)
-        canEmpty |= forward.Gaps[j] & ReversedLine(backward.Gaps[count - j], length);
-    line.Filled = cells & ~canEmpty;
-    line.Empty = cells & ~canFill;
+    if (length > WordCells)
+        return SolveRuns(runs, length, cells, line.Filled, line.Empty);
+    Word filled = line.Filled.Low();
+    Word empty = line.Empty.Low();
+    if (!SolveRuns(runs, length, cells.Low(), filled, empty))
+        return false;
+    line = {filled, empty};
     return true;
+}
+
+bool LineFits(std::span<const int> runs, int length, const LineState& line) {
+    const LineBits cells = FirstCells(length);
+    if (runs.empty())
+        return (line.Filled & cells) == 0;
+    if (length > WordCells)
+        return RunsFit(runs, length, cells, line.Filled, line.Empty);
+    return RunsFit(runs, length, cells.Low(), line.Filled.Low(), line.Empty.Low());
 }
 
 bool SolveLine(std::span<const int> runs, std::span<LineCell> cells) {

@@ -22,6 +22,10 @@ struct LineState {
 // never lists arrangements.
 bool SolveLineBits(std::span<const int> runs, int length, LineState& line);
 
+// Whether some arrangement of the runs fits the known cells, from one sweep of the line: a third
+// of the work of solving it.
+bool LineFits(std::span<const int> runs, int length, const LineState& line);
+
 // The same over cells: runs of 0 are absent, so {0} is the clue of an empty line like {}; a
 // negative run fits nothing, and neither does a line longer than 128 cells.
 bool SolveLine(std::span<const int> runs, std::span<LineCell> cells);
