@@ -63,7 +63,7 @@ private:
 
 // A cap of 0 seconds lets each solve run to its end.
 SolveTimes TimeSolves(const std::vector<Picture>& pictures, Given given, SolveBudget budget = {},
-                      SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenSat,
+                      SearchBackEnd backEnd = SearchBackEnd::ShortSearchThenRace,
                       std::chrono::seconds cap = std::chrono::seconds{0}) {
     SolveTimes times;
     for (const Picture& picture : pictures) {
@@ -145,21 +145,22 @@ std::vector<Picture> Random30() {
 }
 
 // Every puzzle must end with a verdict, so the default back end and SAT alone have no budget; the
-// depth-first search has one that bounds its worst cases. From clues alone, the three show why the
-// default starts with a short search and leaves the rest to SAT; with the drawing, as the editor
-// and puzzle files give it, a search near the drawing settles nearly every puzzle.
+// depth-first search has one that bounds its worst cases. From clues alone, they show why the
+// default starts with a short search and then races the learning search against SAT; with the
+// drawing, as the editor and puzzle files give it, a search near the drawing settles nearly every
+// puzzle.
 void VerdictRandom30(benchmark::State& state, Given given, SearchBackEnd backEnd,
                      SolveBudget budget, std::chrono::seconds cap = std::chrono::seconds{0}) {
     const std::vector<Picture> pictures = Random30();
     for (auto _ : state)
         Count(state, TimeSolves(pictures, given, budget, backEnd, cap));
 }
-BENCHMARK_CAPTURE(VerdictRandom30, Drawing, Given::Drawing, SearchBackEnd::ShortSearchThenSat,
+BENCHMARK_CAPTURE(VerdictRandom30, Drawing, Given::Drawing, SearchBackEnd::ShortSearchThenRace,
                   SolveBudget{})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(VerdictRandom30, ShortSearchThenSat, Given::Clues,
-                  SearchBackEnd::ShortSearchThenSat, SolveBudget{})
+BENCHMARK_CAPTURE(VerdictRandom30, ShortSearchThenRace, Given::Clues,
+                  SearchBackEnd::ShortSearchThenRace, SolveBudget{})
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(VerdictRandom30, Sat, Given::Clues, SearchBackEnd::Sat, SolveBudget{})
@@ -176,6 +177,25 @@ BENCHMARK_CAPTURE(VerdictRandom30, Learning, Given::Clues, SearchBackEnd::Learni
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(VerdictRandom30, LearningDrawing, Given::Drawing, SearchBackEnd::Learning,
                   SolveBudget{}, std::chrono::seconds{60})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
+// 200 pictures at 50 %, the density that is hardest from clues alone.
+void VerdictHalfFilled30(benchmark::State& state, SearchBackEnd backEnd) {
+    std::mt19937 random(31);
+    std::vector<Picture> pictures;
+    for (int i = 0; i < 200; ++i)
+        pictures.push_back(RandomPicture(random, 30, 50));
+    for (auto _ : state)
+        Count(state, TimeSolves(pictures, Given::Clues, {}, backEnd, std::chrono::seconds{60}));
+}
+BENCHMARK_CAPTURE(VerdictHalfFilled30, ShortSearchThenRace, SearchBackEnd::ShortSearchThenRace)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictHalfFilled30, Sat, SearchBackEnd::Sat)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictHalfFilled30, Learning, SearchBackEnd::Learning)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
@@ -205,7 +225,10 @@ void VerdictRandom50Capped(benchmark::State& state, SearchBackEnd backEnd) {
     for (auto _ : state)
         Count(state, TimeSolves(pictures, Given::Clues, {}, backEnd, std::chrono::seconds{60}));
 }
-BENCHMARK_CAPTURE(VerdictRandom50Capped, ShortSearchThenSat, SearchBackEnd::ShortSearchThenSat)
+BENCHMARK_CAPTURE(VerdictRandom50Capped, ShortSearchThenRace, SearchBackEnd::ShortSearchThenRace)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(VerdictRandom50Capped, Sat, SearchBackEnd::Sat)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(VerdictRandom50Capped, Learning, SearchBackEnd::Learning)

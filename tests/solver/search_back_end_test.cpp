@@ -1,7 +1,13 @@
-// The SAT back end against the depth-first search on random pictures of many sizes.
+// The SAT back end against the depth-first search on random pictures of many sizes, the race of
+// the learning search against SAT, and the short search's time slice.
 #include "solver/puzzle_solver.h"
+#include "solver/search_nodes.h"
+#include "solver/search_race.h"
+#include "solver/solver_grid.h"
 #include "support/random_pictures.h"
 
+#include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -67,7 +73,7 @@ TEST(SearchBackEnds, DrawnPictureGuidesButDoesNotChangeTheVerdict) {
         const SolveReport alone = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         several += alone.Outcome == Verdict::Several ? 1 : 0;
         for (SearchBackEnd backEnd :
-             {SearchBackEnd::ShortSearchThenSat, SearchBackEnd::Sat, SearchBackEnd::Tree}) {
+             {SearchBackEnd::ShortSearchThenRace, SearchBackEnd::Sat, SearchBackEnd::Tree}) {
             const SolveReport report = SolveDrawnPuzzle(drawn, {}, backEnd);
             ASSERT_EQ(report.Outcome, alone.Outcome) << round;
             EXPECT_TRUE(Fits(report.First, clues)) << round;
@@ -80,4 +86,52 @@ TEST(SearchBackEnds, DrawnPictureGuidesButDoesNotChangeTheVerdict) {
     }
     EXPECT_GT(several, 50);
     EXPECT_GT(drawingFirst, several * 3 * 9 / 10);
+}
+
+// The race from a propagated grid gives the SAT back end's verdict, whichever search wins it;
+// cancelled or without budget it gives Unknown.
+TEST(SearchBackEnds, RaceGivesTheVerdictOfEitherSearch) {
+    std::mt19937 random(77);
+    int raced = 0;
+    for (int round = 0; round < 300; ++round) {
+        const int side = 10 + static_cast<int>(random() % 16);
+        const int density = 45 + static_cast<int>(random() % 26);
+        NonogramClues clues = CluesOf(RandomPicture(random, side, side, density));
+        if (round % 8 == 0)
+            clues.Columns = CluesOf(RandomPicture(random, side, side, density)).Columns;
+        SolverGrid grid(clues);
+        if (!grid.Propagate() || grid.Complete())
+            continue;
+        ++raced;
+        const SolveReport sat = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
+        SearchNodes nodes(std::nullopt, nullptr);
+        SolveReport report;
+        RaceSearches(grid, nodes, report);
+        ASSERT_EQ(report.Outcome, sat.Outcome) << round;
+        if (report.Outcome == Verdict::None)
+            continue;
+        EXPECT_TRUE(Fits(report.First, clues)) << round;
+        if (report.Outcome == Verdict::Several) {
+            EXPECT_TRUE(Fits(report.Second, clues)) << round;
+            EXPECT_NE(report.First, report.Second) << round;
+        }
+    }
+    EXPECT_GT(raced, 100);
+
+    std::mt19937 hard(30);
+    SolverGrid grid(CluesOf(RandomPicture(hard, 30, 30, 50)));
+    ASSERT_TRUE(grid.Propagate());
+    const std::atomic<bool> cancel = true;
+    for (SearchNodes nodes : {SearchNodes(std::nullopt, &cancel), SearchNodes(0, nullptr)}) {
+        SolveReport report;
+        RaceSearches(grid, nodes, report);
+        EXPECT_EQ(report.Outcome, Verdict::Unknown);
+    }
+}
+
+TEST(SearchNodes, ASliceWhoseTimeIsUpSpendsNothing) {
+    const SearchNodes nodes(std::nullopt, nullptr);
+    EXPECT_FALSE(nodes.TimedSlice(std::chrono::microseconds{0}).Spend());
+    SearchNodes ample = nodes.TimedSlice(std::chrono::hours{1});
+    EXPECT_TRUE(ample.Spend());
 }

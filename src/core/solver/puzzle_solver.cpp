@@ -4,18 +4,20 @@
 #include "solver/grid_probing.h"
 #include "solver/learning_search.h"
 #include "solver/sat_search.h"
+#include "solver/search_race.h"
 #include "solver/solver_grid.h"
 #include "solver/tree_search.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 
 namespace {
 
-// Probes and guesses the short search may spend before the SAT back end takes over: about a
-// tenth of a second.
-constexpr std::uint64_t ShortSearchNodes = 60'000;
+// How long the short search may run before the race takes over. Most open puzzles it settles in
+// a few milliseconds; those it has not settled by then it mostly never does.
+constexpr std::chrono::microseconds ShortSearchTime{20'000};
 
 bool LinesFit(const std::vector<std::vector<int>>& lines, int length, std::int64_t& filled) {
     for (const std::vector<int>& runs : lines) {
@@ -81,15 +83,17 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
         SearchLearning(grid, nodes, report);
         return;
     }
-    if (backEnd == SearchBackEnd::ShortSearchThenSat) {
+    if (backEnd == SearchBackEnd::ShortSearchThenRace) {
         const std::size_t mark = grid.TrailMark();
-        SearchNodes slice = nodes.Slice(ShortSearchNodes);
+        SearchNodes slice = nodes.TimedSlice(ShortSearchTime);
         SearchTree(grid, slice, report, nullptr);
         nodes.Absorb(slice);
         if (report.Outcome != Verdict::Unknown || nodes.Cancelled() || nodes.Left() == 0U)
             return;
         grid.Undo(mark);
         report = SolveReport{};
+        RaceSearches(grid, nodes, report);
+        return;
     }
     report.DecidedBy = SolveStage::Sat;
     SearchSat(grid, nodes, report);
@@ -135,7 +139,7 @@ SolveReport SolvePuzzle(const NonogramClues& clues, SolveBudget budget, SearchBa
     // trusted.
     if (grid.Cancelled())
         report.Outcome = Verdict::Unknown;
-    report.LinePasses = grid.LinePasses();
+    report.LinePasses += grid.LinePasses();
     report.SearchNodes = nodes.Spent();
     return report;
 }

@@ -28,7 +28,13 @@ public:
     int FailedLine() const { return FailedLine_; }
     // The line whose solve settled a known cell, or -1 for a cell set by Assign.
     int SettledBy(int cell) const { return SettledBy_[cell]; }
-    bool Cancelled() const { return Cancel != nullptr && Cancel->load(std::memory_order_relaxed); }
+    bool Cancelled() const {
+        return (Cancel != nullptr && Cancel->load(std::memory_order_relaxed)) ||
+               (Stop != nullptr && Stop->load(std::memory_order_relaxed));
+    }
+    // Makes propagation fail, as a cancel does, also once this flag is set: a copy of the grid
+    // racing another search is stopped so.
+    void StopAlsoOn(const std::atomic<bool>* stop) { Stop = stop; }
     std::size_t TrailMark() const { return Trail.size(); }
     // The cells set since the mark, in the order they were set.
     std::span<const int> TrailSince(std::size_t mark) const {
@@ -84,4 +90,5 @@ private:
     std::vector<int> Queue;
     std::uint64_t LinePasses_ = 0;
     const std::atomic<bool>* Cancel;
+    const std::atomic<bool>* Stop = nullptr;
 };

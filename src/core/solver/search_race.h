@@ -1,0 +1,12 @@
+// Two complete searches at once: the learning search and the SAT back end.
+#pragma once
+
+#include "solver/puzzle_solver.h"
+#include "solver/search_nodes.h"
+#include "solver/solver_grid.h"
+
+// Searches a propagated grid with the learning search and the SAT back end at once, each on a
+// copy of its own and half of what is left of the budget, and sets the report from whichever
+// reaches a verdict first; the other is stopped. Neither is the faster on every puzzle, and each
+// is often the faster by far, so the race takes about the time of the faster one.
+void RaceSearches(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report);
