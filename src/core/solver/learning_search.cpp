@@ -283,7 +283,8 @@ private:
 
     bool HasReason(int cell) const { return ReasonClause[cell] >= 0 || Grid.SettledBy(cell) >= 0; }
 
-    // The known cells a conflict follows from, into Reason.
+    // The known cells a conflict follows from, into Reason. A line's reasons leave out the cells
+    // known at the root, which no learnt clause needs.
     void ConflictReason() {
         if (ConflictClause >= 0)
             ClauseReason(ConflictClause, -1, Reason);
@@ -321,7 +322,9 @@ private:
     }
 
     // The line's cells known before the forced one (all of them for a conflict), shrunk by
-    // dropping the latest first, so that what is left was known as early as can be.
+    // dropping the latest first, so that what is left was known as early as can be. Cells known
+    // at the root are never dropped, since they cost a learnt clause nothing, and are left out
+    // of what is given.
     void LineReason(int line, int forced, std::vector<int>& into) {
         const LineState& state = Grid.Line(line);
         LineConclusion conclusion;
@@ -330,11 +333,12 @@ private:
         for (LineBits known = state.Filled | state.Empty; known != 0; known &= known - 1) {
             const int position = LowestCell(known);
             const int cell = Grid.CellOf(line, position);
-            if (cell == forced)
+            if (cell == forced) {
                 conclusion = {position, Grid.At(cell)};
-            else if (forced < 0 || Position[cell] < Position[forced]) {
+            } else if (forced < 0 || Position[cell] < Position[forced]) {
                 before |= CellBit(position);
-                DropOrder.push_back(position);
+                if (Level[cell] > 0)
+                    DropOrder.push_back(position);
             }
         }
         std::ranges::sort(DropOrder, [&](int a, int b) {
@@ -345,7 +349,8 @@ private:
                              {state.Filled & before, state.Empty & before}, DropOrder, conclusion);
         into.clear();
         for (LineBits kept = reason.Filled | reason.Empty; kept != 0; kept &= kept - 1)
-            into.push_back(Grid.CellOf(line, LowestCell(kept)));
+            if (const int cell = Grid.CellOf(line, LowestCell(kept)); Level[cell] > 0)
+                into.push_back(cell);
     }
 
     // Learns a clause from the conflict at the first unique implication point, jumps back to
