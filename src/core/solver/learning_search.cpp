@@ -327,29 +327,33 @@ private:
     // of what is given.
     void LineReason(int line, int forced, std::vector<int>& into) {
         const LineState& state = Grid.Line(line);
+        const int first = Grid.CellOf(line, 0);
+        const int stride = Grid.IsRow(line) ? 1 : Grid.Width();
+        const std::size_t limit = forced < 0 ? Recorded : Position[forced];
         LineConclusion conclusion;
         LineBits before = 0;
-        DropOrder.clear();
+        Droppable.clear();
         for (LineBits known = state.Filled | state.Empty; known != 0; known &= known - 1) {
             const int position = LowestCell(known);
-            const int cell = Grid.CellOf(line, position);
+            const int cell = first + position * stride;
             if (cell == forced) {
                 conclusion = {position, Grid.At(cell)};
-            } else if (forced < 0 || Position[cell] < Position[forced]) {
+            } else if (Position[cell] < limit) {
                 before |= CellBit(position);
                 if (Level[cell] > 0)
-                    DropOrder.push_back(position);
+                    Droppable.emplace_back(Position[cell], position);
             }
         }
-        std::ranges::sort(DropOrder, [&](int a, int b) {
-            return Position[Grid.CellOf(line, a)] > Position[Grid.CellOf(line, b)];
-        });
+        std::ranges::sort(Droppable, std::ranges::greater{});
+        DropOrder.clear();
+        for (const auto& [trailPlace, position] : Droppable)
+            DropOrder.push_back(position);
         const LineState reason =
             ShrinkLineReason(Grid.Runs(line), Grid.LineLength(line),
                              {state.Filled & before, state.Empty & before}, DropOrder, conclusion);
         into.clear();
         for (LineBits kept = reason.Filled | reason.Empty; kept != 0; kept &= kept - 1)
-            if (const int cell = Grid.CellOf(line, LowestCell(kept)); Level[cell] > 0)
+            if (const int cell = first + LowestCell(kept) * stride; Level[cell] > 0)
                 into.push_back(cell);
     }
 
@@ -510,10 +514,11 @@ private:
     std::vector<std::uint8_t> ReasonCached;     // whether it has been since the cell was set
     std::vector<int> Marked;                    // cells marked Seen below the conflict's level
     std::vector<int> Pending;                   // cells whose reasons are still to be followed
-    std::vector<int> DropOrder;                 // a line reason's known cells, latest first
-    std::vector<std::size_t> LevelMarks;        // the trail mark at each decision
-    std::size_t Recorded = 0;                   // trail entries given a level
-    std::size_t ClauseHead = 0;                 // trail entries whose watches were visited
+    std::vector<std::pair<std::size_t, int>> Droppable; // a line reason's cells, by trail place
+    std::vector<int> DropOrder;                         // a line reason's known cells, latest first
+    std::vector<std::size_t> LevelMarks;                // the trail mark at each decision
+    std::size_t Recorded = 0;                           // trail entries given a level
+    std::size_t ClauseHead = 0;                         // trail entries whose watches were visited
     std::vector<Clause> Clauses;
     std::vector<int> FreeSlots;
     std::vector<std::vector<int>> Watches; // clause ids by watched literal
