@@ -128,17 +128,24 @@ bool SolveRuns(std::span<const int> runs, int length, Bits cells, Bits& filled, 
     return true;
 }
 
-// LineFits over `cells`, the first `length` bits, with at least one run.
+// LineFits over `cells`, the first `length` bits, with at least one run: the forward sweep
+// without keeping what it reads, ending as soon as a run has nowhere to start.
 template <typename Bits>
 bool RunsFit(std::span<const int> runs, int length, Bits cells, Bits filled, Bits empty) {
-    const int count = static_cast<int>(runs.size());
-    Sweep<Bits> forward;
-    SweepLine(
-        count, [&](int j) { return runs[j]; }, cells & ~empty, cells & ~filled, forward);
+    const Bits mayFill = cells & ~empty;
+    const Bits mayEmpty = cells & ~filled;
+    Bits gap = Flooded(Bits{1}, mayEmpty);
+    Bits starts{0};
+    for (std::size_t j = 0; j < runs.size(); ++j) {
+        const Bits after = gap << 1 | (j == 0 ? Bits{1} : Bits{0});
+        starts = after & WindowsWithin(mayFill, runs[j]);
+        if (starts == Bits{0})
+            return false;
+        gap = Flooded(ShiftedUp(starts, runs[j]), mayEmpty);
+    }
     // The line fits when its last run can end the line or the gap after it can reach the end.
-    const int last = runs[count - 1];
-    return (last <= length && HasCell(forward.Starts[count - 1], length - last)) ||
-           HasCell(forward.Gaps[count], length - 1);
+    const int last = runs.back();
+    return (last <= length && HasCell(starts, length - last)) || HasCell(gap, length - 1);
 }
 
 } // namespace

@@ -41,7 +41,8 @@ constexpr int MaxSolverSide = 128;
 
 struct SolveBudget {
     // Probes, guesses and SAT calls allowed; the SAT back end's conflicts count against what is
-    // left. Without a limit the solve always ends with a verdict other than Unknown.
+    // left, and in the race each search has half of it. Without a limit the solve always ends
+    // with a verdict other than Unknown.
     std::optional<std::uint64_t> MaxSearchNodes = std::nullopt;
     // Set from another thread to stop the solve; it is read between line solves, at every search
     // node and inside CaDiCaL, so the solver stops within one line's work.

@@ -8,6 +8,7 @@ SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* canc
     : Width_(clues.Width), Height_(clues.Height),
       Lines_(static_cast<std::size_t>(Width_ + Height_)),
       Solved(Lines_.size(), LineState{~LineBits{0}, ~LineBits{0}}),
+      Values(static_cast<std::size_t>(Width_ * Height_), LineCell::Unknown),
       SettledBy_(static_cast<std::size_t>(Width_ * Height_), -1), UnknownCells(Width_ * Height_),
       NewlyKnown(Lines_.size()), Cancel(cancel) {
     auto keepRuns = [this](const std::vector<int>& runs) {
@@ -26,13 +27,6 @@ SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* canc
     }
 }
 
-LineCell SolverGrid::At(int cell) const {
-    const LineState& row = Lines_[cell / Width_];
-    const int x = cell % Width_;
-    return row.Filled.Has(x)  ? LineCell::Filled
-           : row.Empty.Has(x) ? LineCell::Empty
-                              : LineCell::Unknown;
-}
 
 void SolverGrid::Assign(int cell, LineCell value) {
     Settle(cell, value, -1);
@@ -52,6 +46,7 @@ void SolverGrid::Settle(int cell, LineCell value, int line) {
         row.Empty.Add(x);
         column.Empty.Add(y);
     }
+    Values[cell] = value;
     Trail.push_back(cell);
     SettledBy_[cell] = line;
     --UnknownCells;
@@ -123,6 +118,7 @@ void SolverGrid::Undo(std::size_t mark) {
         row.Empty.Remove(x);
         column.Filled.Remove(y);
         column.Empty.Remove(y);
+        Values[cell] = LineCell::Unknown;
         ++UnknownCells;
     }
 }

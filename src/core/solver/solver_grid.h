@@ -47,7 +47,7 @@ public:
     int Height() const { return Height_; }
     bool Complete() const { return UnknownCells == 0; }
     int CellCount() const { return Width_ * Height_; }
-    LineCell At(int cell) const;
+    LineCell At(int cell) const { return Values[cell]; }
     // Whether a cell has a known cell above, below or beside it.
     bool BesideKnown(int cell) const;
     // An unknown cell in the line with the fewest unknowns, next to a filled cell where possible:
@@ -81,6 +81,7 @@ private:
     std::vector<LineState> Lines_;       // rows then columns
     // The state each line was in when the line solver last left it; equal means nothing to do.
     std::vector<LineState> Solved;
+    std::vector<LineCell> Values; // each cell's, kept beside the lines for reading one at a time
     std::vector<int> Trail;
     std::vector<int> SettledBy_;
     int FailedLine_ = -1;
