@@ -68,8 +68,9 @@ class LearningSearch {
 public:
     LearningSearch(SolverGrid& grid, SearchNodes& nodes, const LearningOptions& options)
         : Grid(grid), Nodes(nodes), Options(options), Activity(grid.CellCount()), Level(Cells(), 0),
-          Position(Cells(), 0), ReasonClause(Cells(), -1), Phase(Cells(), LineCell::Filled),
-          Seen(Cells(), 0), CachedReason(Cells()), ReasonCached(Cells(), 0), Watches(2 * Cells()) {
+          Position(Cells(), 0), SolveStart(Cells(), 0), ReasonClause(Cells(), -1),
+          Phase(Cells(), LineCell::Filled), Seen(Cells(), 0), CachedReason(Cells()),
+          ReasonCached(Cells(), 0), Watches(2 * Cells()) {
         Record();
         ClauseHead = Recorded;
     }
@@ -174,6 +175,13 @@ private:
             Position[cell] = Recorded;
             ReasonClause[cell] = -1;
             ReasonCached[cell] = 0;
+            // A line solve settles its cells one after another, and a line is solved again only
+            // after one of its cells is set from elsewhere.
+            const int line = Grid.SettledBy(cell);
+            const int previous = Recorded > 0 ? TrailAt(Recorded - 1) : -1;
+            SolveStart[cell] = line >= 0 && previous >= 0 && Grid.SettledBy(previous) == line
+                                   ? SolveStart[previous]
+                                   : Recorded;
         }
     }
 
@@ -321,15 +329,15 @@ private:
                 into.push_back(CellOfLiteral(literal));
     }
 
-    // The line's cells known before the forced one (all of them for a conflict), shrunk by
-    // dropping the latest first, so that what is left was known as early as can be. Cells known
-    // at the root are never dropped, since they cost a learnt clause nothing, and are left out
-    // of what is given.
+    // The line's cells known before the solve that forced the cell (all of them for a
+    // conflict), shrunk by dropping the latest first, so that what is left was known as early as
+    // can be. Cells known at the root are never dropped, since they cost a learnt clause nothing,
+    // and are left out of what is given.
     void LineReason(int line, int forced, std::vector<int>& into) {
         const LineState& state = Grid.Line(line);
         const int first = Grid.CellOf(line, 0);
         const int stride = Grid.IsRow(line) ? 1 : Grid.Width();
-        const std::size_t limit = forced < 0 ? Recorded : Position[forced];
+        const std::size_t limit = forced < 0 ? Recorded : SolveStart[forced];
         LineConclusion conclusion;
         LineBits before = 0;
         Droppable.clear();
@@ -506,6 +514,8 @@ private:
     // (-1 for a decision or a line's doing, which SolverGrid::SettledBy tells apart).
     std::vector<int> Level;
     std::vector<std::size_t> Position;
+    // For a cell a line settled, the place on the trail where that solve of the line began
+    std::vector<std::size_t> SolveStart;
     std::vector<int> ReasonClause;
     std::vector<LineCell> Phase; // the value each cell last had, tried first when it is decided
     std::vector<std::uint8_t> Seen;
