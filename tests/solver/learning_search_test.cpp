@@ -49,17 +49,8 @@ SolveReport LearnAfterLines(const NonogramClues& clues, LearningOptions options 
 class AllSolutions {
 public:
     explicit AllSolutions(const NonogramClues& clues)
-        : clues_(clues), cells_(static_cast<std::size_t>(clues.Width * clues.Height)) {
-        for (const std::vector<int>& runs : clues.Rows) {
-            std::vector<unsigned>& fitting = rowMasks_.emplace_back();
-            for (unsigned mask = 0; mask < 1U << clues.Width; ++mask) {
-                Picture row = Picture::Blank(clues.Width, 1);
-                for (int x = 0; x < clues.Width; ++x)
-                    row.Set(x, 0, (mask >> x & 1U) != 0);
-                if (CluesOf(row).Rows[0] == runs)
-                    fitting.push_back(mask);
-            }
-        }
+        : clues_(clues), rowMasks_(FittingRows(clues)),
+          cells_(static_cast<std::size_t>(clues.Width * clues.Height)) {
         Fill(0);
     }
     const std::vector<Picture>& Pictures() const { return pictures_; }
@@ -166,9 +157,7 @@ TEST(LearningSearch, SmallVerdictsAgreeWithSatAndTree) {
     for (int round = 0; round < 4000; ++round) {
         const int side = 4 + round % 2;
         const int density = 25 + static_cast<int>(random() % 50);
-        NonogramClues clues = CluesOf(RandomPicture(random, side, side, density));
-        if (round % 4 >= 2)
-            clues.Columns = CluesOf(RandomPicture(random, side, side, density)).Columns;
+        const NonogramClues clues = RandomClues(random, side, side, density, round % 4 >= 2);
         const SolveReport sat = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         const SolveReport tree = SolvePuzzle(clues, {}, SearchBackEnd::Tree);
         const SolveReport learning = SolvePuzzle(clues, {}, SearchBackEnd::Learning);
@@ -202,9 +191,7 @@ TEST(LearningSearch, RandomVerdictsAgreeWithSat) {
         const int width = 5 + static_cast<int>(random() % 21);
         const int height = 5 + static_cast<int>(random() % 21);
         const int density = 45 + static_cast<int>(random() % 26);
-        NonogramClues clues = CluesOf(RandomPicture(random, width, height, density));
-        if (round % 8 == 0)
-            clues.Columns = CluesOf(RandomPicture(random, width, height, density)).Columns;
+        const NonogramClues clues = RandomClues(random, width, height, density, round % 8 == 0);
         const SolveReport sat = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         const SolveReport learning = SolvePuzzle(clues, {}, SearchBackEnd::Learning);
         ++seen[static_cast<int>(learning.Outcome)];

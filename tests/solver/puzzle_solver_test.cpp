@@ -26,25 +26,13 @@ Picture PictureFromText(const std::vector<std::string>& rows) {
 // Solutions of small clues counted up to two, by trying every row that fits its clue.
 class BruteCount {
 public:
-    explicit BruteCount(const NonogramClues& clues) : clues_(clues) {
-        for (const std::vector<int>& runs : clues.Rows) {
-            std::vector<unsigned>& fitting = rowMasks_.emplace_back();
-            for (unsigned mask = 0; mask < 1U << clues.Width; ++mask)
-                if (RowRuns(mask) == runs)
-                    fitting.push_back(mask);
-        }
+    explicit BruteCount(const NonogramClues& clues) : clues_(clues), rowMasks_(FittingRows(clues)) {
         picture_ = Picture::Blank(clues.Width, clues.Height);
         Count(0);
     }
     int Solutions() const { return solutions_; }
 
 private:
-    std::vector<int> RowRuns(unsigned mask) const {
-        Picture row = Picture::Blank(clues_.Width, 1);
-        for (int x = 0; x < clues_.Width; ++x)
-            row.Set(x, 0, (mask >> x & 1U) != 0);
-        return CluesOf(row).Rows[0];
-    }
     void Count(int y) {
         if (solutions_ >= 2)
             return;
@@ -178,8 +166,8 @@ TEST(SolvePuzzle, SpentBudgetGivesUnknown) {
 // The look for a second solution near a drawing spends from the same budget as the solve from the
 // clues that follows it, so a budget that just suffices for the clues alone falls short.
 TEST(SolvePuzzle, LookNearADrawingSpendsFromTheBudget) {
-    const Picture drawn = PictureFromText(
-        {"..##.##.", "##...###", ".#.#.#..", ".......#", "..#..##.", "....####"});
+    const Picture drawn =
+        PictureFromText({"..##.##.", "##...###", ".#.#.#..", ".......#", "..#..##.", "....####"});
     const SolveReport alone = SolvePuzzle(CluesOf(drawn));
     ASSERT_EQ(alone.Outcome, Verdict::UniqueBySearch);
     const SolveBudget justEnough{.MaxSearchNodes = alone.SearchNodes};
@@ -219,9 +207,7 @@ TEST(SolvePuzzle, SmallVerdictsMatchBruteForce) {
     for (int round = 0; round < 500; ++round) {
         const int side = 4 + round % 2;
         const int density = 25 + static_cast<int>(random() % 50);
-        NonogramClues clues = CluesOf(RandomPicture(random, side, side, density));
-        if (round % 4 >= 2)
-            clues.Columns = CluesOf(RandomPicture(random, side, side, density)).Columns;
+        const NonogramClues clues = RandomClues(random, side, side, density, round % 4 >= 2);
         const int solutions = BruteCount(clues).Solutions();
         const SolveReport report = SolvePuzzle(clues);
         ++seen[static_cast<int>(report.Outcome)];

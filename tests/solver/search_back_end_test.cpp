@@ -24,9 +24,7 @@ TEST(SearchBackEnds, SatAndTreeSearchAgreeOnRandomPictures) {
         const int width = 5 + static_cast<int>(random() % 21);
         const int height = 5 + static_cast<int>(random() % 21);
         const int density = 45 + static_cast<int>(random() % 26);
-        NonogramClues clues = CluesOf(RandomPicture(random, width, height, density));
-        if (round % 8 == 0)
-            clues.Columns = CluesOf(RandomPicture(random, width, height, density)).Columns;
+        const NonogramClues clues = RandomClues(random, width, height, density, round % 8 == 0);
         const SolveReport sat = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         const SolveReport tree =
             SolvePuzzle(clues, SolveBudget{.MaxSearchNodes = 20'000}, SearchBackEnd::Tree);
@@ -68,7 +66,8 @@ TEST(SearchBackEnds, DrawnPictureGuidesButDoesNotChangeTheVerdict) {
     int drawingFirst = 0;
     for (int round = 0; round < 300; ++round) {
         const int side = 5 + static_cast<int>(random() % 16);
-        const Picture drawn = RandomPicture(random, side, side, 45 + static_cast<int>(random() % 26));
+        const Picture drawn =
+            RandomPicture(random, side, side, 45 + static_cast<int>(random() % 26));
         const NonogramClues clues = CluesOf(drawn);
         const SolveReport alone = SolvePuzzle(clues, {}, SearchBackEnd::Sat);
         several += alone.Outcome == Verdict::Several ? 1 : 0;
@@ -96,9 +95,7 @@ TEST(SearchBackEnds, RaceGivesTheVerdictOfEitherSearch) {
     for (int round = 0; round < 300; ++round) {
         const int side = 10 + static_cast<int>(random() % 16);
         const int density = 45 + static_cast<int>(random() % 26);
-        NonogramClues clues = CluesOf(RandomPicture(random, side, side, density));
-        if (round % 8 == 0)
-            clues.Columns = CluesOf(RandomPicture(random, side, side, density)).Columns;
+        const NonogramClues clues = RandomClues(random, side, side, density, round % 8 == 0);
         SolverGrid grid(clues);
         if (!grid.Propagate() || grid.Complete())
             continue;

@@ -27,7 +27,6 @@ SolverGrid::SolverGrid(const NonogramClues& clues, const std::atomic<bool>* canc
     }
 }
 
-
 void SolverGrid::Assign(int cell, LineCell value) {
     Settle(cell, value, -1);
     Enqueue(cell / Width_, 1);
