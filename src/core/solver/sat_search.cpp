@@ -56,14 +56,13 @@ Picture SolutionOf(CaDiCaL::Solver& solver, const SolverGrid& grid) {
 
 } // namespace
 
-void SearchSat(SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
+void SearchSat(SolverGrid& grid, SearchNodes& nodes, SolveReport& report, SatSettings settings) {
     CaDiCaL::Solver solver;
-    // A first solution is what takes the time on most puzzles, and without chronological
-    // backtracking, ternary resolution and failed-literal probing CaDiCaL finds it about a sixth
-    // sooner on random 50 x 50 squares, at some cost on the hardest of them.
-    solver.set("chrono", 0);
-    solver.set("ternary", 0);
-    solver.set("probe", 0);
+    if (settings == SatSettings::QuickFirstSolution) {
+        solver.set("chrono", 0);
+        solver.set("ternary", 0);
+        solver.set("probe", 0);
+    }
     CancelTerminator terminator(nodes);
     solver.connect_terminator(&terminator);
 

@@ -35,14 +35,26 @@ struct Racer {
 
 } // namespace
 
-void RaceSearches(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report) {
+void RaceSearches(const SolverGrid& grid, SearchNodes& nodes, SolveReport& report,
+                  std::chrono::microseconds learningTime) {
     Racer learning(grid, nodes);
     Racer sat(grid, nodes);
     std::thread learner([&] {
-        learning.Run([](SolverGrid& g, SearchNodes& n, SolveReport& r) { SearchLearning(g, n, r); },
-                     SolveStage::Search, sat);
+        learning.Run(
+            [learningTime](SolverGrid& g, SearchNodes& n, SolveReport& r) {
+                SearchNodes slice = n.TimedSlice(learningTime);
+                SearchLearning(g, slice, r);
+                n.Absorb(slice);
+                if (r.Outcome != Verdict::Unknown || n.Cancelled() || n.Left() == 0U)
+                    return;
+                r = SolveReport{};
+                r.DecidedBy = SolveStage::Sat;
+                SearchSat(g, n, r, SatSettings::Defaults);
+            },
+            SolveStage::Search, sat);
     });
-    sat.Run(SearchSat, SolveStage::Sat, learning);
+    sat.Run([](SolverGrid& g, SearchNodes& n, SolveReport& r) { SearchSat(g, n, r); },
+            SolveStage::Sat, learning);
     learner.join();
     nodes.Absorb(learning.Nodes);
     nodes.Absorb(sat.Nodes);
