@@ -8,7 +8,7 @@ packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev fonts-liberation2
     libgtest-dev libgmock-dev libbenchmark-dev
-    libcadical-dev fp-utils libchm-dev fonts-dejavu-extra
+    libcadical-dev libmimalloc-dev fp-utils libchm-dev fonts-dejavu-extra
     desktop-file-utils appstream libxml2-utils shared-mime-info xdg-utils libfile-mimeinfo-perl
     clang libclang-rt-14-dev
     xvfb openbox x11-utils dbus-daemon xdotool
