@@ -6,6 +6,7 @@
 #include "solver/sat_search.h"
 #include "solver/search_race.h"
 #include "solver/solver_grid.h"
+#include "solver/timed_search.h"
 #include "solver/tree_search.h"
 
 #include <chrono>
@@ -84,14 +85,11 @@ void Decide(SolverGrid& grid, SearchNodes& nodes, SearchBackEnd backEnd, SolveRe
         return;
     }
     if (backEnd == SearchBackEnd::ShortSearchThenRace) {
-        const std::size_t mark = grid.TrailMark();
-        SearchNodes slice = nodes.TimedSlice(ShortSearchTime);
-        SearchTree(grid, slice, report, nullptr);
-        nodes.Absorb(slice);
-        if (report.Outcome != Verdict::Unknown || nodes.Cancelled() || nodes.Left() == 0U)
+        const auto tree = [](SolverGrid& g, SearchNodes& n, SolveReport& r) {
+            SearchTree(g, n, r, nullptr);
+        };
+        if (SettledWithin(ShortSearchTime, grid, nodes, report, tree))
             return;
-        grid.Undo(mark);
-        report = SolveReport{};
         RaceSearches(grid, nodes, report);
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "solver/learning_search.h"
 #include "solver/sat_search.h"
+#include "solver/timed_search.h"
 
 #include <atomic>
 #include <thread>
@@ -42,12 +43,11 @@ void RaceSearches(const SolverGrid& grid, SearchNodes& nodes, SolveReport& repor
     std::thread learner([&] {
         learning.Run(
             [learningTime](SolverGrid& g, SearchNodes& n, SolveReport& r) {
-                SearchNodes slice = n.TimedSlice(learningTime);
-                SearchLearning(g, slice, r);
-                n.Absorb(slice);
-                if (r.Outcome != Verdict::Unknown || n.Cancelled() || n.Left() == 0U)
+                const auto learn = [](SolverGrid& lg, SearchNodes& ln, SolveReport& lr) {
+                    SearchLearning(lg, ln, lr);
+                };
+                if (SettledWithin(learningTime, g, n, r, learn))
                     return;
-                r = SolveReport{};
                 r.DecidedBy = SolveStage::Sat;
                 SearchSat(g, n, r, SatSettings::Defaults);
             },
