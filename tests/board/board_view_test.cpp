@@ -101,7 +101,7 @@ private slots:
         QTest::addColumn<bool>("down");
         // Margins 10, 40, 10, 10: the content is the board and 20 across, 50 down.
         QTest::newRow("fits") << QSize(100, 100) << 0 << QSize(120, 150) << false << false;
-        QTest::newRow("least width") << QSize(50, 50) << 201 << QSize(200, 300) << true << false;
+        QTest::newRow("least width") << QSize(50, 50) << 201 << QSize(300, 300) << false << false;
         QTest::newRow("too wide") << QSize(300, 100) << 0 << QSize(200, 300) << true << false;
         QTest::newRow("too tall") << QSize(100, 300) << 0 << QSize(200, 200) << false << true;
         QTest::newRow("across forces down")

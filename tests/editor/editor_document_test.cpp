@@ -1,6 +1,7 @@
 // The editor's document: when it saves and under which identity, what a refused file or picture
 // leaves, which presses it takes, and how long a check's outlines last.
 #include "editor/editor_document.h"
+#include "editor/editor_grid.h"
 #include "model/puzzle_file.h"
 #include "support/puzzle_pictures.h"
 #include "support/temp_folder.h"
@@ -143,6 +144,31 @@ TEST(EditorDocument, EveryChangeOfThePictureEndsTheOutlines) {
     EXPECT_FALSE(document.TakeInformation(tooWide).Accepted);
     EXPECT_EQ(document.Record(), PuzzleFromPicture({".#.", "###"}));
     EXPECT_EQ(document.Outlined(), TwoDiffer.Differences);
+}
+
+// A puzzle newly made or opened starts at the grid's top-left corner; a change of the one shown
+// leaves the grid scrolled where it was.
+TEST(EditorDocument, OnlyANewOrOpenedPuzzleReplacesTheOneShown) {
+    TempFolder folder;
+    WritePuzzleFile(folder / "other.qvf", PuzzleFromPicture({"##"}));
+    PixelPicture dot{2, 2, {0xFFFFFF, 0, 0xFFFFFF, 0xFFFFFF}};
+    EditorDocument document = Drawn();
+    EXPECT_TRUE(document.OpenFile(folder / "other.qvf").PuzzleReplaced);
+    EXPECT_TRUE(document.TakeNewPuzzle(PuzzleFromPicture({"#."})).PuzzleReplaced);
+    EXPECT_FALSE(document.Press(0, 0, ButtonKind::Left).PuzzleReplaced);
+    EXPECT_FALSE(document.Clear().PuzzleReplaced);
+    EXPECT_FALSE(document.ImportPicture(dot).PuzzleReplaced);
+    EXPECT_FALSE(document.TakeInformation(document.Record()).PuzzleReplaced);
+    EXPECT_FALSE(document.OpenFile(folder / "missing.qvf").PuzzleReplaced);
+}
+
+TEST(EditorDocument, TheFirstOutlinedCellIsTheOneBroughtIntoSight) {
+    const EditorDocument document = Outlined();
+    const CellPitch small = PitchOf(BoardSize::Small);
+    // (0, 1): the first column, the second row of 14-pixel cells.
+    EXPECT_EQ(FirstOutlineBox(document.Record(), small, document.Outlined()),
+              (PixelRect{0, 14, 15, 28}));
+    EXPECT_TRUE(FirstOutlineBox(document.Record(), small, {}).Empty());
 }
 
 TEST(EditorDocument, OutlinesAreTakenOnlyForThePictureTheLastCheckRead) {

@@ -1,5 +1,6 @@
 // A long game played through the game window: presses as mouse clicks, undo and redo as the
 // menu's commands, saved by the menu and reopened in a second window.
+#include "board/board_view.h"
 #include "hardening/large_game.h"
 #include "model/saved_game_file.h"
 #include "support/mainform_harness.h"
@@ -19,9 +20,14 @@ struct WindowAndSession {
     void Press(const BoardTarget& target, ButtonKind kind) {
         Session.Press(target, kind);
         const PixelRect box = Window.Geometry().BoxOf(target);
-        ClickClient(
-            *Window.ClientArea(), kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton,
-            QPoint(BoardLeft + (box.Left + box.Right) / 2, BoardTop + (box.Top + box.Bottom) / 2));
+        // The board is larger than the screen: the box is scrolled into sight, as a player would.
+        auto* view = Window.ClientArea()->findChild<BoardView*>();
+        view->Reveal(box);
+        const QPoint centre = QPoint(BoardLeft + (box.Left + box.Right) / 2,
+                                     BoardTop + (box.Top + box.Bottom) / 2) -
+                              view->ScrollOffset();
+        ClickClient(*Window.ClientArea(),
+                    kind == ButtonKind::Left ? Qt::LeftButton : Qt::RightButton, centre);
     }
     void Undo() {
         Session.Undo();

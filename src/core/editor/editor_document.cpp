@@ -58,6 +58,7 @@ EditorChange EditorDocument::ShowRecord(const PuzzleRecord& record,
     Changed(change);
     change.CaptionChanged = true;
     change.CommandsChanged = true;
+    change.PuzzleReplaced = true;
     return Redrawn(change);
 }
 

@@ -19,6 +19,7 @@ struct EditorChange {
     bool Accepted = false;
     bool GridHidden = false;      // no grid: its area shrinks and the whole client is painted
     bool GridRedrawn = false;     // the whole grid is drawn afresh at the puzzle's size
+    bool PuzzleReplaced = false;  // another puzzle, shown from the grid's top-left corner
     std::optional<CellPos> Cell;  // the one cell a press changed
     bool OutlinesChanged = false; // the check's outlines came or went
     bool CaptionChanged = false;  // the title names the file

@@ -30,6 +30,8 @@ BoardView::BoardView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setAutoFillBackground(false);
     NameBar(*horizontalScrollBar(), "HorizontalScroll");
     NameBar(*verticalScrollBar(), "VerticalScroll");
+    Viewport.SetBarThickness(
+        {verticalScrollBar()->sizeHint().width(), horizontalScrollBar()->sizeHint().height()});
 }
 
 void BoardView::ShowImage(const PixelImage* image, PixelRect changed) {
@@ -66,48 +68,45 @@ void BoardView::SetHitTest(HitTest hitTest) {
 }
 
 void BoardView::SetMargins(QMargins margins) {
-    Margins = margins;
+    Viewport.SetMargins({margins.left(), margins.top(), margins.right(), margins.bottom()});
     LayOutBars();
     viewport()->update();
 }
 
 void BoardView::SetLeastContentWidth(int width) {
-    LeastContentWidth = width;
+    Viewport.SetLeastContentWidth(width);
     LayOutBars();
 }
 
-QSize BoardView::ContentSize() const {
-    return {std::max(Margins.left() + Wrap.width() + Margins.right(), LeastContentWidth),
-            Margins.top() + Wrap.height() + Margins.bottom()};
-}
-
-BoardView::Bars BoardView::BarsFor(QSize available) const {
-    const QSize wanted = ContentSize();
-    const QSize room = BarRoom({true, true});
-    // A bar for one direction takes room from the other, which may then need a bar too.
-    bool across = wanted.width() > available.width();
-    bool down = wanted.height() > available.height();
-    down = down || (across && wanted.height() + room.height() > available.height());
-    across = across || (down && wanted.width() + room.width() > available.width());
-    return {across, down};
-}
-
-QSize BoardView::BarRoom(Bars bars) const {
-    return {bars.Down ? verticalScrollBar()->sizeHint().width() : 0,
-            bars.Across ? horizontalScrollBar()->sizeHint().height() : 0};
-}
-
 QSize BoardView::SizeFor(QSize available) const {
-    return (ContentSize() + BarRoom(BarsFor(available))).boundedTo(available);
+    const ViewSize size = Viewport.SizeFor({available.width(), available.height()});
+    return {size.Width, size.Height};
 }
 
-// The bars stand by the same rule as SizeFor. They are switched on and off here rather than left
-// to the base class, which would show or hide them only once the event loop runs again, after the
-// window has been sized and perhaps grabbed.
+// The bars stand by the viewport's rule. They are switched on and off here rather than left to the
+// base class, which would show or hide them only once the event loop runs again, after the window
+// has been sized and perhaps grabbed.
 void BoardView::LayOutBars() {
+    // Showing or hiding a bar resizes the view, which lays the bars out again from within: that
+    // inner layout is left to the loop here, so that the last size seen decides.
+    if (LayingOut) {
+        LayOutAgain = true;
+        return;
+    }
+    LayingOut = true;
+    do {
+        LayOutAgain = false;
+        LayOutBarsOnce();
+    } while (LayOutAgain);
+    LayingOut = false;
+}
+
+void BoardView::LayOutBarsOnce() {
+    Viewport.SetBoardSize({Wrap.width(), Wrap.height()});
     const QSize available = contentsRect().size();
-    const QSize wanted = ContentSize();
-    const Bars bars = Scrolls ? BarsFor(available) : Bars{false, false};
+    Viewport.Place(Scrolls ? ViewSize{available.width(), available.height()}
+                           : ViewSize{QWIDGETSIZE_MAX, QWIDGETSIZE_MAX});
+    const ScrollBars bars = Viewport.Bars();
     const auto policy = [](bool on) { return on ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff; };
     if (horizontalScrollBarPolicy() != policy(bars.Across) ||
         verticalScrollBarPolicy() != policy(bars.Down)) {
@@ -116,12 +115,18 @@ void BoardView::LayOutBars() {
         // Lays the bars and the viewport out at once, shown or not.
         setViewportMargins(viewportMargins());
     }
-    const QSize shown = available - BarRoom(bars);
-    horizontalScrollBar()->setRange(0,
-                                    bars.Across ? std::max(0, wanted.width() - shown.width()) : 0);
-    horizontalScrollBar()->setPageStep(shown.width());
-    verticalScrollBar()->setRange(0, bars.Down ? std::max(0, wanted.height() - shown.height()) : 0);
-    verticalScrollBar()->setPageStep(shown.height());
+    const ViewPoint most = Viewport.MaxOffset();
+    const ViewPoint offset = Viewport.Offset();
+    const ViewSize shown = Viewport.Shown();
+    horizontalScrollBar()->setRange(0, most.X);
+    horizontalScrollBar()->setPageStep(shown.Width);
+    verticalScrollBar()->setRange(0, most.Y);
+    verticalScrollBar()->setPageStep(shown.Height);
+    ScrollBarsTo(offset);
+    // A range set can show a bar again on its own; laid out afresh, the policies hold.
+    if (horizontalScrollBar()->isVisibleTo(this) != bars.Across ||
+        verticalScrollBar()->isVisibleTo(this) != bars.Down)
+        setViewportMargins(viewportMargins());
 }
 
 void BoardView::SetScrolls(bool scrolls) {
@@ -130,11 +135,32 @@ void BoardView::SetScrolls(bool scrolls) {
 }
 
 QPoint BoardView::ScrollOffset() const {
-    return {horizontalScrollBar()->value(), verticalScrollBar()->value()};
+    return {Viewport.Offset().X, Viewport.Offset().Y};
+}
+
+void BoardView::ScrollHome() {
+    ScrollBarsTo({0, 0});
+}
+
+void BoardView::Reveal(const PixelRect& board) {
+    if (Viewport.Reveal(board))
+        ScrollBarsTo(Viewport.Offset());
+}
+
+void BoardView::ScrollBarsTo(ViewPoint offset) {
+    horizontalScrollBar()->setValue(offset.X);
+    verticalScrollBar()->setValue(offset.Y);
+    Viewport.ScrollTo({horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    viewport()->update();
+}
+
+void BoardView::scrollContentsBy(int, int) {
+    Viewport.ScrollTo({horizontalScrollBar()->value(), verticalScrollBar()->value()});
+    viewport()->update();
 }
 
 QPoint BoardView::BoardOrigin() const {
-    return QPoint(Margins.left(), Margins.top()) - ScrollOffset();
+    return {Viewport.BoardOrigin().X, Viewport.BoardOrigin().Y};
 }
 
 void BoardView::paintEvent(QPaintEvent* event) {
@@ -153,10 +179,11 @@ void BoardView::resizeEvent(QResizeEvent* event) {
 }
 
 void BoardView::Press(const QMouseEvent& event) {
-    const QPoint at = event.position().toPoint() - BoardOrigin();
+    const QPoint at = event.position().toPoint();
     BoardPress press{std::nullopt, KindOf(event.button()), event.modifiers()};
-    if (TargetAt && !Hidden && QRect(QPoint(0, 0), Wrap.size()).contains(at))
-        press.Target = TargetAt(at.x(), at.y());
+    const auto board = Viewport.BoardPointAt({at.x(), at.y()});
+    if (TargetAt && !Hidden && board)
+        press.Target = TargetAt(board->X, board->Y);
     emit Pressed(press);
 }
 

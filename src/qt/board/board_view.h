@@ -3,6 +3,7 @@
 #pragma once
 
 #include "board/board_press.h"
+#include "board/board_viewport.h"
 #include "render/pixel_image.h"
 
 #include <QAbstractScrollArea>
@@ -37,6 +38,10 @@ public:
     // else capped to available with room for the bars it then needs.
     QSize SizeFor(QSize available) const;
     QPoint ScrollOffset() const;
+    // Back to the top-left corner, as a board newly loaded starts.
+    void ScrollHome();
+    // Scrolls so that the board rectangle shows.
+    void Reveal(const PixelRect& board);
 
 signals:
     // Every press and double click in the view, on the board or beside it.
@@ -50,17 +55,12 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
 
 private:
-    struct Bars {
-        bool Across;
-        bool Down;
-    };
-
-    QSize ContentSize() const;
-    Bars BarsFor(QSize available) const;
-    QSize BarRoom(Bars bars) const;
     void LayOutBars();
+    void LayOutBarsOnce();
+    void ScrollBarsTo(ViewPoint offset);
     QPoint BoardOrigin() const; // the image's top-left corner in the viewport
     void Press(const QMouseEvent& event);
 
@@ -69,6 +69,7 @@ private:
     bool Hidden = false;
     bool Scrolls = true;
     HitTest TargetAt;
-    QMargins Margins;
-    int LeastContentWidth = 0;
+    BoardViewport Viewport{{}, {}};
+    bool LayingOut = false;
+    bool LayOutAgain = false;
 };

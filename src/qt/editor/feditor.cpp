@@ -254,8 +254,12 @@ void Tffeditor::Show(const EditorChange& change) {
         return;
     if (change.CaptionChanged)
         SetCaption();
+    if (change.PuzzleReplaced)
+        Board->ScrollHome();
     if (change.GridHidden || change.GridRedrawn || change.Cell || change.OutlinesChanged)
         DrawGrid();
+    if (change.OutlinesChanged)
+        Board->Reveal(FirstOutlineBox(Document.Record(), Pitch, Document.Outlined()));
     if (change.CommandsChanged)
         UpdateCommandStates();
 }

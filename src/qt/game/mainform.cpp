@@ -344,8 +344,10 @@ void Tfmainform::Timer1Timer() {
 void Tfmainform::Show(const SessionChange& change) {
     if (!change.Accepted)
         return;
-    if (change.GameReplaced)
+    if (change.GameReplaced) {
         ShowLoadedGame();
+        Board->ScrollHome();
+    }
     if (change.ClockChanged)
         ShowClock();
     if (change.BoardRebuilt)

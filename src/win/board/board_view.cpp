@@ -1,24 +1,30 @@
 #include "board/board_view.h"
 
+#include "ui/controls.h"
 #include "ui/dib_section.h"
-
-#include <algorithm>
 
 namespace {
 
-int BarWidth() {
-    return GetSystemMetrics(SM_CXVSCROLL);
+ViewSize SystemBarThickness() {
+    return {GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
 }
 
-int BarHeight() {
-    return GetSystemMetrics(SM_CYHSCROLL);
+// The step of an arrow press on a bar; a wheel notch scrolls three.
+constexpr int LineStep = 16;
+
+RECT RectOf(const PixelRect& rect) {
+    return {rect.Left, rect.Top, rect.Right, rect.Bottom};
 }
 
 } // namespace
 
-BoardView::BoardView(HWND parent, int margin, int topMargin)
-    : Margin(margin), TopMargin(topMargin) {
-    Create(L"QuorvaneBoardView", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, parent);
+BoardView::BoardView(HWND parent, ViewMargins margins) : Viewport(margins, SystemBarThickness()) {
+    Create(L"QuorvaneBoardView", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
+           parent);
+    // Bars of the view's own rather than the window's: they stand exactly where the viewport puts
+    // them, whatever the view's size was a moment before.
+    AcrossBar = AddControl(Handle(), L"SCROLLBAR", L"", SBS_HORZ, 0, 0, 0, 0);
+    DownBar = AddControl(Handle(), L"SCROLLBAR", L"", SBS_VERT, 0, 0, 0, 0);
     SetBackground(GetSysColor(COLOR_BTNFACE));
 }
 
@@ -29,17 +35,15 @@ BoardView::~BoardView() {
 
 void BoardView::ShowImage(const PixelImage& image, PixelRect changed) {
     Image = &image;
-    if (image.Width != ShownWidth || image.Height != ShownHeight) {
-        ShownWidth = image.Width;
-        ShownHeight = image.Height;
-        changed = {0, 0, image.Width, image.Height};
+    if (Viewport.BoardSize() != ViewSize{image.Width, image.Height}) {
+        Viewport.SetBoardSize({image.Width, image.Height});
         LayOutBars();
+        InvalidateRect(Handle(), nullptr, FALSE);
+        changed = {};
     }
     if (Hidden || changed.Empty())
         return;
-    const POINT origin = BoardOrigin();
-    const RECT dirty{origin.x + changed.Left, origin.y + changed.Top, origin.x + changed.Right,
-                     origin.y + changed.Bottom};
+    const RECT dirty = RectOf(Viewport.ViewRectOf(changed));
     // Drawn at once rather than at the next idle moment: a press shows before the next message.
     RedrawWindow(Handle(), &dirty, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
@@ -47,7 +51,7 @@ void BoardView::ShowImage(const PixelImage& image, PixelRect changed) {
 void BoardView::SetBoardHidden(bool hidden) {
     Hidden = hidden;
     ShowWindow(Handle(), hidden ? SW_HIDE : SW_SHOW);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void BoardView::OnPress(PressHandler pressed, std::function<void()> released) {
@@ -59,62 +63,71 @@ void BoardView::SetBackground(COLORREF colour) {
     if (Background != nullptr)
         DeleteObject(Background);
     Background = CreateSolidBrush(colour);
-    InvalidateRect(Handle(), nullptr, TRUE);
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-SIZE BoardView::ContentSize() const {
-    if (Image == nullptr)
-        return {LeastContentWidth, 0};
-    return {std::max(ShownWidth + 2 * Margin, LeastContentWidth), TopMargin + ShownHeight + Margin};
+void BoardView::SetLeastContentWidth(int width) {
+    Viewport.SetLeastContentWidth(width);
+    LayOutBars();
 }
 
 SIZE BoardView::SizeFor(SIZE available) const {
-    const SIZE content = ContentSize();
-    bool across = content.cx > available.cx;
-    bool down = content.cy > available.cy;
-    // A bar across takes room from the height, which may then need a bar down, and so on once.
-    down = down || (across && content.cy > available.cy - BarHeight());
-    across = across || (down && content.cx > available.cx - BarWidth());
-    return {std::min(content.cx + (down ? BarWidth() : 0), available.cx),
-            std::min(content.cy + (across ? BarHeight() : 0), available.cy)};
+    const ViewSize size = Viewport.SizeFor({available.cx, available.cy});
+    return {size.Width, size.Height};
 }
 
 void BoardView::Place(int x, int y, SIZE size) {
     MoveWindow(Handle(), x, y, size.cx, size.cy, TRUE);
+    Viewport.Place({size.cx, size.cy});
     LayOutBars();
 }
 
-void BoardView::LayOutBars() {
-    RECT client{};
-    GetClientRect(Handle(), &client);
-    const SIZE content = ContentSize();
-    const auto setBar = [&](int bar, int page, int range, LONG& offset) {
-        offset = std::clamp<LONG>(offset, 0, std::max(0, range - page));
-        SCROLLINFO info{sizeof(info), SIF_ALL, 0, range - 1, static_cast<UINT>(page), offset, 0};
-        if (range <= page) {
-            info.nMax = 0;
-            info.nPage = 0;
-        }
-        SetScrollInfo(Handle(), bar, &info, TRUE);
-    };
-    setBar(SB_HORZ, client.right, content.cx, Offset.x);
-    setBar(SB_VERT, client.bottom, content.cy, Offset.y);
-    InvalidateRect(Handle(), nullptr, TRUE);
+void BoardView::ScrollHome() {
+    if (Viewport.ScrollTo({0, 0}))
+        LayOutBars();
 }
 
-void BoardView::Scroll(int bar, int request, int wheelSteps) {
+void BoardView::Reveal(const PixelRect& board) {
+    if (Viewport.Reveal(board))
+        LayOutBars();
+}
+
+void BoardView::LayOutBars() {
+    const ScrollBars bars = Viewport.Bars();
+    const ViewSize shown = Viewport.Shown();
+    const ViewSize view = Viewport.View();
+    const ViewPoint offset = Viewport.Offset();
+    const ViewSize content = Viewport.ContentSize();
+    const auto setBar = [](HWND bar, bool on, int x, int y, int width, int height, int page,
+                           int range, int position) {
+        MoveWindow(bar, x, y, width, height, FALSE);
+        if (on) {
+            SCROLLINFO info{sizeof(info), SIF_ALL | SIF_DISABLENOSCROLL, 0, range - 1,
+                            static_cast<UINT>(page), position, 0};
+            SetScrollInfo(bar, SB_CTL, &info, TRUE);
+        }
+        ShowWindow(bar, on ? SW_SHOWNA : SW_HIDE);
+    };
+    setBar(AcrossBar, bars.Across, 0, shown.Height, shown.Width, view.Height - shown.Height,
+           shown.Width, content.Width, offset.X);
+    setBar(DownBar, bars.Down, shown.Width, 0, view.Width - shown.Width, shown.Height,
+           shown.Height, content.Height, offset.Y);
+    InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void BoardView::Scroll(bool across, int request, int wheelSteps) {
+    const HWND bar = across ? AcrossBar : DownBar;
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_ALL;
-    GetScrollInfo(Handle(), bar, &info);
-    int position = info.nPos;
-    const int line = 16;
+    GetScrollInfo(bar, SB_CTL, &info);
+    int position = across ? Viewport.Offset().X : Viewport.Offset().Y;
     switch (request) {
     case SB_LINEUP:
-        position -= line;
+        position -= LineStep;
         break;
     case SB_LINEDOWN:
-        position += line;
+        position += LineStep;
         break;
     case SB_PAGEUP:
         position -= static_cast<int>(info.nPage);
@@ -123,45 +136,56 @@ void BoardView::Scroll(int bar, int request, int wheelSteps) {
         position += static_cast<int>(info.nPage);
         break;
     case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
         position = info.nTrackPos;
         break;
+    case SB_TOP:
+        position = 0;
+        break;
+    case SB_BOTTOM:
+        position = across ? Viewport.MaxOffset().X : Viewport.MaxOffset().Y;
+        break;
+    case SB_ENDSCROLL:
+        return;
     default:
-        position -= wheelSteps * 3 * line;
+        position -= wheelSteps * 3 * LineStep;
         break;
     }
-    position = std::clamp(position, 0, std::max(0, info.nMax - static_cast<int>(info.nPage) + 1));
-    LONG& offset = bar == SB_HORZ ? Offset.x : Offset.y;
-    if (position == offset)
+    ViewPoint offset = Viewport.Offset();
+    (across ? offset.X : offset.Y) = position;
+    if (!Viewport.ScrollTo(offset))
         return;
-    offset = position;
-    SetScrollPos(Handle(), bar, position, TRUE);
+    SetScrollPos(bar, SB_CTL, across ? Viewport.Offset().X : Viewport.Offset().Y, TRUE);
     InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-POINT BoardView::BoardOrigin() const {
-    return {Margin - Offset.x, TopMargin - Offset.y};
 }
 
 void BoardView::Paint() {
     PAINTSTRUCT paint{};
     const HDC dc = BeginPaint(Handle(), &paint);
-    const POINT origin = BoardOrigin();
+    const ViewSize shown = Viewport.Shown();
+    const ViewSize view = Viewport.View();
+    // The content's area; the corner between two bars is the parent's face colour.
+    RECT area{0, 0, shown.Width, shown.Height};
+    IntersectRect(&area, &area, &paint.rcPaint);
     if (!Hidden && Image != nullptr) {
-        const RECT shown = BlitImage(dc, *Image, origin, paint.rcPaint);
-        ExcludeClipRect(dc, shown.left, shown.top, shown.right, shown.bottom);
+        const ViewPoint origin = Viewport.BoardOrigin();
+        const RECT drawn = BlitImage(dc, *Image, {origin.X, origin.Y}, area);
+        ExcludeClipRect(dc, drawn.left, drawn.top, drawn.right, drawn.bottom);
     }
-    FillRect(dc, &paint.rcPaint, Background);
+    FillRect(dc, &area, Background);
+    const RECT corner{shown.Width, shown.Height, view.Width, view.Height};
+    if (corner.right > corner.left && corner.bottom > corner.top)
+        FillRect(dc, &corner, GetSysColorBrush(COLOR_BTNFACE));
     EndPaint(Handle(), &paint);
 }
 
 void BoardView::Press(LPARAM where, ButtonKind button) {
     SetCapture(Handle());
     BoardPress press{std::nullopt, button};
-    const POINT origin = BoardOrigin();
-    const int x = static_cast<short>(LOWORD(where)) - origin.x;
-    const int y = static_cast<short>(HIWORD(where)) - origin.y;
-    if (!Hidden && TargetAt && x >= 0 && y >= 0 && x < ShownWidth && y < ShownHeight)
-        press.Target = TargetAt(x, y);
+    const auto board = Viewport.BoardPointAt(
+        {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))});
+    if (!Hidden && TargetAt && board)
+        press.Target = TargetAt(board->X, board->Y);
     if (Pressed)
         Pressed(press);
 }
@@ -173,19 +197,17 @@ LRESULT BoardView::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1; // painting covers every pixel
-    case WM_SIZE:
-        LayOutBars();
-        return 0;
     case WM_HSCROLL:
-        Scroll(SB_HORZ, LOWORD(wParam));
+        Scroll(true, LOWORD(wParam));
         return 0;
     case WM_VSCROLL:
-        Scroll(SB_VERT, LOWORD(wParam));
+        Scroll(false, LOWORD(wParam));
         return 0;
-    case WM_MOUSEWHEEL:
-        Scroll((LOWORD(wParam) & MK_SHIFT) != 0 ? SB_HORZ : SB_VERT, -1,
-               GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
+    case WM_MOUSEWHEEL: {
+        const bool across = (LOWORD(wParam) & MK_SHIFT) != 0 || !Viewport.Bars().Down;
+        Scroll(across, -1, GET_WHEEL_DELTA_WPARAM(wParam) / WHEEL_DELTA);
         return 0;
+    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         Press(lParam, ButtonKind::Left);

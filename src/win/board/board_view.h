@@ -1,9 +1,10 @@
 // The board on screen: the core's image blitted straight from its pixels, which lie as a top-down
 // 32-bit DIB's do, with blank room around it, scroll bars where it does not fit, and presses
-// turned into board targets.
+// turned into board targets. What shows where, and what a press hits, is the core's viewport's.
 #pragma once
 
 #include "board/board_action.h"
+#include "board/board_viewport.h"
 #include "render/pixel_image.h"
 #include "ui/window.h"
 
@@ -21,9 +22,8 @@ public:
     using HitTest = std::function<std::optional<BoardTarget>(int x, int y)>;
     using PressHandler = std::function<void(const BoardPress&)>;
 
-    // A child of the parent at (x, y); margin is the blank room around the board on every side
-    // but the top, which has topMargin.
-    BoardView(HWND parent, int margin, int topMargin);
+    // A child of the parent, hidden until placed; margins are the blank room around the board.
+    BoardView(HWND parent, ViewMargins margins);
     ~BoardView() override;
 
     // Shows the image, which stays the caller's and must outlive its showing, and repaints only
@@ -35,34 +35,32 @@ public:
     void OnPress(PressHandler pressed, std::function<void()> released);
     void SetBackground(COLORREF colour);
     // The content is never narrower than this; the extra room lies right of the board.
-    void SetLeastContentWidth(int width) { LeastContentWidth = width; }
-    // The size to give the view where at most available fits: the whole content when it fits,
-    // else capped to available with room for the bars it then needs.
+    void SetLeastContentWidth(int width);
+    // The size to give the view where at most available fits.
     SIZE SizeFor(SIZE available) const;
     // Places the view; its scroll bars follow from its size.
     void Place(int x, int y, SIZE size);
+    // Back to the top-left corner, as a board newly loaded starts.
+    void ScrollHome();
+    // Scrolls so that the board rectangle shows.
+    void Reveal(const PixelRect& board);
 
 protected:
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    SIZE ContentSize() const;
     void LayOutBars();
-    void Scroll(int bar, int request, int wheelSteps = 0);
-    POINT BoardOrigin() const; // the image's top-left corner in the view
+    void Scroll(bool across, int request, int wheelSteps = 0);
     void Paint();
     void Press(LPARAM where, ButtonKind button);
 
-    int Margin;
-    int TopMargin;
-    int LeastContentWidth = 0;
+    BoardViewport Viewport;
     bool Hidden = true;
     HitTest TargetAt;
     PressHandler Pressed;
     std::function<void()> Released;
     HBRUSH Background = nullptr;
     const PixelImage* Image = nullptr;
-    int ShownWidth = 0;
-    int ShownHeight = 0;
-    POINT Offset{}; // how far the content is scrolled
+    HWND AcrossBar = nullptr;
+    HWND DownBar = nullptr;
 };

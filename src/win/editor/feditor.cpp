@@ -64,7 +64,8 @@ Tffeditor::Tffeditor(HWND owner, EditorServices services) : Services(std::move(s
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Frame = std::make_unique<CommandFrame>(Handle(), EditorMenus(), EditorToolButtons(), CommandId,
                                            GlyphOf, L" Puzzle Editor", SIZE{23, 23});
-    Board = std::make_unique<BoardView>(Handle(), BoardLeft, BoardTop - ToolBandHeight);
+    Board = std::make_unique<BoardView>(
+        Handle(), ViewMargins{BoardLeft, BoardTop - ToolBandHeight, BoardLeft, BoardLeft});
     Board->SetHitTest([this](int x, int y) {
         return EditorGridGeometry(Document.Record(), Pitch).HitTest(x, y);
     });
@@ -275,8 +276,12 @@ void Tffeditor::Show(const EditorChange& change) {
         return;
     if (change.CaptionChanged)
         SetCaption();
+    if (change.PuzzleReplaced)
+        Board->ScrollHome();
     if (change.GridHidden || change.GridRedrawn || change.Cell || change.OutlinesChanged)
         DrawGrid();
+    if (change.OutlinesChanged)
+        Board->Reveal(FirstOutlineBox(Document.Record(), Pitch, Document.Outlined()));
     if (change.CommandsChanged)
         UpdateCommandStates();
 }
@@ -331,6 +336,9 @@ void Tffeditor::UseWindowBackground() {
 }
 
 void Tffeditor::LayOutClient() {
+    // The window is sized once while it is made, before its parts are.
+    if (!Frame || !Board)
+        return;
     RECT client{};
     GetClientRect(Handle(), &client);
     Frame->Tools().LayOut(client.right);

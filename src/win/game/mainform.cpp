@@ -95,7 +95,8 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
     SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
     const int panelEdges[] = {100, 170, 220};
     SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
-    Board = std::make_unique<BoardView>(Handle(), BoardLeft, BoardTop - ToolBandHeight);
+    Board = std::make_unique<BoardView>(
+        Handle(), ViewMargins{BoardLeft, BoardTop - ToolBandHeight, BoardLeft, BoardLeft});
     Board->SetHitTest([this](int x, int y) {
         return BoardGeometry::Of(Session_.Game(), BoardSize_).HitTest(x, y);
     });
@@ -350,8 +351,10 @@ void Tfmainform::FormMouseDown(const BoardPress& press) {
 void Tfmainform::Show(const SessionChange& change) {
     if (!change.Accepted)
         return;
-    if (change.GameReplaced)
+    if (change.GameReplaced) {
         ShowLoadedGame();
+        Board->ScrollHome();
+    }
     if (change.ClockChanged)
         ShowClock();
     if (change.BoardRebuilt)

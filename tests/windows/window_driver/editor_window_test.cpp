@@ -15,9 +15,11 @@
 #include "model/puzzle_file.h"
 #include "render/board_renderer.h"
 #include "render/board_scene.h"
+#include "support/puzzle_pictures.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 namespace fs = std::filesystem;
@@ -231,4 +233,72 @@ TEST(WindowsEditor, DrawsSavesAndImportsAsTheCoreDoes) {
         ASSERT_TRUE(change.Accepted && change.Failure.empty()) << change.Failure;
         puzzle.ExpectGridAsDrawn("importing the bitmap");
     }
+}
+
+namespace {
+
+// The rows of the image from `top` down, as a view scrolled that far shows them.
+PixelImage RowsFrom(const PixelImage& image, int top) {
+    PixelImage rows;
+    rows.Resize(image.Width, image.Height - top);
+    std::copy(image.Pixels.begin() + static_cast<std::ptrdiff_t>(top) * image.Width,
+              image.Pixels.end(), rows.Pixels.begin());
+    return rows;
+}
+
+} // namespace
+
+// A grid taller than the editor, scrolled to its end with the bar: its last row and closing rule
+// show, and a press changes the cell under the pointer, as the saved file tells.
+TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
+    TempFolder data;
+    RunProgram({"wine", "reg", "delete", "HKCU\\Software\\Quorvane", "/v", "ColorSet", "/f"});
+    const fs::path file = data / "tall.qvf";
+    ASSERT_EQ(WritePuzzleFile(file, PuzzleFromPicture(std::vector<std::string>(
+                                        40, std::string(16, '.')))),
+              "");
+    ProgramRun run({});
+    ASSERT_TRUE(run.MainWindow("Quorvane [BETA]")) << "no main window";
+    ASSERT_TRUE(PressKey("alt+o"));
+    ASSERT_TRUE(PressKey("Return"));
+    ASSERT_TRUE(run.Probe().Find("Tfpuzzleinfo", 10s)) << "no information dialog";
+    ClickControl(run.Probe(), "Puzzle Information", "OK");
+    const auto editor = run.Probe().Find(EditorClass, 10s);
+    ASSERT_TRUE(editor) << "no editor";
+    ASSERT_TRUE(PressKey("ctrl+o"));
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
+    ASSERT_TRUE(TypeText(WindowsPath(file)));
+    ASSERT_TRUE(PressKey("Return"));
+    EditedPuzzle puzzle(run, *editor);
+    ASSERT_TRUE(puzzle.Document.OpenFile(file).Accepted);
+    puzzle.ExpectGridAsDrawn("opening a grid taller than the editor");
+
+    // Presses on the bar's track below its thumb page down until the end. The bar stands along
+    // the client's right edge, below the tool band.
+    const int barX = editor->X + editor->Width - 5;
+    for (int page = 0; page < 6; ++page)
+        ASSERT_TRUE(ClickAt(barX, editor->Y + editor->Height - 25, MouseButton::Left));
+    PixelImage drawn;
+    BoardRenderer().Update(GridScene(puzzle.Document.Record().Solution, 16, 40, Pitch,
+                                     DefaultScheme, RasterFont(), {}),
+                           drawn);
+    // Scrolled to the end, the grid's last pixel row lies 10 pixels above the client's bottom.
+    const int gridTop = editor->Height - 10 - drawn.Height;
+    ASSERT_LT(gridTop, GridTop) << "the grid fits: nothing to scroll";
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop,
+                           RowsFrom(drawn, GridTop - gridTop), 10s),
+              "")
+        << "the grid scrolled to its end";
+
+    const PixelRect box = EditorGridGeometry(puzzle.Document.Record(), Pitch)
+                              .BoxOf({BoardArea::GridCell, 5, 38});
+    ASSERT_TRUE(ClickAt(editor->X + GridLeft + (box.Left + box.Right) / 2,
+                        editor->Y + gridTop + (box.Top + box.Bottom) / 2, MouseButton::Left));
+    ASSERT_TRUE(PressKey("ctrl+s"));
+    const auto saved = SavedOver(file, puzzle.Document.Record().PuzzleId);
+    ASSERT_TRUE(saved) << "nothing saved";
+    for (int row = 0; row < 40; ++row)
+        for (int column = 0; column < 16; ++column)
+            EXPECT_EQ(saved->Solution.At(column, row), column == 5 && row == 38 ? 1 : 0)
+                << "cell (" << column << ", " << row << ")";
 }
