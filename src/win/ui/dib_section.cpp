@@ -27,13 +27,15 @@ RECT BlitImage(HDC dc, const PixelImage& image, POINT origin, const RECT& area) 
     RECT shown{};
     if (!IntersectRect(&shown, &whole, &area))
         return {};
-    const BITMAPINFO layout = TopDownLayout(image.Width, image.Height);
-    // Only the part shown is converted and sent, so a press costs its box alone. The source
-    // rectangle counts rows from the foot of the picture, top-down layout or not.
+    // Only the part shown is converted and sent, so a press costs its box alone. The rows shown
+    // are handed over as a picture of their own: where the source rectangle covers every row,
+    // counting rows from the top or from the foot comes to the same, and systems differ there.
     const int width = shown.right - shown.left;
     const int height = shown.bottom - shown.top;
-    StretchDIBits(dc, shown.left, shown.top, width, height, shown.left - origin.x,
-                  whole.bottom - shown.bottom, width, height, image.Pixels.data(), &layout,
-                  DIB_RGB_COLORS, SRCCOPY);
+    const BITMAPINFO layout = TopDownLayout(image.Width, height);
+    const Pixel* firstRow =
+        image.Pixels.data() + static_cast<std::size_t>(shown.top - origin.y) * image.Width;
+    StretchDIBits(dc, shown.left, shown.top, width, height, shown.left - origin.x, 0, width,
+                  height, firstRow, &layout, DIB_RGB_COLORS, SRCCOPY);
     return shown;
 }
