@@ -312,3 +312,57 @@ TEST(WindowsProgram, OpensAGameTheCoreSaved) {
     game.ExpectMenusAsTheTable("running the opened game");
     PrintPaintTimes(run.PaintTimes());
 }
+
+// Shipped puzzles that fit a 1280 x 1024 screen whole, given on the command line: the window
+// takes W + 20 by H + 69 and shows the whole board with its margins, no scroll bar hiding its
+// last columns or rows, in Small and after a switch to Large.
+TEST(WindowsProgram, BoardsThatFitShowWholeWithoutScrollBars) {
+    for (const char* name : {"Owl", "Castle"}) {
+        SCOPED_TRACE(name);
+        const fs::path path = Driver().ProgramFolder / "Puzzles" / (std::string(name) + ".qvf");
+        PuzzleRecord puzzle;
+        ASSERT_EQ(ReadGamePuzzleFile(path, puzzle), FileReadStatus::Ok);
+        ProgramRun run({WindowsPath(path)});
+        const auto window = run.MainWindow("Quorvane - " + std::string(puzzle.Name.Text()));
+        ASSERT_TRUE(window) << "the puzzle named on the command line did not open";
+        PlayedGame game(run, *window);
+        game.Session.LoadPuzzle(puzzle);
+        game.Key("F5");
+        game.Session.Start();
+        game.ExpectBoardAsDrawn("F5");
+
+        // Options > Size > Large: the fourth item's submenu, its second item.
+        for (const char* key : {"alt+o", "Down", "Down", "Down", "Right", "Down", "Return"})
+            game.Key(key);
+        const BoardGeometry large = BoardGeometry::Of(game.Session.Game(), BoardSize::Large);
+        std::optional<ClientArea> resized;
+        const auto end = std::chrono::steady_clock::now() + 10s;
+        do
+            resized = run.Probe().Find(MainWindowClass, 1s);
+        while (resized && resized->Width != large.Width() + 20 &&
+               std::chrono::steady_clock::now() < end);
+        ASSERT_TRUE(resized);
+        EXPECT_EQ(resized->Width, large.Width() + 20);
+        EXPECT_EQ(resized->Height, large.Height() + 69);
+        // The margins right of and below the board are the window's colour: a bar would stand
+        // there.
+        const PixelRect below{0, BoardTop + large.Height(), resized->Width,
+                              BoardTop + large.Height() + 10};
+        const PixelRect right{BoardLeft + large.Width(), BoardTop, resized->Width,
+                              BoardTop + large.Height()};
+        // Grabbed again until painted, since the window repaints some time after it is sized.
+        const auto inWindowColour = [&](const PixelRect& margin) {
+            const auto shown = run.Probe().Grab(MainWindowClass, margin);
+            return shown && std::all_of(shown->Pixels.begin(), shown->Pixels.end(), [](Pixel p) {
+                       return (p & 0xFFFFFF) == (PixelOf(DefaultScheme[0]) & 0xFFFFFF);
+                   });
+        };
+        for (const PixelRect& margin : {below, right}) {
+            bool blank = false;
+            for (const auto until = std::chrono::steady_clock::now() + 10s;
+                 !blank && std::chrono::steady_clock::now() < until;)
+                blank = inWindowColour(margin);
+            EXPECT_TRUE(blank) << "a scroll bar or the board stands in the margin";
+        }
+    }
+}
