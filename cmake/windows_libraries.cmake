@@ -27,4 +27,9 @@ if(QUORVANE_TESTS)
     # It names its targets GTest::gtest and so on, as the installed package does.
     set_target_properties(gtest gtest_main gmock gmock_main PROPERTIES
         COMPILE_WARNING_AS_ERROR OFF)
+    # Every test program that takes GoogleTest's main also compiles the check that fails a test
+    # in which the program's own code faulted (tests/support/fault_check.cpp): a fault in a window
+    # procedure is swallowed by the system's message dispatch and would pass unseen.
+    target_sources(gtest_main INTERFACE ${PROJECT_SOURCE_DIR}/tests/support/fault_check.cpp)
+    target_link_libraries(gtest_main INTERFACE quorvane_fault_log)
 endif()

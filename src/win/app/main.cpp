@@ -2,6 +2,7 @@
 #include "game/mainform.h"
 #include "game/program_dialogs.h"
 #include "platform/clue_face_library.h"
+#include "platform/fault_log.h"
 #include "platform/message_pump_waiter.h"
 #include "platform/system_clock.h"
 #include "platform/windows_font_resources.h"
@@ -54,6 +55,10 @@ std::filesystem::path PaintTimesFile() {
 } // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Where a run is watched (the tests play the program so), a fault the message dispatch would
+    // swallow still leaves its line.
+    if (const std::filesystem::path faultLog = FaultLogNamedByEnvironment(); !faultLog.empty())
+        WatchForFaults(faultLog);
     showsplash();
     // The shell's folder browser works through COM on this thread.
     OleInitialize(nullptr);

@@ -36,6 +36,12 @@ public:
     std::optional<ClientArea> MainWindow(const std::string& caption);
     // Where the program writes its paint times.
     std::filesystem::path PaintTimes() const { return Scratch / "paint_times.txt"; }
+    // Where the program writes each fault of its own code as it is raised, those that the message
+    // dispatch swallows among them.
+    std::filesystem::path FaultLog() const { return Scratch / "faults.txt"; }
+    // Fails the test on each fault the program has written since the last check. The run checks
+    // once more when it ends.
+    void CheckFaults();
     // The program's exit status once it has ended by itself within the limit.
     std::optional<int> Ended(std::chrono::milliseconds limit);
 
@@ -46,4 +52,6 @@ private:
     WindowProbe Probe_;
     ChildId Child = NoChild;
     bool Exited = false;
+    bool Alone = false;
+    std::size_t FaultBytesChecked = 0;
 };
