@@ -39,6 +39,7 @@ ArrowSpinBox::ArrowSpinBox(HWND parent, int id, int x, int y, int width, int hei
     SetValue(least);
     // Installed after the arrows' own hold on their buddy, so this one sees each message first.
     SetWindowSubclass(Edit_, EditProcedure, SubclassId, reinterpret_cast<DWORD_PTR>(this));
+    Shown = WindowText(Edit_);
     SetWindowSubclass(Arrows_, ArrowProcedure, SubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -66,14 +67,17 @@ void ArrowSpinBox::Step(int direction) {
 }
 
 LRESULT CALLBACK ArrowSpinBox::EditProcedure(HWND window, UINT message, WPARAM wParam,
-                                             LPARAM lParam, UINT_PTR, DWORD_PTR) {
+                                             LPARAM lParam, UINT_PTR, DWORD_PTR self) {
+    auto& box = *reinterpret_cast<ArrowSpinBox*>(self);
     switch (message) {
     case WM_CHAR:
+    case WM_IME_CHAR:
         if (!Harmless(wParam))
             return Refuse();
         break;
     case WM_KEYDOWN:
-        if (wParam == VK_DELETE)
+        // Delete clears and Shift+Delete cuts; Shift+Insert pastes without a WM_PASTE.
+        if (wParam == VK_DELETE || (wParam == VK_INSERT && GetKeyState(VK_SHIFT) < 0))
             return Refuse();
         break;
     case WM_PASTE:
@@ -84,10 +88,23 @@ LRESULT CALLBACK ArrowSpinBox::EditProcedure(HWND window, UINT message, WPARAM w
         return Refuse();
     case WM_MOUSEWHEEL:
         return 0;
+    case WM_SETTEXT: {
+        // The arrows and SetValue show a number this way, and only they.
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        box.Shown = WindowText(window);
+        return result;
+    }
     default:
         break;
     }
-    return DefSubclassProc(window, message, wParam, lParam);
+    const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+    // Whatever other way text came in (an input method's composition, a message from another
+    // program), the edit box marks itself changed, and the number goes back.
+    if (DefSubclassProc(window, EM_GETMODIFY, 0, 0) != 0) {
+        SetWindowTextW(window, box.Shown.c_str());
+        Refuse();
+    }
+    return result;
 }
 
 LRESULT CALLBACK ArrowSpinBox::ArrowProcedure(HWND window, UINT message, WPARAM wParam,

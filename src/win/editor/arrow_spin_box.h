@@ -2,6 +2,8 @@
 // whose number changes only by the arrow buttons and the Up and Down keys.
 #pragma once
 
+#include <string>
+
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 
@@ -26,7 +28,8 @@ public:
     HWND Arrows() const { return Arrows_; }
 
 private:
-    // Typing, pasting, cutting and deleting are refused with the system's beep.
+    // Typing, pasting, cutting and deleting are refused with the system's beep, by whatever way
+    // they come: text that gets in all the same is replaced by the number shown before.
     static LRESULT CALLBACK EditProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR self);
     // The arrows' own repeat gives way to the box's timing.
@@ -40,5 +43,6 @@ private:
     HWND Arrows_ = nullptr;
     int Least;
     int Most;
-    int Held = 0; // the direction of the arrow held down, 0 when none is
+    int Held = 0;       // the direction of the arrow held down, 0 when none is
+    std::wstring Shown; // the text last set through WM_SETTEXT
 };

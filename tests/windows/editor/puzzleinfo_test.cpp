@@ -8,6 +8,7 @@
 #include "windows/dialogs/dialog_steps.h"
 
 #include <commctrl.h>
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,6 +48,34 @@ void PostArrowClick(HWND arrows, bool up) {
 
 void PostKey(HWND control, WPARAM key) {
     PostMessageW(control, WM_KEYDOWN, key, 1);
+}
+
+// The text on the clipboard, as a copy elsewhere leaves it.
+bool CopyToClipboard(const std::wstring& text) {
+    if (!OpenClipboard(nullptr))
+        return false;
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    const HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (memory != nullptr) {
+        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+    }
+    const bool placed = memory != nullptr && SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+    CloseClipboard();
+    return placed;
+}
+
+// The key pressed with Shift held, as an edit box reads Shift: from its thread's key state.
+void SendShifted(HWND control, WPARAM key) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    const BYTE shift = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    SendMessageW(control, WM_KEYDOWN, key, 1);
+    keys[VK_SHIFT] = shift;
+    SetKeyboardState(keys);
 }
 
 LRESULT SelectionEnd(const Tfpuzzleinfo& dialog) {
@@ -109,6 +138,39 @@ TEST(WinPuzzleinfo, ShowsTheRecordAndOkTakesClampedSizesAndThePanelsLevel) {
     EXPECT_EQ(puzzle.Level, 8);
     EXPECT_EQ(puzzle.Width, 17);
     EXPECT_EQ(puzzle.Height, 63);
+}
+
+// Shift+Insert pasted into a spin box, and OK took the pasted size; no other way in, an input
+// method's characters or text replaced by a message, changes a size either.
+TEST(WinPuzzleinfo, ShiftInsertPastesNoSize) {
+    Tfpuzzleinfo dialog(nullptr);
+    ASSERT_NE(dialog.Handle(), nullptr);
+    ASSERT_TRUE(CopyToClipboard(L"33"));
+    PuzzleRecord puzzle = Sample();
+    WhileShown({[&] {
+        // The same key pastes into the name, so the paste is there to be refused.
+        SendMessageW(Item(dialog, Edit1), EM_SETSEL, 0, -1);
+        SendShifted(Item(dialog, Edit1), VK_INSERT);
+        EXPECT_EQ(ControlText(dialog.Handle(), Edit1), L"33");
+        const auto expectSizesKept = [&](const char* after) {
+            EXPECT_EQ(ControlText(dialog.Handle(), SpinEdit1), L"16") << after;
+            EXPECT_EQ(ControlText(dialog.Handle(), SpinEdit2), L"64") << after;
+        };
+        for (const int box : {SpinEdit1, SpinEdit2})
+            SendMessageW(Item(dialog, box), EM_SETSEL, 0, -1);
+        SendShifted(Item(dialog, SpinEdit1), VK_INSERT);
+        expectSizesKept("Shift+Insert");
+        SendMessageW(Item(dialog, SpinEdit2), WM_IME_CHAR, L'3', 1);
+        expectSizesKept("an input method's character");
+        const std::wstring replacement = L"33";
+        SendMessageW(Item(dialog, SpinEdit2), EM_REPLACESEL, TRUE,
+                     reinterpret_cast<LPARAM>(replacement.c_str()));
+        expectSizesKept("a replacement of the selection");
+        PostClick(dialog.Handle(), Button2);
+    }});
+    ASSERT_TRUE(dialog.EditPuzzleInfo(puzzle));
+    EXPECT_EQ(puzzle.Width, 16);
+    EXPECT_EQ(puzzle.Height, 64);
 }
 
 TEST(WinPuzzleinfo, CancelAndTheCloseBoxKeepTheRecord) {
