@@ -1,6 +1,6 @@
-// Stands in for hh.exe in the help viewer's test: writes its show mode and the command line it was
-// started with into the file the environment names, tells the test, and stays until released, so
-// the test sees that the viewer was not waited for.
+// Stands in for hh.exe in the help viewer's test: writes its show mode, the command line it was
+// started with and where it was started from into the file the environment names, tells the test,
+// and stays until released, so the test sees that the viewer was not waited for.
 #define WIN32_LEAN_AND_MEAN
 #include <cstdio>
 #include <string>
@@ -20,8 +20,10 @@ int main() {
     STARTUPINFOW startup{};
     GetStartupInfoW(&startup);
     const bool showModeGiven = (startup.dwFlags & STARTF_USESHOWWINDOW) != 0;
-    const std::wstring report =
-        std::to_wstring(showModeGiven ? startup.wShowWindow : -1) + L"\n" + GetCommandLineW();
+    std::wstring self(MAX_PATH, L'\0');
+    self.resize(GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size())));
+    const std::wstring report = std::to_wstring(showModeGiven ? startup.wShowWindow : -1) + L"\n" +
+                                GetCommandLineW() + L"\n" + self;
     FILE* file = _wfopen(Environment(L"QUORVANE_STAND_IN_REPORT").c_str(), L"wb");
     if (file == nullptr)
         return 1;
