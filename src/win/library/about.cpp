@@ -5,18 +5,49 @@
 #include "ui/dialog_parts.h"
 #include "ui/wide_text.h"
 
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
 
-// Impact at 19 pixels; where the system lacks it, it puts its nearest face in its place.
-HFONT MakeBetaFont() {
+// Impact at the pixel size given; where the system lacks it, it puts its nearest face in its place.
+HFONT MakeBetaFont(int pixels) {
     LOGFONTW look{};
-    look.lfHeight = -19;
+    look.lfHeight = -pixels;
     look.lfWeight = FW_NORMAL;
     look.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(look.lfFaceName, L"Impact", LF_FACESIZE);
     return CreateFontIndirectW(&look);
+}
+
+int TextWidth(HWND control, HFONT font) {
+    const std::wstring text = WindowText(control);
+    const HDC context = GetDC(control);
+    const HGDIOBJ previous = SelectObject(context, font);
+    SIZE size{};
+    GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(context, previous);
+    ReleaseDC(control, context);
+    return size.cx;
+}
+
+// A face wider than Impact must not cut the text: the label keeps its place and grows to the
+// right as far as the box's edge, and a face too wide even for that is drawn smaller. Returns the
+// font the label shows, which its owner deletes.
+HFONT FitWholeText(HWND label, int pixels, int rightEdge) {
+    RECT place{};
+    GetWindowRect(label, &place);
+    MapWindowPoints(nullptr, GetParent(label), reinterpret_cast<POINT*>(&place), 2);
+    HFONT font = MakeBetaFont(pixels);
+    while (pixels > 1 && place.left + TextWidth(label, font) > rightEdge) {
+        DeleteObject(font);
+        font = MakeBetaFont(--pixels);
+    }
+    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    const int width = std::max<int>(place.right - place.left, TextWidth(label, font));
+    SetWindowPos(label, nullptr, 0, 0, width, place.bottom - place.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return font;
 }
 
 std::wstring MemoText(const std::filesystem::path& readme) {
@@ -32,7 +63,7 @@ std::wstring MemoText(const std::filesystem::path& readme) {
 } // namespace
 
 Tfabout::Tfabout(HWND owner, const std::filesystem::path& programFolder)
-    : NameFont(MakeFont(L"Tahoma", 8, true)), BetaFont(MakeBetaFont()) {
+    : NameFont(MakeFont(L"Tahoma", 8, true)) {
     Create(L"Tfabout", L"About ...", 376, 482, owner);
     // No buttons in the title bar: Close and Escape end the box.
     SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
@@ -50,7 +81,9 @@ Tfabout::Tfabout(HWND owner, const std::filesystem::path& programFolder)
     AddLabel(Handle(), L"Version 0.98", 118, 118);
     Label5 = AddControl(Handle(), WC_STATICW, L"Beta Version", SS_RIGHT | SS_NOPREFIX, 264, 114,
                         100, 23, AboutControl::Label5);
-    SendMessageW(Label5, WM_SETFONT, reinterpret_cast<WPARAM>(BetaFont), FALSE);
+    RECT box{};
+    GetClientRect(Handle(), &box);
+    BetaFont = FitWholeText(Label5, 19, box.right);
     AddLabel(Handle(), L"Written by the Quorvane developers.", 16, 134);
     AddLabel(Handle(), L"Legal Notice", 16, 156);
     AddBevelLine(Handle(), 14, 168, 349);

@@ -169,3 +169,55 @@ TEST(WinAbout, ShowsTheReadmeInTheFilesCodePageWithoutTitleBarButtons) {
     dialog.ShowAbout();
     EXPECT_FALSE(IsWindowVisible(dialog.Handle()));
 }
+
+// Where Impact was missing, the face put in its place was wider and "Beta Version" wrapped, showing
+// "Beta". The label keeps its place and grows to the right as far as the box's edge, and a face too
+// wide even for that is drawn smaller, only as much as it must.
+TEST(WinAbout, BetaVersionShowsWholeOnOneLineInAWiderFace) {
+    TempFolder folder;
+    Tfabout dialog(nullptr, folder.Path());
+    ASSERT_NE(dialog.Handle(), nullptr);
+    const HWND label = GetDlgItem(dialog.Handle(), AboutControl::Label5);
+    RECT box{};
+    GetClientRect(dialog.Handle(), &box);
+    RECT place{};
+    GetWindowRect(label, &place);
+    MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(place.left, 264);
+    EXPECT_EQ(place.top, 114);
+    EXPECT_LE(place.right, box.right);
+
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr);
+    LOGFONTW look{};
+    GetObjectW(font, sizeof(look), &look);
+    const std::wstring text = L"Beta Version";
+    const HDC context = GetDC(label);
+    // The text's width and the height its lines take in the label's width, in a face of the
+    // label's name at the pixel size given.
+    const auto measure = [&](int pixels, int width) {
+        LOGFONTW sized = look;
+        sized.lfHeight = -pixels;
+        const HFONT face = CreateFontIndirectW(&sized);
+        const HGDIOBJ previous = SelectObject(context, face);
+        SIZE line{};
+        GetTextExtentPoint32W(context, text.c_str(), static_cast<int>(text.size()), &line);
+        RECT lines{0, 0, width, 0};
+        DrawTextW(context, text.c_str(), static_cast<int>(text.size()), &lines,
+                  DT_CALCRECT | DT_WORDBREAK | DT_RIGHT | DT_NOPREFIX);
+        SelectObject(context, previous);
+        DeleteObject(face);
+        return std::pair{line, lines.bottom};
+    };
+    const int pixels = -look.lfHeight;
+    const auto [line, height] = measure(pixels, place.right - place.left);
+    EXPECT_LE(line.cx, place.right - place.left);
+    EXPECT_EQ(height, line.cy) << "the text wraps in a label " << place.right - place.left
+                               << " pixels wide";
+    EXPECT_LE(pixels, 19);
+    if (pixels < 19) {
+        EXPECT_GT(measure(pixels + 1, 0).first.cx, box.right - place.left)
+            << "a face of " << pixels + 1 << " pixels would have fitted";
+    }
+    ReleaseDC(label, context);
+}
