@@ -1,11 +1,14 @@
-// Where the framed prompt that stands in for a hidden board lies in the client area: both
-// programs draw it here, each with its own text and icon.
+// Where the framed prompt that stands in for a hidden board lies in the client area, and how its
+// frame is coloured: both programs draw it so, each with its own text and icon.
 #pragma once
 
+#include "appearance/colour_scheme.h"
 #include "base/pixel_rect.h"
 
+#include <vector>
+
 struct PromptLayout {
-    PixelRect Panel; // filled in the button face colour, with a 2-pixel raised frame inside
+    PixelRect Panel; // filled in the button face colour, with PromptFrameStrips inside its edge
     int TextLeft;
     int TextTop; // the top of the text's line, its ascent above the baseline
     int IconLeft;
@@ -18,3 +21,19 @@ PromptLayout PromptLayoutFor(int clientWidth, int clientHeight, int textWidth, i
 
 // The prompt's text is Arial at 12 points.
 inline constexpr int PromptPoints = 12;
+
+// The panel's raised frame lies along the inside of its edge, this many pixels wide, so what is
+// left of the face is the panel inset by as much on each side.
+inline constexpr int PromptFrameWidth = 2;
+inline constexpr ColourValue PromptFrameLight = RgbColour(255, 255, 255);
+inline constexpr ColourValue PromptFrameShadow = RgbColour(128, 128, 128);
+
+struct PromptFrameStrip {
+    PixelRect Area;
+    ColourValue Colour;
+};
+
+// The frame as strips that do not overlap: in each of its rings the top and left edges light,
+// the bottom and right edges shadow, the shadow taking the two corners where light and shadow
+// meet. Filling them in any order draws the frame.
+std::vector<PromptFrameStrip> PromptFrameStrips(const PixelRect& panel);

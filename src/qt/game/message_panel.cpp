@@ -1,5 +1,6 @@
 #include "game/message_panel.h"
 
+#include "appearance/qt_colour.h"
 #include "game/prompt_layout.h"
 #include "ui/dialog_look.h"
 
@@ -21,21 +22,13 @@ void DrawMessagePanel(QPainter& painter, const QRect& area, const QString& text)
     const PromptLayout layout = PromptLayoutFor(area.width(), area.height(),
                                                 metrics.horizontalAdvance(text), metrics.height());
     const PixelRect& panel = layout.Panel;
-    const int left = panel.Left;
-    const int top = panel.Top;
-    const int right = panel.Right;
-    const int bottom = panel.Bottom;
-    painter.fillRect(left, top, right - left, bottom - top,
+    painter.fillRect(panel.Left, panel.Top, panel.Width(), panel.Height(),
                      QApplication::palette().color(QPalette::Button));
-    for (int edge = 0; edge < 2; ++edge) {
-        painter.fillRect(left + edge, top + edge, right - left - 2 * edge, 1, Qt::white);
-        painter.fillRect(left + edge, top + edge, 1, bottom - top - 2 * edge, Qt::white);
-        painter.fillRect(left + edge, bottom - 1 - edge, right - left - 2 * edge, 1,
-                         QColor(128, 128, 128));
-        painter.fillRect(right - 1 - edge, top + edge, 1, bottom - top - 2 * edge,
-                         QColor(128, 128, 128));
-    }
+    for (const PromptFrameStrip& strip : PromptFrameStrips(panel))
+        painter.fillRect(strip.Area.Left, strip.Area.Top, strip.Area.Width(), strip.Area.Height(),
+                         ToQColor(strip.Colour));
     painter.setPen(Qt::black);
     painter.drawText(layout.TextLeft, layout.TextTop + metrics.ascent(), text);
-    painter.drawPixmap(layout.IconLeft, layout.IconTop, QPixmap(QStringLiteral(":/icons/quorvane")));
+    painter.drawPixmap(layout.IconLeft, layout.IconTop,
+                       QPixmap(QStringLiteral(":/icons/quorvane")));
 }

@@ -13,7 +13,12 @@ void DrawPromptPanel(HDC dc, const RECT& client, const std::string& text) {
     const PromptLayout layout = PromptLayoutFor(client.right, client.bottom, size.cx, size.cy);
     RECT panel{layout.Panel.Left, layout.Panel.Top, layout.Panel.Right, layout.Panel.Bottom};
     FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
-    DrawEdge(dc, &panel, EDGE_RAISED, BF_RECT);
+    for (const PromptFrameStrip& strip : PromptFrameStrips(layout.Panel)) {
+        const RECT area{strip.Area.Left, strip.Area.Top, strip.Area.Right, strip.Area.Bottom};
+        const HBRUSH brush = CreateSolidBrush(static_cast<COLORREF>(strip.Colour));
+        FillRect(dc, &area, brush);
+        DeleteObject(brush);
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(0, 0, 0));
     TextOutW(dc, layout.TextLeft, layout.TextTop, shown.c_str(), static_cast<int>(shown.size()));
