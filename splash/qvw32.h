@@ -19,7 +19,8 @@ extern "C" {
 // Shows the splash window centred on the primary screen's work area and returns once it is
 // painted; a second call while shown does nothing. On Linux it needs a running QApplication and
 // without one does nothing. On Windows the window belongs to the calling thread, whose messages
-// keep it painted.
+// keep it painted, and it goes by itself when a dialog box of that thread, a message box among
+// them, is activated.
 QVW32_EXPORT void showsplash();
 
 // Removes the splash window; does nothing when none is shown.

@@ -11,6 +11,22 @@ constexpr const wchar_t* SplashClassName = L"QuorvaneSplash";
 
 // Set while the window exists; cleared when it is destroyed, however that happens.
 HWND shownSplash = nullptr;
+// Watches the windows of the splash's thread while it is shown.
+HHOOK dialogWatch = nullptr;
+
+bool IsDialogBox(HWND window) {
+    wchar_t name[8] = {};
+    return GetClassNameW(window, name, 8) > 0 && lstrcmpW(name, L"#32770") == 0;
+}
+
+// The splash stays above every window, so a message box (or any dialog box) that the program opens
+// while it starts would open under it. The splash gives way to it, going as the box is activated.
+LRESULT CALLBACK WatchDialogs(int code, WPARAM wParam, LPARAM lParam) {
+    const HHOOK watch = dialogWatch;
+    if (code == HCBT_ACTIVATE && IsDialogBox(reinterpret_cast<HWND>(wParam)))
+        hidesplash();
+    return CallNextHookEx(watch, code, wParam, lParam);
+}
 
 LRESULT CALLBACK SplashProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -29,8 +45,12 @@ LRESULT CALLBACK SplashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ERASEBKGND:
         return 1;
     case WM_NCDESTROY:
-        if (window == shownSplash)
+        if (window == shownSplash) {
             shownSplash = nullptr;
+            if (dialogWatch != nullptr)
+                UnhookWindowsHookEx(dialogWatch);
+            dialogWatch = nullptr;
+        }
         break;
     default:
         break;
@@ -76,6 +96,7 @@ void showsplash() {
                         SplashDesign::WindowHeight, nullptr, nullptr, module, nullptr);
     if (shownSplash == nullptr)
         return;
+    dialogWatch = SetWindowsHookExW(WH_CBT, WatchDialogs, nullptr, GetCurrentThreadId());
     ShowWindow(shownSplash, SW_SHOWNOACTIVATE);
     // The program goes on loading before it reads its messages again, so the picture is painted
     // now rather than when the paint message would come.

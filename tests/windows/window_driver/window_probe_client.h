@@ -47,7 +47,8 @@ public:
     // up to the limit.
     std::optional<ClientArea> Find(const std::string& windowClass, std::chrono::milliseconds limit,
                                    const std::string& caption = {});
-    // Client-area pixels of the window as it shows them.
+    // Client-area pixels of the window as it shows them; of the class "-", the screen's pixels,
+    // whichever window is in front.
     std::optional<PixelImage> Grab(const std::string& windowClass, const PixelRect& rect);
     // The states of the window's menu items by command id.
     std::map<int, MenuItemState> Menu(const std::string& windowClass);

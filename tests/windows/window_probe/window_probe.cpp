@@ -84,14 +84,16 @@ void Find(std::istream& words, std::ostream& out) {
         << TextOf(window) << "\n.\n";
 }
 
-// The client area's pixels as the window shows them, into a binary PPM file.
+// The client area's pixels as the window shows them, into a binary PPM file. The class "-"
+// stands for the screen, which shows whichever window is in front.
 void Grab(std::istream& words, std::ostream& out) {
     std::string className, path;
     int x = 0, y = 0, width = 0, height = 0;
     words >> className >> x >> y >> width >> height;
     std::getline(words >> std::ws, path);
-    HWND window = FindShown(className, 0);
-    if (!window || width <= 0 || height <= 0) {
+    const bool screen = className == "-";
+    HWND window = screen ? nullptr : FindShown(className, 0);
+    if ((!screen && !window) || width <= 0 || height <= 0) {
         out << "error no window\n";
         return;
     }
