@@ -1,6 +1,6 @@
 // The Windows program as it starts: the prompt its main window shows before any puzzle, held
-// against the core's layout and frame, and a message that start-up has to give, which must not
-// stand under the splash.
+// against the core's layout and frame; a message that start-up has to give, which must not stand
+// under the splash; and where saved games go when the program folder refuses them.
 #include "game/prompt_layout.h"
 #include "support/temp_folder.h"
 #include "window_driver/driver_checks.h"
@@ -164,4 +164,25 @@ TEST(WindowsProgramStart, FolderMessageStandsInFrontOfTheSplash) {
     const auto message = run.Probe().Find(MessageBoxClass, 30s);
     ASSERT_TRUE(message) << "no message about the puzzle folder";
     EXPECT_EQ(AwaitInFront(run.Probe(), MessageBoxClass, *message, 10s), "");
+}
+
+// Where the program folder refuses saved games, as a file named Saved Games there does, they go to
+// Saved Games in the user's application data folder, which the program makes as it starts.
+TEST(WindowsProgramStart, SavedGamesGoToTheApplicationDataFolderWhereTheProgramFolderRefusesThem) {
+    std::string appData;
+    ASSERT_TRUE(ExitedCleanly(RunProgram({"wine", "cmd", "/c", "echo", "%APPDATA%"}, &appData)));
+    appData.erase(appData.find_last_not_of("\r\n") + 1);
+    ASSERT_EQ(appData.rfind("C:\\", 0), 0u) << appData;
+    fs::path userFolder = Driver().Prefix / "drive_c";
+    std::istringstream names(appData.substr(3));
+    for (std::string name; std::getline(names, name, '\\');)
+        userFolder /= name;
+    const fs::path savedGames = userFolder / "Quorvane" / "Saved Games";
+    fs::remove_all(savedGames);
+
+    PreparedRun run(
+        [](const fs::path& folder) { std::ofstream(folder / "Saved Games") << "blocked"; });
+    ASSERT_TRUE(run.Probe().Find(MainWindowClass, 30s, "Quorvane [BETA]")) << "no main window";
+    EXPECT_TRUE(fs::is_directory(savedGames)) << savedGames;
+    EXPECT_FALSE(run.Probe().Find(MessageBoxClass, 0s)) << "a message showed";
 }
