@@ -133,3 +133,40 @@ TEST(BoardViewport, ANewBoardKeepsTheOffsetWithinItsRange) {
     EXPECT_EQ(viewport.Bars(), (ScrollBars{false, false}));
     EXPECT_EQ(viewport.Offset(), (ViewPoint{0, 0}));
 }
+
+TEST(BoardViewport, AZoomedBoardIsHitInTheBoardPixelWhoseSquareHoldsThePoint) {
+    // A 30 x 20 board at 3 view pixels a board pixel, scrolled part way in both directions.
+    BoardViewport viewport = ViewportOver({30, 20});
+    viewport.SetZoom(3);
+    EXPECT_EQ(viewport.ContentSize(), (ViewSize{10 + 90 + 10, 10 + 60 + 10}));
+    EXPECT_EQ(viewport.SizeFor({400, 400}), (ViewSize{110, 80}));
+    viewport.Place({80, 60});
+    ASSERT_EQ(viewport.Bars(), (ScrollBars{true, true}));
+    viewport.ScrollTo({7, 5});
+    const ViewPoint origin = viewport.BoardOrigin();
+    const ViewSize shown = viewport.Shown();
+    // Every point of the shown area: the board pixel, found by counting squares independently.
+    for (int y = 0; y < shown.Height; ++y)
+        for (int x = 0; x < shown.Width; ++x) {
+            const int dx = x - origin.X;
+            const int dy = y - origin.Y;
+            const bool onBoard = dx >= 0 && dy >= 0 && dx < 90 && dy < 60;
+            const auto hit = viewport.BoardPointAt({x, y});
+            ASSERT_EQ(hit.has_value(), onBoard) << x << ", " << y;
+            if (onBoard) {
+                ASSERT_EQ(*hit, (ViewPoint{dx / 3, dy / 3})) << x << ", " << y;
+            }
+        }
+    // A box redrawn covers its pixels' squares whole, and the view's point there hits it.
+    const PixelRect box = viewport.ViewRectOf({4, 2, 6, 5});
+    EXPECT_EQ(box, (PixelRect{origin.X + 12, origin.Y + 6, origin.X + 18, origin.Y + 15}));
+    EXPECT_EQ(viewport.BoardPointAt({box.Right - 1, box.Bottom - 1}), (ViewPoint{5, 4}));
+    // Revealing a board rectangle scrolls in zoomed pixels.
+    viewport.ScrollTo({0, 0});
+    EXPECT_TRUE(viewport.Reveal({29, 19, 30, 20}));
+    // The board's last square meets the shown area's far edges: the margin after it stays out.
+    EXPECT_EQ(viewport.Offset(), (ViewPoint{10 + 90 - shown.Width, 10 + 60 - shown.Height}));
+    // A zoom below 1 is taken as 1.
+    viewport.SetZoom(0);
+    EXPECT_EQ(viewport.Zoom(), 1);
+}

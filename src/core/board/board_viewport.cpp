@@ -20,6 +20,15 @@ void BoardViewport::SetBoardSize(ViewSize size) {
     Place(View_);
 }
 
+void BoardViewport::SetZoom(int zoom) {
+    Zoom_ = std::max(1, zoom);
+    Place(View_);
+}
+
+ViewSize BoardViewport::ShownBoard() const {
+    return {Board.Width * Zoom_, Board.Height * Zoom_};
+}
+
 void BoardViewport::SetLeastContentWidth(int width) {
     LeastContentWidth = width;
     Place(View_);
@@ -28,15 +37,16 @@ void BoardViewport::SetLeastContentWidth(int width) {
 ViewSize BoardViewport::ContentSize() const {
     if (Board.Width <= 0 || Board.Height <= 0)
         return {std::max(LeastContentWidth, 0), 0};
-    return {std::max(Margins.Left + Board.Width + Margins.Right, LeastContentWidth),
-            Margins.Top + Board.Height + Margins.Bottom};
+    const ViewSize board = ShownBoard();
+    return {std::max(Margins.Left + board.Width + Margins.Right, LeastContentWidth),
+            Margins.Top + board.Height + Margins.Bottom};
 }
 
 ScrollBars BoardViewport::BarsFor(ViewSize available) const {
     if (Board.Width <= 0 || Board.Height <= 0)
         return {};
-    const int needsWidth = Margins.Left + Board.Width;
-    const int needsHeight = Margins.Top + Board.Height;
+    const int needsWidth = Margins.Left + Board.Width * Zoom_;
+    const int needsHeight = Margins.Top + Board.Height * Zoom_;
     bool across = needsWidth > available.Width;
     bool down = needsHeight > available.Height;
     down = down || (across && needsHeight > available.Height - BarThickness.Height);
@@ -95,9 +105,10 @@ bool BoardViewport::Reveal(const PixelRect& board) {
     if (board.Empty())
         return false;
     const ViewSize shown = Shown();
-    return ScrollTo({RevealAlong(Margins.Left + board.Left, Margins.Left + board.Right,
+    const int z = Zoom_;
+    return ScrollTo({RevealAlong(Margins.Left + board.Left * z, Margins.Left + board.Right * z,
                                  shown.Width, Offset_.X),
-                     RevealAlong(Margins.Top + board.Top, Margins.Top + board.Bottom,
+                     RevealAlong(Margins.Top + board.Top * z, Margins.Top + board.Bottom * z,
                                  shown.Height, Offset_.Y)});
 }
 
@@ -107,8 +118,9 @@ ViewPoint BoardViewport::BoardOrigin() const {
 
 PixelRect BoardViewport::ViewRectOf(const PixelRect& board) const {
     const ViewPoint origin = BoardOrigin();
-    return {origin.X + board.Left, origin.Y + board.Top, origin.X + board.Right,
-            origin.Y + board.Bottom};
+    const int z = Zoom_;
+    return {origin.X + board.Left * z, origin.Y + board.Top * z, origin.X + board.Right * z,
+            origin.Y + board.Bottom * z};
 }
 
 std::optional<ViewPoint> BoardViewport::BoardPointAt(ViewPoint point) const {
@@ -116,8 +128,9 @@ std::optional<ViewPoint> BoardViewport::BoardPointAt(ViewPoint point) const {
     if (point.X < 0 || point.Y < 0 || point.X >= shown.Width || point.Y >= shown.Height)
         return std::nullopt;
     const ViewPoint origin = BoardOrigin();
-    const ViewPoint board{point.X - origin.X, point.Y - origin.Y};
-    if (board.X < 0 || board.Y < 0 || board.X >= Board.Width || board.Y >= Board.Height)
+    const ViewPoint zoomed{point.X - origin.X, point.Y - origin.Y};
+    const ViewSize board = ShownBoard();
+    if (zoomed.X < 0 || zoomed.Y < 0 || zoomed.X >= board.Width || zoomed.Y >= board.Height)
         return std::nullopt;
-    return board;
+    return ViewPoint{zoomed.X / Zoom_, zoomed.Y / Zoom_};
 }

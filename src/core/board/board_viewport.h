@@ -45,6 +45,10 @@ public:
     // The board image's size, 0 × 0 for none; the offset stays where it was, as far as it can.
     void SetBoardSize(ViewSize size);
     ViewSize BoardSize() const { return Board; }
+    // Each board pixel shows as a square of zoom × zoom view pixels (at least 1); margins, bars
+    // and offsets stay in view pixels.
+    void SetZoom(int zoom);
+    int Zoom() const { return Zoom_; }
     // The content is never narrower than this; the extra room lies right of the board.
     void SetLeastContentWidth(int width);
 
@@ -68,21 +72,26 @@ public:
     ViewPoint Offset() const { return Offset_; }
     // Clamped to the range; true when the content moved.
     bool ScrollTo(ViewPoint offset);
-    // Scrolls as little as brings the board rectangle into sight, its top-left corner first where
+    // Scrolls as little as brings the board rectangle (in board pixels) into sight, its top-left corner first where
     // it is larger than the shown area; true when the content moved.
     bool Reveal(const PixelRect& board);
 
     // Where the board image's top-left pixel lies in the view.
     ViewPoint BoardOrigin() const;
-    // A board rectangle in view coordinates.
+    // A board rectangle in view coordinates: every pixel of it at the zoom.
     PixelRect ViewRectOf(const PixelRect& board) const;
-    // The board pixel under a point of the view, where the point shows the board.
+    // The board pixel under a point of the view, where the point shows the board: the one whose
+    // zoomed square holds the point.
     std::optional<ViewPoint> BoardPointAt(ViewPoint point) const;
 
 private:
+    // The board as the view shows it, zoomed.
+    ViewSize ShownBoard() const;
+
     ViewMargins Margins;
     ViewSize BarThickness;
     ViewSize Board;
+    int Zoom_ = 1;
     int LeastContentWidth = 0;
     ViewSize View_;
     ScrollBars Bars_;
