@@ -300,4 +300,43 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
         for (int column = 0; column < 16; ++column)
             EXPECT_EQ(saved->Solution.At(column, row), column == 5 && row == 38 ? 1 : 0)
                 << "cell (" << column << ", " << row << ")";
+
+    // Another tall puzzle opened starts at the grid's top-left corner, however far the last one
+    // was scrolled.
+    const fs::path other = data / "other.qvf";
+    const PuzzleRecord otherRecord =
+        PuzzleFromPicture(std::vector<std::string>(40, "#.#." + std::string(12, '.')));
+    ASSERT_EQ(WritePuzzleFile(other, otherRecord), "");
+    ASSERT_TRUE(PressKey("ctrl+o"));
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
+    ASSERT_TRUE(TypeText(WindowsPath(other)));
+    ASSERT_TRUE(PressKey("Return"));
+    BoardRenderer().Update(
+        GridScene(otherRecord.Solution, 16, 40, Pitch, DefaultScheme, RasterFont(), {}), drawn);
+    PixelImage topRows;
+    topRows.Resize(drawn.Width, editor->Height - GridTop);
+    std::copy_n(drawn.Pixels.begin(), topRows.Pixels.size(), topRows.Pixels.begin());
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop, topRows, 10s), "")
+        << "the tall grid opened after a scrolled one";
+
+    // 33 columns fit the editor's width, so no bar stands along its foot.
+    const fs::path wide = data / "wide.qvf";
+    const PuzzleRecord wideRecord =
+        PuzzleFromPicture(std::vector<std::string>(16, "#" + std::string(32, '.')));
+    ASSERT_EQ(WritePuzzleFile(wide, wideRecord), "");
+    ASSERT_TRUE(PressKey("ctrl+o"));
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
+    ASSERT_TRUE(TypeText(WindowsPath(wide)));
+    ASSERT_TRUE(PressKey("Return"));
+    BoardRenderer().Update(
+        GridScene(wideRecord.Solution, 33, 16, Pitch, DefaultScheme, RasterFont(), {}), drawn);
+    ASSERT_LE(GridLeft + drawn.Width, editor->Width);
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop, drawn, 10s), "")
+        << "the wide grid, from its top-left corner";
+    const auto foot = run.Probe().Grab(EditorClass, {0, editor->Height - 17, editor->Width,
+                                                     editor->Height});
+    ASSERT_TRUE(foot);
+    EXPECT_TRUE(std::all_of(foot->Pixels.begin(), foot->Pixels.end(), [](Pixel pixel) {
+        return (pixel & 0xFFFFFF) == (PixelOf(DefaultScheme[0]) & 0xFFFFFF);
+    })) << "a bar stands along the foot of a grid that fits";
 }
