@@ -8,11 +8,13 @@
 #include "base/ole_date.h"
 #include "game/command_states.h"
 #include "game/game_session.h"
+#include "game/game_texts.h"
 #include "game/main_menu.h"
 #include "library/solved_records.h"
 #include "model/puzzle_file.h"
 #include "model/saved_game_file.h"
 #include "render/board_renderer.h"
+#include "support/puzzle_pictures.h"
 
 #include <gtest/gtest.h>
 
@@ -365,4 +367,52 @@ TEST(WindowsProgram, BoardsThatFitShowWholeWithoutScrollBars) {
             EXPECT_TRUE(blank) << "a scroll bar or the board stands in the margin";
         }
     }
+}
+
+// A board larger than the screen scrolls; a saved game opened after scrolling it starts at the
+// board's top-left corner.
+TEST(WindowsProgram, AGameOpenedAfterScrollingShowsFromTheTopLeft) {
+    TempFolder data;
+    const auto picture = [](int shift) {
+        std::vector<std::string> rows(100, std::string(100, '.'));
+        for (int row = 0; row < 100; ++row)
+            for (int column = 0; column < 100; ++column)
+                if ((row * 7 + column * 3 + shift) % 5 < 2)
+                    rows[row][column] = '#';
+        return PuzzleFromPicture(rows);
+    };
+    const PuzzleRecord first = picture(0);
+    const fs::path firstPath = data / "first.qvf";
+    ASSERT_EQ(WritePuzzleFile(firstPath, first), "");
+    GameSession second;
+    second.LoadPuzzle(picture(1));
+    const fs::path secondPath = data / "second.qvs";
+    ASSERT_EQ(WriteSavedGameFile(secondPath, second.Game()), "");
+
+    ProgramRun run({WindowsPath(firstPath)});
+    GameSession opened;
+    opened.LoadPuzzle(first);
+    const auto window = run.MainWindow(CaptionText(opened.Phase(), first));
+    ASSERT_TRUE(window) << "the puzzle named on the command line did not open";
+    PlayedGame game(run, *window);
+    game.Key("F5");
+    // Presses on the bar down's track, above its arrow and the bar across, page down.
+    for (int page = 0; page < 3; ++page)
+        ASSERT_TRUE(ClickAt(window->X + window->Width - 5, window->Y + window->Height - 19 - 40,
+                            MouseButton::Left));
+    game.Key("ctrl+o");
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
+    ASSERT_TRUE(TypeText(WindowsPath(secondPath)));
+    game.Key("Return");
+    game.Key("F5");
+    second.Start();
+    // The part of the board the window shows from its top-left corner.
+    const PixelImage drawn = CoreDrawing(second.Game());
+    PixelImage corner;
+    corner.Resize(300, 300);
+    for (int y = 0; y < 300; ++y)
+        std::copy_n(drawn.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * drawn.Width, 300,
+                    corner.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * 300);
+    EXPECT_EQ(AwaitDrawing(run.Probe(), MainWindowClass, BoardLeft, BoardTop, corner, 10s), "")
+        << "the opened game does not show from the board's top-left corner";
 }
