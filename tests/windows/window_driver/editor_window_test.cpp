@@ -246,6 +246,14 @@ PixelImage RowsFrom(const PixelImage& image, int top) {
     return rows;
 }
 
+// Editor > Open through its dialog, the file's path typed.
+void OpenInEditor(ProgramRun& run, const fs::path& file) {
+    ASSERT_TRUE(PressKey("ctrl+o"));
+    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
+    ASSERT_TRUE(TypeText(WindowsPath(file)));
+    ASSERT_TRUE(PressKey("Return"));
+}
+
 } // namespace
 
 // A grid taller than the editor, scrolled to its end with the bar: its last row and closing rule
@@ -265,10 +273,7 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     ClickControl(run.Probe(), "Puzzle Information", "OK");
     const auto editor = run.Probe().Find(EditorClass, 10s);
     ASSERT_TRUE(editor) << "no editor";
-    ASSERT_TRUE(PressKey("ctrl+o"));
-    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
-    ASSERT_TRUE(TypeText(WindowsPath(file)));
-    ASSERT_TRUE(PressKey("Return"));
+    OpenInEditor(run, file);
     EditedPuzzle puzzle(run, *editor);
     ASSERT_TRUE(puzzle.Document.OpenFile(file).Accepted);
 
@@ -307,10 +312,7 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     const PuzzleRecord otherRecord =
         PuzzleFromPicture(std::vector<std::string>(40, "#.#." + std::string(12, '.')));
     ASSERT_EQ(WritePuzzleFile(other, otherRecord), "");
-    ASSERT_TRUE(PressKey("ctrl+o"));
-    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
-    ASSERT_TRUE(TypeText(WindowsPath(other)));
-    ASSERT_TRUE(PressKey("Return"));
+    OpenInEditor(run, other);
     BoardRenderer().Update(
         GridScene(otherRecord.Solution, 16, 40, Pitch, DefaultScheme, RasterFont(), {}), drawn);
     PixelImage topRows;
@@ -324,10 +326,7 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     const PuzzleRecord wideRecord =
         PuzzleFromPicture(std::vector<std::string>(16, "#" + std::string(32, '.')));
     ASSERT_EQ(WritePuzzleFile(wide, wideRecord), "");
-    ASSERT_TRUE(PressKey("ctrl+o"));
-    ASSERT_TRUE(run.Probe().Find("#32770", 10s)) << "no open dialog";
-    ASSERT_TRUE(TypeText(WindowsPath(wide)));
-    ASSERT_TRUE(PressKey("Return"));
+    OpenInEditor(run, wide);
     BoardRenderer().Update(
         GridScene(wideRecord.Solution, 33, 16, Pitch, DefaultScheme, RasterFont(), {}), drawn);
     ASSERT_LE(GridLeft + drawn.Width, editor->Width);
