@@ -12,6 +12,7 @@
 #include "editor/editor_document.h"
 #include "editor/editor_grid.h"
 #include "editor/editor_puzzle.h"
+#include "editor/puzzle_check.h"
 #include "model/puzzle_file.h"
 #include "render/board_renderer.h"
 #include "render/board_scene.h"
@@ -338,4 +339,66 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     EXPECT_TRUE(std::all_of(foot->Pixels.begin(), foot->Pixels.end(), [](Pixel pixel) {
         return (pixel & 0xFFFFFF) == (PixelOf(DefaultScheme[0]) & 0xFFFFFF);
     })) << "a bar stands along the foot of a grid that fits";
+}
+
+// A check whose outlines lie below the part of the grid on screen scrolls the first of them into
+// sight.
+TEST(WindowsEditor, CheckScrollsItsFirstOutlineIntoSight) {
+    TempFolder data;
+    RunProgram({"wine", "reg", "delete", "HKCU\\Software\\Quorvane", "/v", "ColorSet", "/f"});
+    // Two cells on a diagonal in rows 62 and 63: the other diagonal has the same clues.
+    std::vector<std::string> rows(64, std::string(64, '.'));
+    rows[62][0] = '#';
+    rows[63][1] = '#';
+    const PuzzleRecord ambiguous = PuzzleFromPicture(rows);
+    const fs::path file = data / "ambiguous.qvf";
+    ASSERT_EQ(WritePuzzleFile(file, ambiguous), "");
+    ProgramRun run({});
+    ASSERT_TRUE(run.MainWindow("Quorvane [BETA]")) << "no main window";
+    ASSERT_TRUE(PressKey("alt+o"));
+    ASSERT_TRUE(PressKey("Return"));
+    ASSERT_TRUE(run.Probe().Find("Tfpuzzleinfo", 10s)) << "no information dialog";
+    ClickControl(run.Probe(), "Puzzle Information", "OK");
+    const auto editor = run.Probe().Find(EditorClass, 10s);
+    ASSERT_TRUE(editor) << "no editor";
+    OpenInEditor(run, file);
+    EditorDocument document;
+    ASSERT_TRUE(document.OpenFile(file).Accepted);
+    ASSERT_TRUE(document.StartCheck().Accepted);
+    const PuzzleCheckResult result = CheckPuzzle(ambiguous);
+    ASSERT_EQ(result.Verdict, CheckVerdict::Several);
+    document.TakeCheckResult(result);
+
+    ASSERT_TRUE(PressKey("ctrl+k"));
+    ASSERT_TRUE(run.Probe().Control("Quorvane", CheckVerdictText(result), 30s))
+        << "no verdict saying: " << CheckVerdictText(result);
+    ASSERT_TRUE(PressKey("Return"));
+
+    // The bar across stands along the client's foot: its height is where the window's colour
+    // ends at the client's left edge.
+    const auto edge = run.Probe().Grab(EditorClass, {0, 0, 1, editor->Height});
+    ASSERT_TRUE(edge);
+    int barHeight = 0;
+    while (barHeight < edge->Height &&
+           (edge->At(0, edge->Height - 1 - barHeight) & 0xFFFFFF) !=
+               (PixelOf(DefaultScheme[0]) & 0xFFFFFF))
+        ++barHeight;
+    ASSERT_GT(barHeight, 0) << "no bar across a grid wider than the editor";
+    // Scrolled as little as brings the first outlined box into sight: its foot on the shown
+    // area's foot.
+    const PixelRect box = FirstOutlineBox(ambiguous, Pitch, document.Outlined());
+    const int gridTop = editor->Height - barHeight - box.Bottom;
+    PixelImage drawn;
+    BoardRenderer().Update(GridScene(ambiguous.Solution, 64, 64, Pitch, DefaultScheme,
+                                     RasterFont(), document.Outlined()),
+                           drawn);
+    // The rows from one cell above the outlines to the foot of the shown area, 100 pixels wide.
+    PixelImage shown;
+    const int top = box.Top - Pitch.Height;
+    shown.Resize(100, box.Bottom - top);
+    for (int y = 0; y < shown.Height; ++y)
+        std::copy_n(drawn.Pixels.begin() + static_cast<std::ptrdiff_t>(top + y) * drawn.Width,
+                    100, shown.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * 100);
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, gridTop + top, shown, 10s), "")
+        << "the first outlined cell is not on screen at the foot of the grid's view";
 }
