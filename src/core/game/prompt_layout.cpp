@@ -2,25 +2,30 @@
 
 #include <algorithm>
 
-PromptLayout PromptLayoutFor(int clientWidth, int clientHeight, int textWidth, int textHeight) {
+PromptLayout PromptLayoutFor(int clientWidth, int clientHeight, int textWidth, int textHeight,
+                             const DisplayScale& scale) {
     const int cw = clientWidth;
     const int ch = clientHeight;
-    const int left = (cw - (textWidth + 42)) / 2 - 20;
-    return {{left, (ch - textHeight) / 2 - 20, (cw + textWidth + 42) / 2 + 20,
-             (ch + textHeight) / 2 + 20},
-            (cw - textWidth) / 2 + 24,
+    const int iconRoom = scale.Length(42);
+    const int room = scale.Length(20);
+    const int left = (cw - (textWidth + iconRoom)) / 2 - room;
+    const int icon = scale.Length(32);
+    return {{left, (ch - textHeight) / 2 - room, (cw + textWidth + iconRoom) / 2 + room,
+             (ch + textHeight) / 2 + room},
+            (cw - textWidth) / 2 + scale.Length(24),
             (ch - textHeight) / 2,
-            left + PromptFrameWidth + 16,
-            ch / 2 - 16};
+            left + scale.Length(PromptFrameWidth) + scale.Length(16),
+            ch / 2 - icon / 2,
+            icon};
 }
 
-std::vector<PromptFrameStrip> PromptFrameStrips(const PixelRect& panel) {
+std::vector<PromptFrameStrip> PromptFrameStrips(const PixelRect& panel, int width) {
     std::vector<PromptFrameStrip> strips;
     const auto add = [&strips](const PixelRect& area, ColourValue colour) {
         if (!area.Empty())
             strips.push_back({area, colour});
     };
-    for (int ring = 0; ring < PromptFrameWidth; ++ring) {
+    for (int ring = 0; ring < width; ++ring) {
         const int left = panel.Left + ring;
         const int top = panel.Top + ring;
         const int right = panel.Right - ring;

@@ -4,6 +4,7 @@
 
 #include "appearance/colour_scheme.h"
 #include "base/pixel_rect.h"
+#include "board/display_scale.h"
 
 #include <vector>
 
@@ -12,12 +13,14 @@ struct PromptLayout {
     int TextLeft;
     int TextTop; // the top of the text's line, its ascent above the baseline
     int IconLeft;
-    int IconTop; // the 32 × 32 program icon
+    int IconTop; // the 32 × 32 program icon, at 96 dots per inch
+    int IconSize;
 };
 
 // The panel is centred on a client area clientWidth × clientHeight around text of the given
-// size, with room for the icon on its left.
-PromptLayout PromptLayoutFor(int clientWidth, int clientHeight, int textWidth, int textHeight);
+// size, with room for the icon on its left; its room and the icon grow with the display's scale.
+PromptLayout PromptLayoutFor(int clientWidth, int clientHeight, int textWidth, int textHeight,
+                             const DisplayScale& scale = DisplayScale());
 
 // The prompt's text is Arial at 12 points.
 inline constexpr int PromptPoints = 12;
@@ -36,4 +39,6 @@ struct PromptFrameStrip {
 // The frame as strips that do not overlap: in each of its rings the top and left edges light,
 // the bottom and right edges shadow, the shadow taking the two corners where light and shadow
 // meet. Filling them in any order draws the frame.
-std::vector<PromptFrameStrip> PromptFrameStrips(const PixelRect& panel);
+// The frame is `width` rings deep (PromptFrameWidth at 96 dots per inch).
+std::vector<PromptFrameStrip> PromptFrameStrips(const PixelRect& panel,
+                                                int width = PromptFrameWidth);

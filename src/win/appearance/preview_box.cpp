@@ -1,11 +1,14 @@
 #include "appearance/preview_box.h"
 
 #include "ui/dib_section.h"
+#include "ui/display_dpi.h"
 
 PreviewBox::PreviewBox(HWND parent, int id, int x, int y, int width, int height) {
     Create(L"QuorvanePreviewBox", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, WS_EX_STATICEDGE,
            width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
-    SetWindowPos(Handle(), nullptr, x - 1, y - 1, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const DisplayScale scale = ScaleOf(parent);
+    SetWindowPos(Handle(), nullptr, scale.Length(x) - 1, scale.Length(y) - 1, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PreviewBox::ShowImage(const PixelImage& image) {

@@ -2,11 +2,17 @@
 
 #include "ui/controls.h"
 #include "ui/dib_section.h"
+#include "ui/display_dpi.h"
 
 namespace {
 
-ViewSize SystemBarThickness() {
-    return {GetSystemMetrics(SM_CXVSCROLL), GetSystemMetrics(SM_CYHSCROLL)};
+ViewSize BarThicknessAt(int dpi) {
+    return {SystemMetricForDpi(SM_CXVSCROLL, dpi), SystemMetricForDpi(SM_CYHSCROLL, dpi)};
+}
+
+ViewMargins Scaled(const ViewMargins& margins, const DisplayScale& scale) {
+    return {scale.Length(margins.Left), scale.Length(margins.Top), scale.Length(margins.Right),
+            scale.Length(margins.Bottom)};
 }
 
 // The step of an arrow press on a bar; a wheel notch scrolls three.
@@ -18,7 +24,10 @@ RECT RectOf(const PixelRect& rect) {
 
 } // namespace
 
-BoardView::BoardView(HWND parent, ViewMargins margins) : Viewport(margins, SystemBarThickness()) {
+BoardView::BoardView(HWND parent, ViewMargins margins)
+    : DesignedMargins(margins), Viewport(Scaled(margins, ScaleOf(parent)),
+                                         BarThicknessAt(WindowDpi(parent))) {
+    Viewport.SetZoom(ScaleOf(parent).BoardZoom());
     Create(L"QuorvaneBoardView", L"", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0,
            parent);
     // Bars of the view's own rather than the window's: they stand exactly where the viewport puts
@@ -74,6 +83,12 @@ void BoardView::SetLeastContentWidth(int width) {
 SIZE BoardView::SizeFor(SIZE available) const {
     const ViewSize size = Viewport.SizeFor({available.cx, available.cy});
     return {size.Width, size.Height};
+}
+
+void BoardView::SetScale(const DisplayScale& scale) {
+    Viewport.SetMargins(Scaled(DesignedMargins, scale));
+    Viewport.SetBarThickness(BarThicknessAt(scale.Dpi()));
+    Viewport.SetZoom(scale.BoardZoom());
 }
 
 void BoardView::Place(int x, int y, SIZE size) {
@@ -169,7 +184,7 @@ void BoardView::Paint() {
     IntersectRect(&area, &area, &paint.rcPaint);
     if (!Hidden && Image != nullptr) {
         const ViewPoint origin = Viewport.BoardOrigin();
-        const RECT drawn = BlitImage(dc, *Image, {origin.X, origin.Y}, area);
+        const RECT drawn = BlitImage(dc, *Image, {origin.X, origin.Y}, area, Viewport.Zoom());
         ExcludeClipRect(dc, drawn.left, drawn.top, drawn.right, drawn.bottom);
     }
     FillRect(dc, &area, Background);

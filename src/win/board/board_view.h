@@ -5,6 +5,7 @@
 
 #include "board/board_action.h"
 #include "board/board_viewport.h"
+#include "board/display_scale.h"
 #include "render/pixel_image.h"
 #include "ui/window.h"
 
@@ -22,7 +23,8 @@ public:
     using HitTest = std::function<std::optional<BoardTarget>(int x, int y)>;
     using PressHandler = std::function<void(const BoardPress&)>;
 
-    // A child of the parent, hidden until placed; margins are the blank room around the board.
+    // A child of the parent, hidden until placed; margins are the blank room around the board, at
+    // 96 dots per inch. The board shows at the whole zoom of the parent's display density.
     BoardView(HWND parent, ViewMargins margins);
     ~BoardView() override;
 
@@ -38,6 +40,9 @@ public:
     void SetLeastContentWidth(int width);
     // The size to give the view where at most available fits.
     SIZE SizeFor(SIZE available) const;
+    // A new density: margins, the board's zoom and the bars' thickness follow it. Place follows.
+    void SetScale(const DisplayScale& scale);
+    int Zoom() const { return Viewport.Zoom(); }
     // Places the view; its scroll bars follow from its size.
     void Place(int x, int y, SIZE size);
     // Back to the top-left corner, as a board newly loaded starts.
@@ -54,6 +59,7 @@ private:
     void Paint();
     void Press(LPARAM where, ButtonKind button);
 
+    ViewMargins DesignedMargins;
     BoardViewport Viewport;
     bool Hidden = true;
     HitTest TargetAt;

@@ -8,6 +8,7 @@
 #include "platform/guid_source.h"
 #include "platform/user_name_source.h"
 #include "ui/command_frame.h"
+#include "ui/display_dpi.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/wide_text.h"
@@ -60,7 +61,8 @@ Tffeditor::Tffeditor(HWND owner, EditorServices services) : Services(std::move(s
     Create(L"Tffeditor", L"Puzzle Editor", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, DesignedWidth,
            DesignedHeight, owner, CreateMenuBar(EditorMenus(), CommandId));
     // The designed size is the whole window's, frame and menu bar included.
-    SetWindowPos(Handle(), nullptr, 0, 0, DesignedWidth, DesignedHeight,
+    const DisplayScale scale = ScaleOf(Handle());
+    SetWindowPos(Handle(), nullptr, 0, 0, scale.Length(DesignedWidth), scale.Length(DesignedHeight),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Frame = std::make_unique<CommandFrame>(Handle(), EditorMenus(), EditorToolButtons(), CommandId,
                                            GlyphOf, L" Puzzle Editor", SIZE{23, 23});
@@ -342,8 +344,8 @@ void Tffeditor::LayOutClient() {
     RECT client{};
     GetClientRect(Handle(), &client);
     Frame->Tools().LayOut(client.right);
-    Board->Place(0, ToolBandHeight,
-                 {client.right, std::max<LONG>(0, client.bottom - ToolBandHeight)});
+    const int band = Frame->Tools().Height();
+    Board->Place(0, band, {client.right, std::max<LONG>(0, client.bottom - band)});
 }
 
 void Tffeditor::Paint() {

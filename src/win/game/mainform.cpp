@@ -18,6 +18,7 @@
 #include "ui/command_frame.h"
 #include "ui/command_ids.h"
 #include "ui/controls.h"
+#include "ui/display_dpi.h"
 #include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/wide_text.h"
@@ -31,7 +32,11 @@ namespace {
 
 constexpr int BoardLeft = 10;
 constexpr int BoardTop = 40;
-constexpr int StatusBarHeight = 19;
+constexpr int DesignedStatusBarHeight = 19;
+// The right edges of the status bar's panels: the clock, the level, the rest.
+constexpr int PanelEdges[] = {100, 170, 220};
+// The board view's content is never narrower than the status bar's panels.
+constexpr int LeastBoardWidth = 220;
 constexpr UINT_PTR Timer1 = 1;
 // Posted by the first activation, so that the window is on screen before the start-up waits.
 constexpr UINT ActivateMessage = WM_APP + 1;
@@ -87,13 +92,17 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN,
            WS_EX_CONTEXTHELP, DesignedClientWidth, DesignedClientHeight, nullptr,
            CreateMenuBar(MainMenus(), CommandId));
+    Scale = ScaleOf(Handle());
     Frame = std::make_unique<CommandFrame>(Handle(), MainMenus(), MainToolButtons(), CommandId,
                                            MenuImageOf, L" Quorvane", SIZE{23, 22});
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0,
                                  0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
-    const int panelEdges[] = {100, 170, 220};
+    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(Scale.Dpi())),
+                 FALSE);
+    int panelEdges[3]{};
+    for (int i = 0; i < 3; ++i)
+        panelEdges[i] = Scale.Length(PanelEdges[i]);
     SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
     Board = std::make_unique<BoardView>(
         Handle(), ViewMargins{BoardLeft, BoardTop - ToolBandHeight, BoardLeft, BoardLeft});
@@ -105,7 +114,8 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
                        Shown = Hand1;
                        SetCursor(Shown);
                    });
-    LayOutClient({DesignedClientWidth, DesignedClientHeight - ToolBandHeight - StatusBarHeight});
+    LayOutClient({Scale.Length(DesignedClientWidth),
+                  Scale.Length(DesignedClientHeight - ToolBandHeight - DesignedStatusBarHeight)});
 
     // The board's colours come first: everything drawn afterwards uses them.
     const LoadedColours loaded = LoadBoardColours(Services.Registry);
@@ -191,6 +201,9 @@ LRESULT Tfmainform::Message(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
+        return 0;
+    case WM_DPICHANGED:
+        UseDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     default:
         break;
@@ -418,9 +431,11 @@ void Tfmainform::RebuildBoard() {
     const ClueFont& face = ClueFontFor(BoardSize_);
     ClueFace = Services.Fonts.Face(std::string(face.FaceName), CluePointSize, true);
     RedrawBoard();
-    Board->SetLeastContentWidth(std::max(Frame->Tools().NeededWidth(), 220));
+    Board->SetLeastContentWidth(
+        std::max(Frame->Tools().NeededWidth(), Scale.Length(LeastBoardWidth)));
     const SIZE available = AvailableClientSize();
-    LayOutClient(Board->SizeFor({available.cx, available.cy - ToolBandHeight - StatusBarHeight}));
+    LayOutClient(Board->SizeFor(
+        {available.cx, available.cy - Frame->Tools().Height() - StatusBarHeight()}));
     RepaintWindow();
     NotePaintTime("board", started);
 }
@@ -443,7 +458,8 @@ bool Tfmainform::BoardShown() const {
 
 void Tfmainform::LayOutClient(SIZE view) {
     const int width = view.cx;
-    const int height = ToolBandHeight + view.cy + StatusBarHeight;
+    const int band = Frame->Tools().Height();
+    const int height = band + view.cy + StatusBarHeight();
     const SIZE outer = OuterSize(Handle(), width, height);
     SetWindowPos(Handle(), nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -455,8 +471,38 @@ void Tfmainform::LayOutClient(SIZE view) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     KeepOnWorkArea(Handle());
     Frame->Tools().LayOut(width);
-    Board->Place(0, ToolBandHeight, view);
-    MoveWindow(StatusBar1, 0, height - StatusBarHeight, width, StatusBarHeight, TRUE);
+    Board->Place(0, band, view);
+    MoveWindow(StatusBar1, 0, height - StatusBarHeight(), width, StatusBarHeight(), TRUE);
+}
+
+int Tfmainform::StatusBarHeight() const {
+    return Scale.Length(DesignedStatusBarHeight);
+}
+
+void Tfmainform::UseDpi(int dpi, const RECT& suggested) {
+    Scale = DisplayScale(dpi);
+    SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
+                 suggested.right - suggested.left, suggested.bottom - suggested.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    Frame->Tools().SetScale(Scale);
+    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(Scale.Dpi())),
+                 FALSE);
+    int panelEdges[3]{};
+    for (int i = 0; i < 3; ++i)
+        panelEdges[i] = Scale.Length(PanelEdges[i]);
+    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
+    Board->SetScale(Scale);
+    Board->SetLeastContentWidth(
+        std::max(Frame->Tools().NeededWidth(), Scale.Length(LeastBoardWidth)));
+    if (Session_.Loaded()) {
+        const SIZE available = AvailableClientSize();
+        LayOutClient(Board->SizeFor(
+            {available.cx, available.cy - Frame->Tools().Height() - StatusBarHeight()}));
+    } else {
+        LayOutClient({Scale.Length(DesignedClientWidth),
+                      Scale.Length(DesignedClientHeight - ToolBandHeight - DesignedStatusBarHeight)});
+    }
+    RepaintWindow();
 }
 
 SIZE Tfmainform::AvailableClientSize() const {
@@ -477,7 +523,7 @@ void Tfmainform::Paint() {
     Frame->Tools().PaintPanel(dc, client.right);
     const std::string prompt = PromptText(Session_.Phase(), Session_.Game().ElapsedSeconds);
     if (!prompt.empty())
-        DrawPromptPanel(dc, client, prompt);
+        DrawPromptPanel(dc, client, prompt, Scale);
     EndPaint(Handle(), &paint);
 }
 

@@ -108,6 +108,9 @@ private:
     // Sizes the client area around a board view of this size, laying the band, the view and the
     // status bar across it.
     void LayOutClient(SIZE view);
+    // The window's display changed density: every part takes its size at the new one.
+    void UseDpi(int dpi, const RECT& suggested);
+    int StatusBarHeight() const;
     SIZE AvailableClientSize() const;
     void Paint();
     void RemoveFonts();
@@ -134,4 +137,6 @@ private:
     // When the press being answered reached the window, until its box is on screen.
     std::optional<std::chrono::steady_clock::time_point> PressReached;
     HWND StatusBar1 = nullptr;
+    // The density the window's layout, fonts and board zoom are at.
+    DisplayScale Scale;
 };

@@ -3,6 +3,7 @@
 #include "library/readme_lines.h"
 #include "ui/controls.h"
 #include "ui/dialog_parts.h"
+#include "ui/display_dpi.h"
 #include "ui/wide_text.h"
 
 #include <algorithm>
@@ -63,8 +64,9 @@ std::wstring MemoText(const std::filesystem::path& readme) {
 } // namespace
 
 Tfabout::Tfabout(HWND owner, const std::filesystem::path& programFolder)
-    : NameFont(MakeFont(L"Tahoma", 8, true)) {
+    : NameFont(MakeFont(L"Tahoma", 8, true, WindowDpi(owner))) {
     Create(L"Tfabout", L"About ...", 376, 482, owner);
+    const DisplayScale scale = ScaleOf(Handle());
     // No buttons in the title bar: Close and Escape end the box.
     SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) & ~WS_SYSMENU);
     SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -75,7 +77,8 @@ Tfabout::Tfabout(HWND owner, const std::filesystem::path& programFolder)
     if (const HANDLE banner =
             LoadImageW(GetModuleHandleW(nullptr), L"BANNER", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR))
         SendMessageW(panel, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(banner));
-    SetWindowPos(panel, nullptr, 12, 6, 353, 103, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(panel, nullptr, scale.Length(12), scale.Length(6), scale.Length(353),
+                 scale.Length(103), SWP_NOZORDER | SWP_NOACTIVATE);
 
     AddLabel(Handle(), L"Quorvane", 16, 118, 0, NameFont);
     AddLabel(Handle(), L"Version 0.98", 118, 118);
@@ -83,7 +86,7 @@ Tfabout::Tfabout(HWND owner, const std::filesystem::path& programFolder)
                         100, 23, AboutControl::Label5);
     RECT box{};
     GetClientRect(Handle(), &box);
-    BetaFont = FitWholeText(Label5, 19, box.right);
+    BetaFont = FitWholeText(Label5, scale.Length(19), box.right);
     AddLabel(Handle(), L"Written by the Quorvane developers.", 16, 134);
     AddLabel(Handle(), L"Legal Notice", 16, 156);
     AddBevelLine(Handle(), 14, 168, 349);

@@ -2,6 +2,7 @@
 
 #include "platform/locale_compare.h"
 #include "ui/controls.h"
+#include "ui/display_dpi.h"
 #include "ui/wide_text.h"
 
 #include <algorithm>
@@ -30,7 +31,7 @@ void ReportList::Create(HWND parent, int id, RECT area, std::span<const ReportCo
         LVCOLUMNW header{};
         header.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
         header.fmt = columns[column].Format;
-        header.cx = columns[column].Width;
+        header.cx = ScaleOf(parent).Length(columns[column].Width);
         header.pszText = const_cast<wchar_t*>(columns[column].Header);
         header.iSubItem = static_cast<int>(column);
         SendMessageW(Handle_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&header));

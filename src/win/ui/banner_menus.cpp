@@ -2,6 +2,7 @@
 
 #include "appearance/menu_banner.h"
 #include "ui/controls.h"
+#include "ui/display_dpi.h"
 
 #include <cwctype>
 
@@ -79,7 +80,7 @@ bool BannerMenus::Measure(MEASUREITEMSTRUCT& measured) const {
     const Item& item = Items[measured.itemData - 1];
     measured.itemHeight = static_cast<UINT>(HeightOf(item));
     const HDC dc = GetDC(nullptr);
-    const HGDIOBJ oldFont = SelectObject(dc, DesignedFont());
+    const HGDIOBJ oldFont = SelectObject(dc, DesignedFont(WindowDpi(nullptr)));
     SIZE caption{};
     SIZE keys{};
     GetTextExtentPoint32W(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()),
@@ -142,7 +143,7 @@ bool BannerMenus::Draw(const DRAWITEMSTRUCT& drawn) const {
             SelectObject(dc, oldBrush);
         }
     }
-    const HGDIOBJ oldFont = SelectObject(dc, DesignedFont());
+    const HGDIOBJ oldFont = SelectObject(dc, DesignedFont(WindowDpi(nullptr)));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(disabled   ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT

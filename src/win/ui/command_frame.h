@@ -39,6 +39,7 @@ public:
     CommandFrame& operator=(const CommandFrame&) = delete;
 
     const ToolBand& Tools() const { return Band; }
+    ToolBand& Tools() { return Band; }
     // The table's shortcuts, for messages to this window or any of its children.
     bool TranslateShortcut(HWND window, MSG& message) const;
     // The window's WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR for its menus and buttons;

@@ -1,13 +1,20 @@
 #include "ui/controls.h"
 
-HFONT DesignedFont() {
-    static const HFONT font = MakeFont(L"Arial", 8);
+#include "ui/display_dpi.h"
+
+#include <map>
+
+HFONT DesignedFont(int dpi) {
+    static std::map<int, HFONT> fonts;
+    HFONT& font = fonts[DisplayScale(dpi).Dpi()];
+    if (font == nullptr)
+        font = MakeFont(L"Arial", 8, false, dpi);
     return font;
 }
 
-HFONT MakeFont(const wchar_t* face, int points, bool bold) {
+HFONT MakeFont(const wchar_t* face, int points, bool bold, int dpi) {
     LOGFONTW look{};
-    look.lfHeight = -MulDiv(points, 96, 72);
+    look.lfHeight = -DisplayScale(dpi).FontPixels(points);
     look.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     look.lfCharSet = DEFAULT_CHARSET;
     lstrcpynW(look.lfFaceName, face, LF_FACESIZE);
@@ -16,11 +23,12 @@ HFONT MakeFont(const wchar_t* face, int points, bool bold) {
 
 HWND AddControl(HWND parent, const wchar_t* controlClass, const std::wstring& text, DWORD style,
                 int x, int y, int width, int height, int id, DWORD exStyle) {
-    const HWND control =
-        CreateWindowExW(exStyle, controlClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, x, y,
-                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont()), FALSE);
+    const DisplayScale scale = ScaleOf(parent);
+    const HWND control = CreateWindowExW(
+        exStyle, controlClass, text.c_str(), style | WS_CHILD | WS_VISIBLE, scale.Length(x),
+        scale.Length(y), scale.Length(width), scale.Length(height), parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(scale.Dpi())), FALSE);
     return control;
 }
 

@@ -1,6 +1,7 @@
 #include "ui/dialog_parts.h"
 
 #include "ui/controls.h"
+#include "ui/display_dpi.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -54,6 +55,8 @@ HWND AddProgramIcon(HWND parent, int x, int y, int width, int height) {
     // A static control of this style takes the size of its icon; the area stays as designed.
     SendMessageW(image, STM_SETICON,
                  reinterpret_cast<WPARAM>(LoadIconW(GetModuleHandleW(nullptr), L"MAINICON")), 0);
-    SetWindowPos(image, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const DisplayScale scale = ScaleOf(parent);
+    SetWindowPos(image, nullptr, scale.Length(x), scale.Length(y), scale.Length(width),
+                 scale.Length(height), SWP_NOZORDER | SWP_NOACTIVATE);
     return image;
 }

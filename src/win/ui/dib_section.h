@@ -20,6 +20,7 @@ BITMAPINFO TopDownLayout(int width, int height);
 struct PixelImage;
 
 // Blits the part of the image that falls inside `area` (device points) with the image's top-left
-// corner at `origin`, straight from its pixels; the rest of the device is left alone. Returns the
-// rectangle drawn, empty when the image lies outside the area.
-RECT BlitImage(HDC dc, const PixelImage& image, POINT origin, const RECT& area);
+// corner at `origin`, straight from its pixels, each pixel replicated into a zoom × zoom square,
+// never smoothed; the rest of the device is left alone. Returns the rectangle drawn, empty when
+// the image lies outside the area.
+RECT BlitImage(HDC dc, const PixelImage& image, POINT origin, const RECT& area, int zoom = 1);

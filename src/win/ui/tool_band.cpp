@@ -1,9 +1,11 @@
 #include "ui/tool_band.h"
 
 #include "ui/controls.h"
+#include "ui/display_dpi.h"
 #include "ui/wide_text.h"
 
 // commctrl.h needs the types of windows.h.
+#include <algorithm>
 #include <commctrl.h>
 
 namespace {
@@ -18,25 +20,30 @@ void Polygon(HDC dc, std::initializer_list<POINT> points) {
 
 } // namespace
 
-void DrawToolGlyph(HDC dc, ToolGlyph glyph, int x, int y, bool disabled) {
+void DrawToolGlyph(HDC dc, ToolGlyph glyph, int x, int y, bool disabled, int multiple) {
     if (disabled)
-        DrawGlyph(dc, glyph, x + 1, y + 1, GetSysColor(COLOR_BTNHIGHLIGHT));
-    DrawGlyph(dc, glyph, x, y, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+        DrawGlyph(dc, glyph, x + multiple, y + multiple, GetSysColor(COLOR_BTNHIGHLIGHT), multiple);
+    DrawGlyph(dc, glyph, x, y, GetSysColor(disabled ? COLOR_GRAYTEXT : COLOR_BTNTEXT), multiple);
 }
 
-void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
+void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink, int multiple) {
+    const int k = std::max(1, multiple);
     const HBRUSH brush = CreateSolidBrush(ink);
     const HPEN pen = CreatePen(PS_SOLID, 1, ink);
     const HGDIOBJ oldBrush = SelectObject(dc, brush);
     const HGDIOBJ oldPen = SelectObject(dc, pen);
-    const auto frame = [&](int left, int top, int right, int bottom) {
-        const RECT box{x + left, y + top, x + right, y + bottom};
-        FrameRect(dc, &box, brush);
-    };
     const auto block = [&](int left, int top, int right, int bottom) {
-        const RECT box{x + left, y + top, x + right, y + bottom};
+        const RECT box{x + left * k, y + top * k, x + right * k, y + bottom * k};
         FillRect(dc, &box, brush);
     };
+    // A frame one glyph pixel wide: its four edges as blocks.
+    const auto frame = [&](int left, int top, int right, int bottom) {
+        block(left, top, right, top + 1);
+        block(left, bottom - 1, right, bottom);
+        block(left, top, left + 1, bottom);
+        block(right - 1, top, right, bottom);
+    };
+    const auto at = [&](int px, int py) { return POINT{x + px * k, y + py * k}; };
     switch (glyph) {
     case ToolGlyph::NewPage:
         frame(3, 1, 13, 15);
@@ -54,26 +61,26 @@ void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
         frame(4, 9, 12, 15);
         break;
     case ToolGlyph::Play:
-        Polygon(dc, {{x + 5, y + 2}, {x + 12, y + 8}, {x + 5, y + 14}});
+        Polygon(dc, {at(5, 2), at(12, 8), at(5, 14)});
         break;
     case ToolGlyph::Pause:
         block(4, 3, 7, 14);
         block(9, 3, 12, 14);
         break;
     case ToolGlyph::Back:
-        Polygon(dc, {{x + 2, y + 8}, {x + 8, y + 2}, {x + 8, y + 14}});
+        Polygon(dc, {at(2, 8), at(8, 2), at(8, 14)});
         block(8, 6, 14, 11);
         break;
     case ToolGlyph::Forward:
-        Polygon(dc, {{x + 14, y + 8}, {x + 8, y + 2}, {x + 8, y + 14}});
+        Polygon(dc, {at(14, 8), at(8, 2), at(8, 14)});
         block(2, 6, 8, 11);
         break;
     case ToolGlyph::Help: {
-        const HFONT font = MakeFont(L"Arial", 11, true);
+        const HFONT font = MakeFont(L"Arial", 11, true, DisplayScale::DesignedDpi * k);
         const HGDIOBJ oldFont = SelectObject(dc, font);
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, ink);
-        RECT box{x, y, x + 16, y + 16};
+        RECT box{x, y, x + 16 * k, y + 16 * k};
         DrawTextW(dc, L"?", 1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         SelectObject(dc, oldFont);
         DeleteObject(font);
@@ -87,7 +94,7 @@ void DrawGlyph(HDC dc, ToolGlyph glyph, int x, int y, COLORREF ink) {
 }
 
 ToolBand::ToolBand(HWND parent, const std::vector<ToolButtonSpec>& buttons, SIZE buttonSize)
-    : Specs(buttons), ButtonSize(buttonSize) {
+    : Specs(buttons), ButtonSize(buttonSize), Scale(ScaleOf(parent)) {
     Bevel1 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, 0, 0, BevelHeight);
     Bevel2 = AddControl(parent, WC_STATICW, L"", SS_ETCHEDHORZ, 0, BevelHeight + PanelHeight, 0,
                         BevelHeight);
@@ -114,20 +121,28 @@ ToolBand::~ToolBand() {
     DestroyWindow(Hints);
 }
 
+void ToolBand::SetScale(const DisplayScale& scale) {
+    Scale = scale;
+    for (std::size_t i = 0; i < Specs.size(); ++i)
+        MoveWindow(Buttons[i], Scale.Length(Specs[i].X), Scale.Length(BevelHeight + ButtonTop),
+                   Scale.Length(ButtonSize.cx), Scale.Length(ButtonSize.cy), TRUE);
+}
+
 void ToolBand::LayOut(int width) const {
-    MoveWindow(Bevel1, 0, 0, width, BevelHeight, TRUE);
-    MoveWindow(Bevel2, 0, BevelHeight + PanelHeight, width, BevelHeight, TRUE);
+    MoveWindow(Bevel1, 0, 0, width, Scale.Length(BevelHeight), TRUE);
+    MoveWindow(Bevel2, 0, Scale.Length(BevelHeight + PanelHeight), width,
+               Scale.Length(BevelHeight), TRUE);
 }
 
 void ToolBand::PaintPanel(HDC dc, int width) const {
-    const RECT panel{0, BevelHeight, width, BevelHeight + PanelHeight};
+    const RECT panel{0, Scale.Length(BevelHeight), width, Scale.Length(BevelHeight + PanelHeight)};
     FillRect(dc, &panel, GetSysColorBrush(COLOR_BTNFACE));
 }
 
 int ToolBand::NeededWidth() const {
     if (Specs.empty())
         return 0;
-    return Specs.back().X + ButtonSize.cx + Specs.front().X;
+    return Scale.Length(Specs.back().X + ButtonSize.cx + Specs.front().X);
 }
 
 void ToolBand::Enable(int id, bool enabled) const {
@@ -145,10 +160,11 @@ bool ToolBand::Draw(const DRAWITEMSTRUCT& item) const {
         const bool pressed = (item.itemState & ODS_SELECTED) != 0;
         const bool disabled = (item.itemState & ODS_DISABLED) != 0;
         DrawEdge(item.hDC, &box, pressed ? EDGE_SUNKEN : BDR_RAISEDINNER, BF_RECT);
-        const int shift = pressed ? 1 : 0;
-        const int x = (box.right - 16) / 2 + shift;
-        const int y = (box.bottom - 16) / 2 + shift;
-        DrawToolGlyph(item.hDC, Specs[i].Glyph, x, y, disabled);
+        const int multiple = Scale.BoardZoom();
+        const int shift = pressed ? multiple : 0;
+        const int x = (box.right - 16 * multiple) / 2 + shift;
+        const int y = (box.bottom - 16 * multiple) / 2 + shift;
+        DrawToolGlyph(item.hDC, Specs[i].Glyph, x, y, disabled, multiple);
         return true;
     }
     return false;

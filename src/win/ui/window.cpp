@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include "ui/display_dpi.h"
+
 #include <algorithm>
 
 Window::~Window() {
@@ -25,7 +27,8 @@ void Window::Create(const wchar_t* className, const std::wstring& caption, DWORD
         windowClass.lpszClassName = className;
         RegisterClassExW(&windowClass);
     }
-    RECT outer{0, 0, clientWidth, clientHeight};
+    const DisplayScale scale = ScaleOf(owner);
+    RECT outer{0, 0, scale.Length(clientWidth), scale.Length(clientHeight)};
     // A child's menu is its identifier: it has no menu bar to make room for.
     AdjustWindowRectEx(&outer, style, menu != nullptr && (style & WS_CHILD) == 0, exStyle);
     CreateWindowExW(exStyle, className, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,

@@ -17,8 +17,9 @@ public:
     HWND Handle() const { return Handle_; }
 
 protected:
-    // Makes the window hidden, with a client area of the size given, centred on the screen's work
-    // area; a child stays where it is made. The class is registered on first use.
+    // Makes the window hidden, with a client area of the size given at 96 dots per inch and grown
+    // with the density of its owner's display (the system's for none), centred on the screen's
+    // work area; a child stays where it is made. The class is registered on first use.
     void Create(const wchar_t* className, const std::wstring& caption, DWORD style, DWORD exStyle,
                 int clientWidth, int clientHeight, HWND owner, HMENU menu = nullptr);
     // Every message the window gets; what is not handled goes to DefWindowProcW.
