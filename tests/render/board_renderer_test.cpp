@@ -2,6 +2,7 @@
 // changed.
 #include "support/board_scene_fixture.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -206,4 +207,113 @@ TEST(BoardRenderer, GridOutlinesComeAndGoInsideTheirCells) {
     PixelImage plain;
     BoardRenderer().Update(grid({}), plain);
     EXPECT_EQ(image, plain);
+}
+
+namespace {
+
+// Every cell state, every clue state and numbers of two digits, on a board with thick rules.
+BoardSceneFixture EveryStateBoard(BoardSize size) {
+    BoardSceneFixture scene(TenBySeven, size);
+    for (int column = 0; column < 10; ++column)
+        for (int row = 0; row < 7; ++row)
+            scene.Game.PlayerGrid.At(column, row) =
+                static_cast<std::uint16_t>((column * 3 + row) % 4);
+    scene.Game.RowClues[1][0].State = 1;
+    scene.Game.ColumnClues[3][0].State = 2;
+    return scene;
+}
+
+// A face taller than a row of boxes and wider than a box, so its text reaches into the boxes
+// around its own: ink on every third pixel.
+RasterFont OversizedFace() {
+    RasterFont face;
+    face.FaceName = "Oversized";
+    face.PixelHeight = 40;
+    face.Ascent = 30;
+    face.FirstChar = '0';
+    face.LastChar = '?';
+    face.DefaultChar = '0';
+    for (int code = face.FirstChar; code <= face.LastChar; ++code) {
+        RasterFont::Glyph glyph;
+        glyph.Width = 9;
+        for (int y = 0; y < face.PixelHeight; ++y)
+            for (int x = 0; x < glyph.Width; ++x)
+                glyph.Pixels.push_back((x + y + code) % 3 == 0 ? 1 : 0);
+        face.Glyphs.push_back(glyph);
+    }
+    return face;
+}
+
+} // namespace
+
+// A whole drawing goes down the board a band at a time and clears nothing first, so each band
+// must end as one drawing of the whole board in its order leaves it: text that reaches past its
+// own row, above and below, and numbers wider than their box included.
+TEST(BoardRenderer, BandsOfAnyHeightEndAsOneWholeDrawing) {
+    BoardSceneFixture oversized = EveryStateBoard(BoardSize::Small);
+    oversized.Face = OversizedFace();
+    const BoardSceneFixture large = EveryStateBoard(BoardSize::Large);
+    const std::vector<CellPos> outlined = {{0, 0}, {4, 1}, {2, 2}};
+    const struct {
+        const char* Name;
+        BoardScene Scene;
+    } cases[] = {
+        {"text taller than a row", oversized.Scene()},
+        {"large board", large.Scene()},
+        {"editor grid with outlines",
+         GridScene(large.Game.PlayerGrid, 10, 7, PitchOf(BoardSize::Small), large.Colours,
+                   large.Face, outlined)},
+    };
+    for (const auto& c : cases) {
+        const BoardGeometry& geometry = c.Scene.Geometry;
+        PixelImage whole;
+        whole.Resize(geometry.Width(), geometry.Height());
+        DrawBoardRows(c.Scene, whole, 0, whole.Height);
+        PixelImage drawn;
+        BoardRenderer().Update(c.Scene, drawn);
+        EXPECT_EQ(drawn, whole) << c.Name;
+        for (const int band : {1, 5, 13, 40}) {
+            PixelImage banded;
+            banded.Resize(geometry.Width(), geometry.Height());
+            for (int top = 0; top < banded.Height; top += band)
+                DrawBoardRows(c.Scene, banded, top, top + band);
+            EXPECT_EQ(banded, whole) << c.Name << ", bands of " << band;
+        }
+    }
+    // The oversized text does reach past its row: row 2 has no number, yet the numbers of rows 1
+    // and 3 show in its first slot.
+    const PixelImage image = oversized.Draw();
+    const BoardGeometry geometry = oversized.Geometry();
+    const PixelRect between = geometry.InteriorOf({BoardArea::RowClueSlot, 0, 2});
+    int ink = 0;
+    for (const ColourRole role :
+         {ColourRole::NormalAxisFont, ColourRole::MarkedAxisFont, ColourRole::FinalisedAxisFont})
+        ink += CountPixel(image, between, RolePixel(role));
+    EXPECT_GT(ink, 0);
+}
+
+// A window keeps one image for its life: a whole drawing takes its memory as it is, smaller
+// boards and larger ones again within what it once held, and clears nothing first, so none of
+// what the image showed before may show through the new board.
+TEST(BoardRenderer, AKeptImageShowsNothingOfWhatItHeldBefore) {
+    constexpr Pixel Stale = 0x00ABCDEF; // no colour of a scheme: those are opaque
+    const BoardSceneFixture large = EveryStateBoard(BoardSize::Large);
+    const BoardSceneFixture small = EveryStateBoard(BoardSize::Small);
+    const std::vector<CellPos> outlined = {{1, 1}};
+    const BoardScene grid = GridScene(small.Game.PlayerGrid, 10, 7, PitchOf(BoardSize::Small),
+                                      small.Colours, small.Face, outlined);
+    PixelImage image;
+    BoardRenderer().Update(large.Scene(), image);
+    const Pixel* const block = image.Pixels.data();
+    for (const BoardScene& scene : {small.Scene(), grid, large.Scene()}) {
+        // What the image held, at the size the next board takes.
+        image.Reshape(scene.Geometry.Width(), scene.Geometry.Height());
+        std::ranges::fill(image.Pixels, Stale);
+        BoardRenderer().Update(scene, image);
+        EXPECT_EQ(CountPixel(image, {0, 0, image.Width, image.Height}, Stale), 0);
+        PixelImage fresh;
+        BoardRenderer().Update(scene, fresh);
+        EXPECT_EQ(image, fresh);
+        EXPECT_EQ(image.Pixels.data(), block);
+    }
 }

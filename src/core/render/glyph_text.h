@@ -15,6 +15,8 @@ struct TextSize {
 TextSize MeasureText(const RasterFont& face, std::string_view text);
 
 // Draws opaquely: the text's box at (left, top) is filled with the background, then the glyphs'
-// ink in the ink colour. Whatever falls outside the image is left out.
+// ink in the ink colour. Whatever falls outside the image, or outside the clip, is left out.
 void DrawText(PixelImage& image, int left, int top, const RasterFont& face, std::string_view text,
               Pixel ink, Pixel background);
+void DrawText(PixelImage& image, int left, int top, const RasterFont& face, std::string_view text,
+              Pixel ink, Pixel background, const PixelRect& clip);

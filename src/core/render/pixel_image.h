@@ -6,9 +6,26 @@
 #include "base/pixel_rect.h"
 
 #include <cstdint>
+#include <memory>
+#include <utility>
 #include <vector>
 
 using Pixel = std::uint32_t;
+
+// Leaves the elements a vector grows by unset rather than cleared. An image sized for a drawing of
+// every pixel would otherwise be written twice, and memory just obtained from the system touched
+// page by page before the drawing touches it again.
+template <class T> struct UnsetAllocator : std::allocator<T> {
+    template <class U> struct rebind { using other = UnsetAllocator<U>; };
+    UnsetAllocator() = default;
+    template <class U> UnsetAllocator(const UnsetAllocator<U>&) noexcept {}
+    template <class U> void construct(U* element) noexcept {
+        ::new (static_cast<void*>(element)) U;
+    }
+    template <class U, class... Arguments> void construct(U* element, Arguments&&... arguments) {
+        ::new (static_cast<void*>(element)) U(std::forward<Arguments>(arguments)...);
+    }
+};
 
 // The pixel of a Windows colour value (0x00BBGGRR).
 constexpr Pixel PixelOf(ColourValue colour) {
@@ -19,15 +36,31 @@ constexpr Pixel PixelOf(ColourValue colour) {
 struct PixelImage {
     int Width = 0;
     int Height = 0;
-    std::vector<Pixel> Pixels;
+    std::vector<Pixel, UnsetAllocator<Pixel>> Pixels;
 
-    // A new size keeps no pixel; the same size keeps them all and allocates nothing.
+    // A new size clears every pixel to 0; the same size keeps them all and allocates nothing.
     void Resize(int width, int height) {
         if (width == Width && height == Height)
             return;
         Width = width;
         Height = height;
         Pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), 0);
+    }
+    // For a drawing of every pixel: the pixels are left as they were, unset where the image grows,
+    // and the memory is kept, so an image that once held a larger size takes a smaller one and
+    // grows back without asking the system for memory. Growing past what it holds takes a new
+    // block, whose pages the drawing is the first to touch.
+    void Reshape(int width, int height) {
+        const std::size_t count =
+            static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+        if (count > Pixels.capacity()) {
+            // The old block goes before the new one comes, and none of its pixels is copied.
+            decltype(Pixels)().swap(Pixels);
+            Pixels.reserve(count);
+        }
+        Pixels.resize(count);
+        Width = width;
+        Height = height;
     }
     Pixel At(int x, int y) const { return Pixels[static_cast<std::size_t>(y) * Width + x]; }
     Pixel* Row(int y) { return Pixels.data() + static_cast<std::size_t>(y) * Width; }
