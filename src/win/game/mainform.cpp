@@ -98,12 +98,7 @@ Tfmainform::Tfmainform(MainformServices services) : Services(std::move(services)
     StatusBar1 = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr,
                                  WS_CHILD | WS_VISIBLE | CCS_NOPARENTALIGN | CCS_NORESIZE, 0, 0, 0,
                                  0, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(Scale.Dpi())),
-                 FALSE);
-    int panelEdges[3]{};
-    for (int i = 0; i < 3; ++i)
-        panelEdges[i] = Scale.Length(PanelEdges[i]);
-    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
+    ScaleStatusBar();
     Board = std::make_unique<BoardView>(
         Handle(), ViewMargins{BoardLeft, BoardTop - ToolBandHeight, BoardLeft, BoardLeft});
     Board->SetHitTest([this](int x, int y) {
@@ -475,6 +470,15 @@ void Tfmainform::LayOutClient(SIZE view) {
     MoveWindow(StatusBar1, 0, height - StatusBarHeight(), width, StatusBarHeight(), TRUE);
 }
 
+void Tfmainform::ScaleStatusBar() {
+    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(Scale.Dpi())),
+                 FALSE);
+    int panelEdges[3]{};
+    for (int i = 0; i < 3; ++i)
+        panelEdges[i] = Scale.Length(PanelEdges[i]);
+    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
+}
+
 int Tfmainform::StatusBarHeight() const {
     return Scale.Length(DesignedStatusBarHeight);
 }
@@ -485,12 +489,7 @@ void Tfmainform::UseDpi(int dpi, const RECT& suggested) {
                  suggested.right - suggested.left, suggested.bottom - suggested.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     Frame->Tools().SetScale(Scale);
-    SendMessageW(StatusBar1, WM_SETFONT, reinterpret_cast<WPARAM>(DesignedFont(Scale.Dpi())),
-                 FALSE);
-    int panelEdges[3]{};
-    for (int i = 0; i < 3; ++i)
-        panelEdges[i] = Scale.Length(PanelEdges[i]);
-    SendMessageW(StatusBar1, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(panelEdges));
+    ScaleStatusBar();
     Board->SetScale(Scale);
     Board->SetLeastContentWidth(
         std::max(Frame->Tools().NeededWidth(), Scale.Length(LeastBoardWidth)));

@@ -111,6 +111,8 @@ private:
     // The window's display changed density: every part takes its size at the new one.
     void UseDpi(int dpi, const RECT& suggested);
     int StatusBarHeight() const;
+    // The status bar's font and panel edges at the window's scale.
+    void ScaleStatusBar();
     SIZE AvailableClientSize() const;
     void Paint();
     void RemoveFonts();

@@ -26,9 +26,9 @@ COLORREF Blend(COLORREF foot, COLORREF head, int step, int steps) {
 } // namespace
 
 BannerMenus::BannerMenus(HMENU bar, std::wstring banner, ItemImage image)
-    : Banner(std::move(banner)), Image(std::move(image)) {
+    : Scale(WindowDpi(nullptr)), Banner(std::move(banner)), Image(std::move(image)) {
     LOGFONTW look{};
-    look.lfHeight = -MenuBannerTextPixels;
+    look.lfHeight = -Scale.Length(MenuBannerTextPixels);
     look.lfWeight = FW_BOLD;
     look.lfEscapement = 900; // reads from the bottom up
     look.lfOrientation = 900;
@@ -71,7 +71,7 @@ void BannerMenus::Take(HMENU menu) {
 }
 
 int BannerMenus::HeightOf(const Item& item) const {
-    return item.Separator ? SeparatorHeight : ItemHeight;
+    return Scale.Length(item.Separator ? SeparatorHeight : ItemHeight);
 }
 
 bool BannerMenus::Measure(MEASUREITEMSTRUCT& measured) const {
@@ -88,8 +88,8 @@ bool BannerMenus::Measure(MEASUREITEMSTRUCT& measured) const {
     GetTextExtentPoint32W(dc, item.Keys.c_str(), static_cast<int>(item.Keys.size()), &keys);
     SelectObject(dc, oldFont);
     ReleaseDC(nullptr, dc);
-    measured.itemWidth =
-        static_cast<UINT>(MenuBannerWidth + ImageRoom + caption.cx + KeysGap + keys.cx + ArrowRoom);
+    measured.itemWidth = static_cast<UINT>(
+        Scale.Length(MenuBannerWidth + ImageRoom + KeysGap + ArrowRoom) + caption.cx + keys.cx);
     return true;
 }
 
@@ -104,37 +104,44 @@ bool BannerMenus::Draw(const DRAWITEMSTRUCT& drawn) const {
     // The band: a shade from foot to head, and the name from the foot of the whole menu up,
     // each item drawing its own slice of both.
     const int menuHeight = MenuHeights.at(item.Menu);
+    const int bandWidth = Scale.Length(MenuBannerWidth);
     const COLORREF foot = static_cast<COLORREF>(MenuBannerFoot);
     const COLORREF head = static_cast<COLORREF>(MenuBannerHead);
     for (int y = box.top; y < box.bottom; ++y) {
-        const RECT line{box.left, y, box.left + MenuBannerWidth, y + 1};
+        const RECT line{box.left, y, box.left + bandWidth, y + 1};
         const HBRUSH shade = CreateSolidBrush(Blend(foot, head, menuHeight - y, menuHeight));
         FillRect(dc, &line, shade);
         DeleteObject(shade);
     }
-    IntersectClipRect(dc, box.left, box.top, box.left + MenuBannerWidth, box.bottom);
+    IntersectClipRect(dc, box.left, box.top, box.left + bandWidth, box.bottom);
     SelectObject(dc, BannerFont);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, RGB(255, 255, 255));
-    const int textLeft = box.left + (MenuBannerWidth - MenuBannerTextPixels) / 2 - 1;
-    TextOutW(dc, textLeft, menuHeight - 2, Banner.c_str(), static_cast<int>(Banner.size()));
+    const int textLeft =
+        box.left + (bandWidth - Scale.Length(MenuBannerTextPixels)) / 2 - Scale.Length(1);
+    TextOutW(dc, textLeft, menuHeight - Scale.Length(2), Banner.c_str(),
+             static_cast<int>(Banner.size()));
     RestoreDC(dc, saved);
 
-    RECT rest{box.left + MenuBannerWidth, box.top, box.right, box.bottom};
+    RECT rest{box.left + bandWidth, box.top, box.right, box.bottom};
     const bool selected = (drawn.itemState & ODS_SELECTED) != 0 && !item.Separator;
     const bool disabled = (drawn.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     FillRect(dc, &rest, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
     if (item.Separator) {
-        RECT line{rest.left + 2, (rest.top + rest.bottom) / 2 - 1, rest.right - 2, 0};
+        RECT line{rest.left + Scale.Length(2), (rest.top + rest.bottom) / 2 - 1,
+                  rest.right - Scale.Length(2), 0};
         line.bottom = line.top + 2;
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
         return true;
     }
-    const int imageLeft = rest.left + (ImageRoom - 16) / 2;
-    const int imageTop = box.top + (ItemHeight - 16) / 2;
-    if (!Image || !Image(dc, drawn.itemID, imageLeft, imageTop, disabled)) {
+    // The 16-pixel image, as crisp as the board: replicated at the board's whole multiple.
+    const int multiple = Scale.BoardZoom();
+    const int imageLeft = rest.left + (Scale.Length(ImageRoom) - 16 * multiple) / 2;
+    const int imageTop = box.top + (Scale.Length(ItemHeight) - 16 * multiple) / 2;
+    if (!Image || !Image(dc, drawn.itemID, imageLeft, imageTop, disabled, multiple)) {
         if ((drawn.itemState & ODS_CHECKED) != 0) {
-            RECT mark{imageLeft + 5, imageTop + 5, imageLeft + 11, imageTop + 11};
+            RECT mark{imageLeft + 5 * multiple, imageTop + 5 * multiple,
+                      imageLeft + 11 * multiple, imageTop + 11 * multiple};
             const HBRUSH ink = GetSysColorBrush(selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT);
             const HGDIOBJ oldBrush = SelectObject(dc, ink);
             const HGDIOBJ oldPen = SelectObject(dc, GetStockObject(NULL_PEN));
@@ -148,7 +155,8 @@ bool BannerMenus::Draw(const DRAWITEMSTRUCT& drawn) const {
     SetTextColor(dc, GetSysColor(disabled   ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
                                             : COLOR_MENUTEXT));
-    RECT text{rest.left + ImageRoom, box.top, rest.right - ArrowRoom, box.bottom};
+    RECT text{rest.left + Scale.Length(ImageRoom), box.top, rest.right - Scale.Length(ArrowRoom),
+              box.bottom};
     const UINT hidePrefix = (drawn.itemState & ODS_NOACCEL) != 0 ? DT_HIDEPREFIX : 0;
     DrawTextW(dc, item.Caption.c_str(), -1, &text, DT_SINGLELINE | DT_VCENTER | hidePrefix);
     DrawTextW(dc, item.Keys.c_str(), -1, &text,

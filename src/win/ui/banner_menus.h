@@ -2,6 +2,8 @@
 // running up it, an image beside the items that have one, and the shortcuts on the right.
 #pragma once
 
+#include "board/display_scale.h"
+
 #include <functional>
 #include <map>
 #include <string>
@@ -12,8 +14,10 @@
 
 class BannerMenus {
 public:
-    // Draws an item's 16 × 16 image at (x, y) when it has one; false when it has none.
-    using ItemImage = std::function<bool(HDC dc, UINT id, int x, int y, bool disabled)>;
+    // Draws an item's 16 × 16 image, each pixel a multiple × multiple square, at (x, y) when it
+    // has one; false when it has none.
+    using ItemImage =
+        std::function<bool(HDC dc, UINT id, int x, int y, bool disabled, int multiple)>;
 
     // Every item of every drop-down menu of the bar, submenus included, becomes the window's to
     // draw; the bar's own items stay the system's.
@@ -40,6 +44,8 @@ private:
     void Take(HMENU menu);
     int HeightOf(const Item& item) const;
 
+    // Drop-down menus stand at the system's density, whichever screen shows them.
+    DisplayScale Scale;
     std::wstring Banner;
     ItemImage Image;
     HFONT BannerFont;

@@ -27,10 +27,10 @@ public:
                  const std::wstring& banner, SIZE buttonSize)
         : Shortcuts(CreateAccelerators(menus, idOf)),
           Menus(GetMenu(window), banner,
-                [glyphOf](HDC dc, UINT id, int x, int y, bool disabled) {
+                [glyphOf](HDC dc, UINT id, int x, int y, bool disabled, int multiple) {
                     const auto glyph = glyphOf(static_cast<int>(id));
                     if (glyph)
-                        DrawToolGlyph(dc, *glyph, x, y, disabled);
+                        DrawToolGlyph(dc, *glyph, x, y, disabled, multiple);
                     return glyph.has_value();
                 }),
           Band(window, ButtonSpecs(buttons, idOf, glyphOf), buttonSize) {}

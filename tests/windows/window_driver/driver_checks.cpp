@@ -6,6 +6,7 @@
 #include "window_driver/program_run.h"
 #include "window_driver/wine_gui.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -30,6 +31,16 @@ const RasterFont& SmallFace() {
         return *font;
     }();
     return face;
+}
+
+PixelImage Cropped(const PixelImage& image, const PixelRect& part) {
+    PixelImage cropped;
+    cropped.Resize(part.Width(), part.Height());
+    for (int y = 0; y < part.Height(); ++y)
+        std::copy_n(image.Pixels.begin() +
+                        static_cast<std::ptrdiff_t>(part.Top + y) * image.Width + part.Left,
+                    part.Width(), cropped.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * part.Width());
+    return cropped;
 }
 
 std::vector<std::uint8_t> FileBytes(const fs::path& path) {

@@ -2,6 +2,7 @@
 // picture compared with the core's drawing, files' bytes and the registry as wine keeps it.
 #pragma once
 
+#include "base/pixel_rect.h"
 #include "fonts/raster_font.h"
 #include "model/puzzle_record.h"
 #include "render/pixel_image.h"
@@ -23,6 +24,10 @@ PuzzleRecord ShippedPuzzle();
 const RasterFont& SmallFace();
 
 std::vector<std::uint8_t> FileBytes(const std::filesystem::path& path);
+
+// The part of the picture inside the rectangle, which must lie within it: what a window that
+// shows only that part of a board is compared with.
+PixelImage Cropped(const PixelImage& image, const PixelRect& part);
 
 // Where two pictures first differ, for the failure message; empty when they are alike.
 std::string FirstDifference(const PixelImage& shown, const PixelImage& drawn);

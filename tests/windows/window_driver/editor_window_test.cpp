@@ -238,15 +238,6 @@ TEST(WindowsEditor, DrawsSavesAndImportsAsTheCoreDoes) {
 
 namespace {
 
-// The rows of the image from `top` down, as a view scrolled that far shows them.
-PixelImage RowsFrom(const PixelImage& image, int top) {
-    PixelImage rows;
-    rows.Resize(image.Width, image.Height - top);
-    std::copy(image.Pixels.begin() + static_cast<std::ptrdiff_t>(top) * image.Width,
-              image.Pixels.end(), rows.Pixels.begin());
-    return rows;
-}
-
 // Editor > Open through its dialog, the file's path typed.
 void OpenInEditor(ProgramRun& run, const fs::path& file) {
     ASSERT_TRUE(PressKey("ctrl+o"));
@@ -291,7 +282,7 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     const int gridTop = editor->Height - 10 - drawn.Height;
     ASSERT_LT(gridTop, GridTop) << "the grid fits: nothing to scroll";
     EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop,
-                           RowsFrom(drawn, GridTop - gridTop), 10s),
+                           Cropped(drawn, {0, GridTop - gridTop, drawn.Width, drawn.Height}), 10s),
               "")
         << "the grid scrolled to its end";
 
@@ -316,10 +307,9 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
     OpenInEditor(run, other);
     BoardRenderer().Update(
         GridScene(otherRecord.Solution, 16, 40, Pitch, DefaultScheme, RasterFont(), {}), drawn);
-    PixelImage topRows;
-    topRows.Resize(drawn.Width, editor->Height - GridTop);
-    std::copy_n(drawn.Pixels.begin(), topRows.Pixels.size(), topRows.Pixels.begin());
-    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop, topRows, 10s), "")
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop,
+                           Cropped(drawn, {0, 0, drawn.Width, editor->Height - GridTop}), 10s),
+              "")
         << "the tall grid opened after a scrolled one";
 
     // 33 columns fit the editor's width, so no bar stands along its foot.
@@ -364,14 +354,26 @@ TEST(WindowsEditor, CheckScrollsItsFirstOutlineIntoSight) {
     OpenInEditor(run, file);
     EditorDocument document;
     ASSERT_TRUE(document.OpenFile(file).Accepted);
+    // The check is asked for once the opened grid shows: its top rows, out of the dialog's way.
+    PixelImage opened;
+    BoardRenderer().Update(
+        GridScene(ambiguous.Solution, 64, 64, Pitch, DefaultScheme, RasterFont(), {}), opened);
+    ASSERT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, GridTop,
+                           Cropped(opened, {0, 0, 100, 100}), 10s),
+              "")
+        << "the opened grid";
     ASSERT_TRUE(document.StartCheck().Accepted);
     const PuzzleCheckResult result = CheckPuzzle(ambiguous);
     ASSERT_EQ(result.Verdict, CheckVerdict::Several);
     document.TakeCheckResult(result);
 
     ASSERT_TRUE(PressKey("ctrl+k"));
-    ASSERT_TRUE(run.Probe().Control("Quorvane", CheckVerdictText(result), 30s))
-        << "no verdict saying: " << CheckVerdictText(result);
+    if (!run.Probe().Control("Quorvane", CheckVerdictText(result), 30s)) {
+        std::string shown;
+        for (const TopWindow& window : run.Probe().Windows())
+            shown += " [" + window.Class + " \"" + window.Caption + "\"]";
+        FAIL() << "no verdict saying: " << CheckVerdictText(result) << "; windows:" << shown;
+    }
     ASSERT_TRUE(PressKey("Return"));
 
     // The bar across stands along the client's foot: its height is where the window's colour
@@ -393,12 +395,9 @@ TEST(WindowsEditor, CheckScrollsItsFirstOutlineIntoSight) {
                                      RasterFont(), document.Outlined()),
                            drawn);
     // The rows from one cell above the outlines to the foot of the shown area, 100 pixels wide.
-    PixelImage shown;
     const int top = box.Top - Pitch.Height;
-    shown.Resize(100, box.Bottom - top);
-    for (int y = 0; y < shown.Height; ++y)
-        std::copy_n(drawn.Pixels.begin() + static_cast<std::ptrdiff_t>(top + y) * drawn.Width,
-                    100, shown.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * 100);
-    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, gridTop + top, shown, 10s), "")
+    EXPECT_EQ(AwaitDrawing(run.Probe(), EditorClass, GridLeft, gridTop + top,
+                           Cropped(drawn, {0, top, 100, box.Bottom}), 10s),
+              "")
         << "the first outlined cell is not on screen at the foot of the grid's view";
 }

@@ -408,11 +408,8 @@ TEST(WindowsProgram, AGameOpenedAfterScrollingShowsFromTheTopLeft) {
     second.Start();
     // The part of the board the window shows from its top-left corner.
     const PixelImage drawn = CoreDrawing(second.Game());
-    PixelImage corner;
-    corner.Resize(300, 300);
-    for (int y = 0; y < 300; ++y)
-        std::copy_n(drawn.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * drawn.Width, 300,
-                    corner.Pixels.begin() + static_cast<std::ptrdiff_t>(y) * 300);
-    EXPECT_EQ(AwaitDrawing(run.Probe(), MainWindowClass, BoardLeft, BoardTop, corner, 10s), "")
+    EXPECT_EQ(AwaitDrawing(run.Probe(), MainWindowClass, BoardLeft, BoardTop,
+                           Cropped(drawn, {0, 0, 300, 300}), 10s),
+              "")
         << "the opened game does not show from the board's top-left corner";
 }
