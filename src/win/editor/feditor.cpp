@@ -135,6 +135,19 @@ LRESULT Tffeditor::Message(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         LayOutClient();
         return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another density: the parts take its scale, the window the
+        // rectangle the system suggests, and the grid is laid out again in it.
+        const DisplayScale scale(HIWORD(wParam));
+        Frame->Tools().SetScale(scale);
+        Board->SetScale(scale);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(Handle(), nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        LayOutClient();
+        return 0;
+    }
     case WM_SETCURSOR:
         if (Checking && LOWORD(lParam) == HTCLIENT) {
             SetCursor(LoadCursorW(nullptr, IDC_APPSTARTING));

@@ -8,6 +8,7 @@ struct DpiCalls {
     UINT(WINAPI* ForWindow)(HWND) = nullptr;
     UINT(WINAPI* ForSystem)() = nullptr;
     int(WINAPI* MetricsForDpi)(int, UINT) = nullptr;
+    BOOL(WINAPI* AdjustForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
 };
 
 template <typename F>
@@ -23,6 +24,7 @@ const DpiCalls& Calls() {
             Load(user32, "GetDpiForWindow", found.ForWindow);
             Load(user32, "GetDpiForSystem", found.ForSystem);
             Load(user32, "GetSystemMetricsForDpi", found.MetricsForDpi);
+            Load(user32, "AdjustWindowRectExForDpi", found.AdjustForDpi);
         }
         return found;
     }();
@@ -53,4 +55,11 @@ int SystemMetricForDpi(int index, int dpi) {
     if (Calls().MetricsForDpi != nullptr)
         return Calls().MetricsForDpi(index, static_cast<UINT>(dpi));
     return GetSystemMetrics(index);
+}
+
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi) {
+    if (Calls().AdjustForDpi != nullptr)
+        Calls().AdjustForDpi(&rect, style, menu, exStyle, static_cast<UINT>(dpi));
+    else
+        AdjustWindowRectEx(&rect, style, menu, exStyle);
 }

@@ -12,3 +12,6 @@ int WindowDpi(HWND window);
 DisplayScale ScaleOf(HWND window);
 // A system metric (scroll-bar sizes, edges) at a density; where the system cannot say, its own.
 int SystemMetricForDpi(int index, int dpi);
+// The outer rectangle of a window with this client rectangle, its frame and menu bar drawn at the
+// density; where the system cannot say, at its own.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi);

@@ -91,6 +91,7 @@ SIZE OuterSize(HWND window, int clientWidth, int clientHeight) {
     RECT outer{0, 0, clientWidth, clientHeight};
     const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
-    AdjustWindowRectEx(&outer, style, GetMenu(window) != nullptr, exStyle);
+    // A window on a screen of another density than the system's has its frame at that density.
+    AdjustWindowRectForDpi(outer, style, GetMenu(window) != nullptr, exStyle, WindowDpi(window));
     return {outer.right - outer.left, outer.bottom - outer.top};
 }
