@@ -4,8 +4,12 @@
 
 #include "ui/window.h"
 
+#include <vector>
+
 class ModalWindow : public Window {
 public:
+    ~ModalWindow() override;
+
     // Shows the window centred on its owner's screen and returns the result it ended with: IDOK,
     // IDCANCEL (the close box and Escape), or what EndModal was given.
     int ShowModal();
@@ -25,10 +29,16 @@ protected:
     // message was one.
     virtual bool TranslateShortcut(MSG& message) const;
     // Ends with IDCANCEL on the close box, and with IDOK or IDCANCEL on those commands; a
-    // dialog that handles them itself does not pass them on.
+    // dialog that handles them itself does not pass them on. Moved to a screen of another
+    // density, the window takes the rectangle the system suggests and its controls grow or shrink
+    // with their places and fonts.
     LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void Rescale(int dpi, const RECT& suggested);
+
+    int LaidOutDpi = 0; // the density the controls stand at
+    std::vector<HFONT> ScaledFonts;
     bool Showing_ = false;
     int Result = IDCANCEL;
 };

@@ -7,6 +7,7 @@
 #include "library/puzzle_folder_fixture.h"
 #include "library/solved_records.h"
 #include "settings/memory_registry.h"
+#include "ui/controls.h"
 #include "windows/dialogs/dialog_steps.h"
 
 #include <commctrl.h>
@@ -220,4 +221,45 @@ TEST(WinAbout, BetaVersionShowsWholeOnOneLineInAWiderFace) {
             << "a face of " << pixels + 1 << " pixels would have fitted";
     }
     ReleaseDC(label, context);
+}
+
+// Moved to a screen of 144 dpi, a dialog made at 96 takes the rectangle the system suggests, and
+// its controls stand half as far again from its corner, half as large again, in fonts half as
+// large again: the dialog font of that density, or their own face grown.
+TEST(WinAbout, ADensityChangeGrowsTheControlsTheirPlacesAndTheirFonts) {
+    TempFolder folder;
+    Tfabout dialog(nullptr, folder.Path());
+    ASSERT_NE(dialog.Handle(), nullptr);
+    const HWND label = GetDlgItem(dialog.Handle(), AboutControl::Label5);
+    const HWND memo = GetDlgItem(dialog.Handle(), AboutControl::Memo1);
+    const auto placeOf = [&](HWND control) {
+        RECT place{};
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, dialog.Handle(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    };
+    const auto fontHeight = [](HWND control) {
+        LOGFONTW look{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof(look),
+                   &look);
+        return look.lfHeight;
+    };
+    const RECT before = placeOf(label);
+    const LONG labelFont = fontHeight(label);
+    ASSERT_EQ(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)), DesignedFont(96));
+
+    RECT suggested{100, 50, 100 + 600, 50 + 700};
+    SendMessageW(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    RECT window{};
+    GetWindowRect(dialog.Handle(), &window);
+    EXPECT_EQ(window.left, 100);
+    EXPECT_EQ(window.right - window.left, 600);
+    EXPECT_EQ(window.bottom - window.top, 700);
+    const RECT after = placeOf(label);
+    EXPECT_EQ(after.left, before.left * 3 / 2);
+    EXPECT_EQ(after.top, before.top * 3 / 2);
+    EXPECT_NEAR(after.right - after.left, (before.right - before.left) * 3 / 2, 1);
+    EXPECT_EQ(fontHeight(label), MulDiv(labelFont, 144, 96));
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(memo, WM_GETFONT, 0, 0)), DesignedFont(144));
 }
