@@ -246,6 +246,18 @@ void OpenInEditor(ProgramRun& run, const fs::path& file) {
     ASSERT_TRUE(PressKey("Return"));
 }
 
+// The editor opened from the main window, its new puzzle taken as offered, then the file opened.
+void OpenEditorOn(ProgramRun& run, const fs::path& file, std::optional<ClientArea>& editor) {
+    ASSERT_TRUE(run.MainWindow("Quorvane [BETA]")) << "no main window";
+    ASSERT_TRUE(PressKey("alt+o"));
+    ASSERT_TRUE(PressKey("Return"));
+    ASSERT_TRUE(run.Probe().Find("Tfpuzzleinfo", 10s)) << "no information dialog";
+    ClickControl(run.Probe(), "Puzzle Information", "OK");
+    editor = run.Probe().Find(EditorClass, 10s);
+    ASSERT_TRUE(editor) << "no editor";
+    OpenInEditor(run, file);
+}
+
 } // namespace
 
 // A grid taller than the editor, scrolled to its end with the bar: its last row and closing rule
@@ -258,14 +270,9 @@ TEST(WindowsEditor, AScrolledGridTakesThePressWhereItShowsIt) {
                                         40, std::string(16, '.')))),
               "");
     ProgramRun run({});
-    ASSERT_TRUE(run.MainWindow("Quorvane [BETA]")) << "no main window";
-    ASSERT_TRUE(PressKey("alt+o"));
-    ASSERT_TRUE(PressKey("Return"));
-    ASSERT_TRUE(run.Probe().Find("Tfpuzzleinfo", 10s)) << "no information dialog";
-    ClickControl(run.Probe(), "Puzzle Information", "OK");
-    const auto editor = run.Probe().Find(EditorClass, 10s);
-    ASSERT_TRUE(editor) << "no editor";
-    OpenInEditor(run, file);
+    std::optional<ClientArea> editor;
+    OpenEditorOn(run, file, editor);
+    ASSERT_TRUE(editor);
     EditedPuzzle puzzle(run, *editor);
     ASSERT_TRUE(puzzle.Document.OpenFile(file).Accepted);
 
@@ -344,14 +351,9 @@ TEST(WindowsEditor, CheckScrollsItsFirstOutlineIntoSight) {
     const fs::path file = data / "ambiguous.qvf";
     ASSERT_EQ(WritePuzzleFile(file, ambiguous), "");
     ProgramRun run({});
-    ASSERT_TRUE(run.MainWindow("Quorvane [BETA]")) << "no main window";
-    ASSERT_TRUE(PressKey("alt+o"));
-    ASSERT_TRUE(PressKey("Return"));
-    ASSERT_TRUE(run.Probe().Find("Tfpuzzleinfo", 10s)) << "no information dialog";
-    ClickControl(run.Probe(), "Puzzle Information", "OK");
-    const auto editor = run.Probe().Find(EditorClass, 10s);
-    ASSERT_TRUE(editor) << "no editor";
-    OpenInEditor(run, file);
+    std::optional<ClientArea> editor;
+    OpenEditorOn(run, file, editor);
+    ASSERT_TRUE(editor);
     EditorDocument document;
     ASSERT_TRUE(document.OpenFile(file).Accepted);
     // The check is asked for once the opened grid shows: its top rows, out of the dialog's way.
