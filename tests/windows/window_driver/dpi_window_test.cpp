@@ -18,35 +18,29 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 namespace {
 
-// A copy of the driver's prefix whose LogPixels (the user's and the current configuration's)
-// is the density given; the driver's runs use it while this lives.
+// A copy of the driver's prefix whose density (LogPixels, the user's and the current
+// configuration's) is the one given; the driver's runs use it while this lives. The values are
+// written through the copy's own registry server, since the original's files may not yet hold
+// what its server knows.
 class DensityPrefix {
 public:
     explicit DensityPrefix(int dpi) : Saved(Driver().Prefix) {
         const fs::path copy = Folder.Path() / "prefix";
         fs::copy(Saved, copy, fs::copy_options::recursive | fs::copy_options::copy_symlinks);
-        char value[32];
-        std::snprintf(value, sizeof(value), "\"LogPixels\"=dword:%08x", dpi);
-        for (const char* name : {"user.reg", "system.reg"}) {
-            std::ifstream in(copy / name);
-            std::stringstream text;
-            text << in.rdbuf();
-            std::string registry = text.str();
-            const std::string designed = "\"LogPixels\"=dword:00000060";
-            for (auto at = registry.find(designed); at != std::string::npos;
-                 at = registry.find(designed, at))
-                registry.replace(at, designed.size(), value);
-            std::ofstream(copy / name, std::ios::trunc) << registry;
-        }
         Driver().Prefix = copy;
         UseWinePrefix(copy);
+        for (const char* key : {"HKCU\\Control Panel\\Desktop",
+                                "HKCC\\Software\\Fonts"})
+            EXPECT_EQ(RunProgram({"wine", "reg", "add", key, "/v", "LogPixels", "/t", "REG_DWORD",
+                                  "/d", std::to_string(dpi), "/f"}),
+                      0)
+                << "LogPixels not written under " << key;
     }
     ~DensityPrefix() {
         const std::string stop = "WINEPREFIX='" + Driver().Prefix.string() + "' wineserver -k";
